@@ -1,0 +1,52 @@
+#include "toolkit/AppPaths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+QString ensured(const QString &path)
+{
+    QDir().mkpath(path);
+    return path;
+}
+}
+
+QString AppPaths::home()
+{
+    const QString fromEnv = qEnvironmentVariable("PANELRY_HOME");
+    if (!fromEnv.isEmpty())
+        return ensured(QDir(fromEnv).absolutePath());
+    return ensured(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+QString AppPaths::libraryDir() { return ensured(home() + "/Library"); }
+
+QString AppPaths::documentsDir() { return ensured(home() + "/Documents"); }
+
+QString AppPaths::resourcesDir()
+{
+    // Looked up once: the folder never moves while the application runs.
+    static const QString dir = [] {
+        QStringList candidates;
+        const QString fromEnv = qEnvironmentVariable("PANELRY_RESOURCES");
+        if (!fromEnv.isEmpty())
+            candidates << fromEnv;
+        if (QCoreApplication::instance()) {
+            const QString appDir = QCoreApplication::applicationDirPath();
+            candidates << appDir + "/resources" << appDir + "/../share/panelry/resources";
+        }
+        candidates << QStringLiteral(PANELRY_RESOURCES_SOURCE);
+        for (const QString &c : candidates)
+            if (QFileInfo(c + "/icons").isDir())
+                return QDir(c).absolutePath();
+        return QString(PANELRY_RESOURCES_SOURCE);
+    }();
+    return dir;
+}
+
+QString AppPaths::resource(const QString &relativePath)
+{
+    return resourcesDir() + "/" + relativePath;
+}

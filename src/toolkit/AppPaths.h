@@ -1,0 +1,14 @@
+#pragma once
+#include <QString>
+
+// Where the application keeps its files: the home folder with its Library/
+// (user database, settings) and Documents/ (old saved comics), and the
+// read-only resources folder. PANELRY_HOME overrides the home folder.
+namespace AppPaths {
+QString home();
+QString libraryDir();
+QString documentsDir();
+QString resourcesDir();
+// The path of a resource file, e.g. resource("app_db.sqlite").
+QString resource(const QString &relativePath);
+}

@@ -1,0 +1,48 @@
+#include "toolkit/AlertView.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+AlertView::AlertView(const QString &title, const QString &message, const QString &cancelButton,
+                     const QStringList &otherButtons, QObject *parent)
+    : QObject(parent)
+    , m_title(title)
+    , m_message(message)
+    , m_buttons(QStringList{cancelButton} + otherButtons)
+{
+}
+
+AlertView::~AlertView()
+{
+    if (m_box)
+        m_box->deleteLater();
+}
+
+void AlertView::show(QWidget *over)
+{
+    auto *box = new QMessageBox(over);
+    box->setWindowTitle(m_title);
+    box->setText("<b>" + m_title.toHtmlEscaped() + "</b>");
+    box->setInformativeText(m_message);
+    box->setWindowModality(Qt::WindowModal);
+    for (int i = 0; i < m_buttons.size(); ++i) {
+        QPushButton *button = box->addButton(m_buttons[i], QMessageBox::ActionRole);
+        connect(button, &QPushButton::clicked, this, [this, i] { clickButtonAtIndex(i); });
+    }
+    m_box = box;
+    box->open();
+}
+
+bool AlertView::isVisible() const { return m_box && m_box->isVisible() && !m_done; }
+
+void AlertView::clickButtonAtIndex(int index)
+{
+    if (m_done)
+        return;
+    m_done = true;
+    if (m_box)
+        m_box->hide();
+    if (onClicked)
+        onClicked(this, index);
+    deleteLater();
+}

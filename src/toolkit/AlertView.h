@@ -1,0 +1,40 @@
+#pragma once
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+
+#include <functional>
+
+#include <QMessageBox>
+#include <QWidget>
+
+// A question with buttons, shown over the window. Index 0 is the cancel
+// button, the others follow. The alert deletes itself once answered.
+class AlertView : public QObject
+{
+    Q_OBJECT
+public:
+    AlertView(const QString &title, const QString &message, const QString &cancelButton,
+              const QStringList &otherButtons, QObject *parent = nullptr);
+    ~AlertView() override;
+
+    int tag() const { return m_tag; }
+    void setTag(int tag) { m_tag = tag; }
+    QString title() const { return m_title; }
+    QString message() const { return m_message; }
+    QStringList buttonTitles() const { return m_buttons; }
+
+    std::function<void(AlertView *, int)> onClicked;
+
+    void show(QWidget *over);
+    bool isVisible() const;
+    void clickButtonAtIndex(int index);
+
+private:
+    QString m_title;
+    QString m_message;
+    QStringList m_buttons;
+    int m_tag = 0;
+    QPointer<QMessageBox> m_box;
+    bool m_done = false;
+};

@@ -1,0 +1,96 @@
+#include "toolkit/Stage.h"
+
+#include "toolkit/View.h"
+
+#include <QMouseEvent>
+#include <QTouchEvent>
+#include <QWheelEvent>
+
+namespace {
+constexpr int kMouseTouchId = -1;
+}
+
+Stage::Stage(View *root, QWidget *parent)
+    : QGraphicsView(parent)
+    , m_root(root)
+    , m_dispatcher(root)
+{
+    setScene(&m_scene);
+    m_scene.addItem(root);
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
+    setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
+    viewport()->setAttribute(Qt::WA_AcceptTouchEvents);
+    setInteractive(false);
+}
+
+Stage::~Stage()
+{
+    // The root is a counted view, not the scene's to delete.
+    m_scene.removeItem(m_root.get());
+}
+
+void Stage::resizeEvent(QResizeEvent *event)
+{
+    QGraphicsView::resizeEvent(event);
+    setSceneRect(QRectF(QPointF(0, 0), QSizeF(viewport()->size())));
+}
+
+bool Stage::viewportEvent(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd: {
+        auto *touch = static_cast<QTouchEvent *>(event);
+        for (const QEventPoint &p : touch->points()) {
+            const QPointF pos = mapToScene(p.position().toPoint());
+            switch (p.state()) {
+            case QEventPoint::Pressed: m_dispatcher.touchBegan(p.id(), pos); break;
+            case QEventPoint::Updated: m_dispatcher.touchMoved(p.id(), pos); break;
+            case QEventPoint::Released: m_dispatcher.touchEnded(p.id(), pos); break;
+            default: break;
+            }
+        }
+        event->accept();
+        return true;
+    }
+    case QEvent::TouchCancel:
+        m_dispatcher.cancelAll();
+        event->accept();
+        return true;
+    default:
+        return QGraphicsView::viewportEvent(event);
+    }
+}
+
+void Stage::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || m_mouseDown)
+        return;
+    m_mouseDown = true;
+    m_dispatcher.touchBegan(kMouseTouchId, mapToScene(event->position().toPoint()));
+}
+
+void Stage::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_mouseDown)
+        m_dispatcher.touchMoved(kMouseTouchId, mapToScene(event->position().toPoint()));
+}
+
+void Stage::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || !m_mouseDown)
+        return;
+    m_mouseDown = false;
+    m_dispatcher.touchEnded(kMouseTouchId, mapToScene(event->position().toPoint()));
+}
+
+void Stage::wheelEvent(QWheelEvent *event)
+{
+    emit wheelScrolled(mapToScene(event->position().toPoint()), QPointF(event->angleDelta()) / 8.0);
+    event->accept();
+}

@@ -1,0 +1,39 @@
+#pragma once
+#include "toolkit/TouchDispatcher.h"
+#include "toolkit/ViewPtr.h"
+
+#include <QGraphicsView>
+
+class View;
+
+// The widget that shows a tree of views and feeds it touches: touch-screen
+// fingers and the mouse (one button is one finger). The root view's space is
+// the widget's own coordinate space.
+class Stage : public QGraphicsView
+{
+    Q_OBJECT
+public:
+    explicit Stage(View *root, QWidget *parent = nullptr);
+    ~Stage() override;
+
+    View *root() const { return m_root.get(); }
+    TouchDispatcher &dispatcher() { return m_dispatcher; }
+
+signals:
+    // A wheel turned over the stage, at this point of the root view.
+    void wheelScrolled(const QPointF &rootPos, const QPointF &delta);
+
+protected:
+    bool viewportEvent(QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    ViewPtr m_root;
+    QGraphicsScene m_scene;
+    TouchDispatcher m_dispatcher;
+    bool m_mouseDown = false;
+};

@@ -1,0 +1,394 @@
+#include "toolkit/View.h"
+
+#include "toolkit/Animation.h"
+#include "toolkit/GestureRecognizer.h"
+
+#include <QGraphicsScene>
+#include <QPainter>
+#include <cmath>
+
+namespace {
+
+// Draws a view's border above its children, as a layer border is.
+class BorderItem : public QGraphicsItem
+{
+public:
+    explicit BorderItem(View *owner)
+        : QGraphicsItem(owner)
+        , m_owner(owner)
+    {
+        setZValue(1e9);
+        setAcceptedMouseButtons(Qt::NoButton);
+    }
+    QRectF boundingRect() const override { return m_owner->boundingRect(); }
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *) override
+    {
+        const double w = m_owner->borderWidth();
+        if (w <= 0)
+            return;
+        QPen pen(m_owner->borderColor(), w);
+        pen.setJoinStyle(Qt::MiterJoin);
+        painter->setPen(pen);
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(boundingRect().adjusted(w / 2, w / 2, -w / 2, -w / 2));
+    }
+    void geometryWillChange() { prepareGeometryChange(); }
+
+private:
+    View *m_owner;
+};
+
+QTransform lerp(const QTransform &a, const QTransform &b, double t)
+{
+    auto mix = [t](double x, double y) { return x + (y - x) * t; };
+    return QTransform(mix(a.m11(), b.m11()), mix(a.m12(), b.m12()), mix(a.m21(), b.m21()), mix(a.m22(), b.m22()),
+                      mix(a.dx(), b.dx()), mix(a.dy(), b.dy()));
+}
+
+QPointF lerp(const QPointF &a, const QPointF &b, double t) { return a + (b - a) * t; }
+
+QRectF lerp(const QRectF &a, const QRectF &b, double t)
+{
+    return QRectF(lerp(a.topLeft(), b.topLeft(), t), QSizeF(a.width() + (b.width() - a.width()) * t,
+                                                              a.height() + (b.height() - a.height()) * t));
+}
+
+QPointF anchorIn(const QRectF &bounds, const QPointF &anchor)
+{
+    return bounds.topLeft() + QPointF(anchor.x() * bounds.width(), anchor.y() * bounds.height());
+}
+
+}
+
+View::View(const QRectF &frame)
+{
+    setFlag(ItemUsesExtendedStyleOption, false);
+    setAcceptedMouseButtons(Qt::NoButton);
+    m_bounds = QRectF(QPointF(0, 0), frame.size());
+    m_center = frame.center();
+    m_presented = {m_center, m_bounds, m_transform};
+    presentGeometry(m_presented);
+}
+
+View::~View()
+{
+    // Children are counted references, not Qt-owned items: detach them so
+    // that Qt does not delete them, then let go.
+    const QList<View *> children = m_subviews;
+    m_subviews.clear();
+    for (View *child : children) {
+        child->m_superview = nullptr;
+        child->setParentItem(nullptr);
+        if (child->scene())
+            child->scene()->removeItem(child);
+        child->release();
+    }
+    if (scene())
+        scene()->removeItem(this);
+}
+
+void View::release()
+{
+    if (--m_retainCount <= 0)
+        delete this;
+}
+
+void View::setCenter(const QPointF &center)
+{
+    if (center == m_center)
+        return;
+    const Geometry before = presented();
+    m_center = center;
+    geometryChanged(before);
+}
+
+void View::setBounds(const QRectF &bounds)
+{
+    if (bounds == m_bounds)
+        return;
+    const Geometry before = presented();
+    m_bounds = bounds;
+    geometryChanged(before);
+}
+
+void View::setTransform(const QTransform &transform)
+{
+    if (transform == m_transform)
+        return;
+    const Geometry before = presented();
+    m_transform = transform;
+    geometryChanged(before);
+}
+
+void View::setAnchorPoint(const QPointF &anchor)
+{
+    // Moving the anchor keeps the centre value, so the view moves on screen,
+    // as a layer does.
+    m_anchor = anchor;
+    presentGeometry(m_presented);
+}
+
+QTransform View::toParent() const
+{
+    const QPointF a = anchorIn(m_bounds, m_anchor);
+    return QTransform::fromTranslate(-a.x(), -a.y()) * m_transform * QTransform::fromTranslate(m_center.x(), m_center.y());
+}
+
+QRectF View::frame() const { return toParent().mapRect(m_bounds); }
+
+void View::setFrame(const QRectF &frame)
+{
+    QRectF bounds = m_bounds;
+    const bool axisAligned = qFuzzyIsNull(m_transform.m12()) && qFuzzyIsNull(m_transform.m21());
+    if (axisAligned && m_transform.m11() != 0 && m_transform.m22() != 0)
+        bounds.setSize(QSizeF(frame.width() / std::abs(m_transform.m11()), frame.height() / std::abs(m_transform.m22())));
+    const Geometry before = presented();
+    m_bounds = bounds;
+    // Place the anchor so that the box of the transformed bounds is the frame.
+    const QRectF box = toParent().mapRect(m_bounds);
+    m_center += frame.topLeft() - box.topLeft();
+    geometryChanged(before);
+}
+
+void View::geometryChanged(const Geometry &before)
+{
+    const Geometry target{m_center, m_bounds, m_transform};
+    if (!Animation::inBlock()) {
+        Animation::animate(this, QStringLiteral("geometry"), [this, target](double) { presentGeometry(target); });
+        return;
+    }
+    Animation::animate(this, QStringLiteral("geometry"), [this, before, target](double t) {
+        presentGeometry({lerp(before.center, target.center, t), lerp(before.bounds, target.bounds, t),
+                         lerp(before.transform, target.transform, t)});
+    });
+}
+
+View::Geometry View::presented() const { return m_presented; }
+
+void View::presentGeometry(const Geometry &g)
+{
+    if (g.bounds != m_presented.bounds) {
+        prepareGeometryChange();
+        if (m_borderItem)
+            static_cast<BorderItem *>(m_borderItem)->geometryWillChange();
+    }
+    m_presented = g;
+    const QPointF a = anchorIn(g.bounds, m_anchor);
+    QGraphicsItem::setTransform(QTransform::fromTranslate(-a.x(), -a.y()) * g.transform);
+    setPos(g.center);
+    update();
+}
+
+void View::setAlpha(double alpha)
+{
+    alpha = std::clamp(alpha, 0.0, 1.0);
+    if (alpha == m_alpha)
+        return;
+    const double before = opacity();
+    m_alpha = alpha;
+    const bool animated = Animation::inBlock();
+    Animation::animate(this, QStringLiteral("alpha"), [this, before, alpha, animated](double t) {
+        setOpacity(animated ? before + (alpha - before) * t : alpha);
+    });
+}
+
+void View::setHidden(bool hidden)
+{
+    m_hidden = hidden;
+    setVisible(!hidden);
+}
+
+void View::setClipsToBounds(bool clips)
+{
+    m_clips = clips;
+    setFlag(ItemClipsChildrenToShape, clips);
+}
+
+void View::setBackgroundColor(const QColor &color)
+{
+    m_background = color;
+    update();
+}
+
+void View::setBorderWidth(double width)
+{
+    m_borderWidth = width;
+    if (width > 0 && !m_borderItem)
+        m_borderItem = new BorderItem(this);
+    if (m_borderItem)
+        m_borderItem->update();
+}
+
+void View::setBorderColor(const QColor &color)
+{
+    m_borderColor = color;
+    if (m_borderItem)
+        m_borderItem->update();
+}
+
+void View::addSubview(View *view) { insertSubview(view, int(m_subviews.size())); }
+
+void View::insertSubview(View *view, int index)
+{
+    if (!view || view == this || isDescendantOf(view))
+        return;
+    view->retain();
+    if (view->m_superview)
+        view->removeFromSuperview();
+    index = std::clamp(index, 0, int(m_subviews.size()));
+    m_subviews.insert(index, view);
+    view->m_superview = this;
+    view->setParentItem(this);
+    restack();
+}
+
+void View::removeFromSuperview()
+{
+    View *parent = m_superview;
+    if (!parent)
+        return;
+    parent->m_subviews.removeOne(this);
+    m_superview = nullptr;
+    setParentItem(nullptr);
+    if (scene())
+        scene()->removeItem(this);
+    release();
+}
+
+void View::bringSubviewToFront(View *view)
+{
+    if (!m_subviews.removeOne(view))
+        return;
+    m_subviews.append(view);
+    restack();
+}
+
+void View::sendSubviewToBack(View *view)
+{
+    if (!m_subviews.removeOne(view))
+        return;
+    m_subviews.prepend(view);
+    restack();
+}
+
+void View::restack()
+{
+    for (int i = 0; i < m_subviews.size(); ++i)
+        m_subviews[i]->setZValue(i);
+}
+
+bool View::isDescendantOf(const View *view) const
+{
+    for (const View *v = this; v; v = v->m_superview)
+        if (v == view)
+            return true;
+    return false;
+}
+
+QPointF View::convertPoint(const QPointF &point, const View *toView) const
+{
+    return convertRect(QRectF(point, QSizeF(0, 0)), toView).topLeft();
+}
+
+QRectF View::convertRect(const QRectF &rect, const View *toView) const
+{
+    QTransform up;
+    for (const View *v = this; v; v = v->m_superview)
+        up = up * v->toParent();
+    QTransform down;
+    for (const View *v = toView; v; v = v->m_superview)
+        down = down * v->toParent();
+    if (!toView)
+        return up.mapRect(rect);
+    return (up * down.inverted()).mapRect(rect);
+}
+
+bool View::pointInside(const QPointF &point) const
+{
+    return m_bounds.width() > 0 && m_bounds.height() > 0 && m_bounds.contains(point);
+}
+
+View *View::hitTest(const QPointF &point)
+{
+    if (!m_interaction || m_hidden || m_alpha < 0.01 || !pointInside(point))
+        return nullptr;
+    for (int i = int(m_subviews.size()) - 1; i >= 0; --i) {
+        View *child = m_subviews[i];
+        bool invertible = false;
+        const QTransform inverse = child->toParent().inverted(&invertible);
+        if (!invertible)
+            continue;
+        if (View *hit = child->hitTest(inverse.map(point)))
+            return hit;
+    }
+    return this;
+}
+
+void View::addGestureRecognizer(GestureRecognizer *recognizer)
+{
+    recognizer->setParent(this);
+    recognizer->attach(this);
+}
+
+void View::removeGestureRecognizer(GestureRecognizer *recognizer)
+{
+    if (recognizer && recognizer->parent() == this)
+        delete recognizer;
+}
+
+QList<GestureRecognizer *> View::gestureRecognizers() const
+{
+    return findChildren<GestureRecognizer *>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+UndoManager *View::undoManager() const { return m_superview ? m_superview->undoManager() : nullptr; }
+
+QRectF View::boundingRect() const { return m_presented.bounds; }
+
+QPainterPath View::shape() const
+{
+    QPainterPath path;
+    path.addRect(m_presented.bounds);
+    return path;
+}
+
+void View::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)
+{
+    if (m_background.isValid() && m_background.alpha() > 0)
+        painter->fillRect(m_presented.bounds, m_background);
+    drawContent(painter);
+}
+
+ViewPtr::ViewPtr(View *view)
+    : m_view(view)
+{
+    if (m_view)
+        m_view->retain();
+}
+
+ViewPtr::ViewPtr(const ViewPtr &other)
+    : ViewPtr(other.m_view)
+{
+}
+
+ViewPtr::~ViewPtr()
+{
+    if (m_view)
+        m_view->release();
+}
+
+ViewPtr &ViewPtr::operator=(const ViewPtr &other)
+{
+    ViewPtr copy(other);
+    std::swap(m_view, copy.m_view);
+    return *this;
+}
+
+ViewPtr &ViewPtr::operator=(ViewPtr &&other) noexcept
+{
+    if (this != &other) {
+        ViewPtr old(std::move(*this));
+        m_view = std::exchange(other.m_view, nullptr);
+    }
+    return *this;
+}

@@ -1,0 +1,127 @@
+#pragma once
+#include "toolkit/Touch.h"
+#include "toolkit/ViewPtr.h"
+
+#include <QColor>
+#include <QGraphicsObject>
+#include <QList>
+#include <QTransform>
+
+class GestureRecognizer;
+class UndoManager;
+
+// A canvas view: centre in the parent's space, bounds in its own space, an
+// affine transform applied about the anchor point (the centre unless moved),
+// alpha, touch handling, clipping, a border and ordered children (last on
+// top). These are model values: they take their new values at once, and
+// inside an animation block only the drawing follows over time.
+class View : public QGraphicsObject
+{
+    Q_OBJECT
+public:
+    explicit View(const QRectF &frame = QRectF());
+    ~View() override;
+
+    QPointF center() const { return m_center; }
+    void setCenter(const QPointF &center);
+    QRectF bounds() const { return m_bounds; }
+    void setBounds(const QRectF &bounds);
+    QTransform transform() const { return m_transform; }
+    void setTransform(const QTransform &transform);
+    QPointF anchorPoint() const { return m_anchor; }
+    void setAnchorPoint(const QPointF &anchor);
+    // The box of the bounds under the transform, in the parent's space.
+    QRectF frame() const;
+    void setFrame(const QRectF &frame);
+
+    double alpha() const { return m_alpha; }
+    void setAlpha(double alpha);
+    bool isHidden() const { return m_hidden; }
+    void setHidden(bool hidden);
+    bool isUserInteractionEnabled() const { return m_interaction; }
+    void setUserInteractionEnabled(bool enabled) { m_interaction = enabled; }
+    bool clipsToBounds() const { return m_clips; }
+    void setClipsToBounds(bool clips);
+    QColor backgroundColor() const { return m_background; }
+    void setBackgroundColor(const QColor &color);
+    double borderWidth() const { return m_borderWidth; }
+    void setBorderWidth(double width);
+    QColor borderColor() const { return m_borderColor; }
+    void setBorderColor(const QColor &color);
+    int tag() const { return m_tag; }
+    void setTag(int tag) { m_tag = tag; }
+
+    // Children, in drawing order.
+    View *superview() const { return m_superview; }
+    const QList<View *> &subviews() const { return m_subviews; }
+    void addSubview(View *view);
+    void insertSubview(View *view, int index);
+    void removeFromSuperview();
+    void bringSubviewToFront(View *view);
+    void sendSubviewToBack(View *view);
+    bool isDescendantOf(const View *view) const;
+
+    // Geometry between views (null = the scene, i.e. the window's canvas).
+    QPointF convertPoint(const QPointF &point, const View *toView) const;
+    QRectF convertRect(const QRectF &rect, const View *toView) const;
+    // Maps from this view's space to its parent's space and back.
+    QTransform toParent() const;
+
+    // Touches: the deepest view under the point (in this view's space) that
+    // takes touches, or null.
+    virtual View *hitTest(const QPointF &point);
+    virtual bool pointInside(const QPointF &point) const;
+    virtual void touchesBegan(const Touches &) {}
+    virtual void touchesMoved(const Touches &) {}
+    virtual void touchesEnded(const Touches &) {}
+    virtual void touchesCancelled(const Touches &) {}
+
+    void addGestureRecognizer(GestureRecognizer *recognizer);
+    void removeGestureRecognizer(GestureRecognizer *recognizer);
+    QList<GestureRecognizer *> gestureRecognizers() const;
+
+    // The undo history that views inside the editor reach by asking upwards.
+    virtual UndoManager *undoManager() const;
+
+    // Reference counting behind ViewPtr.
+    void retain() { ++m_retainCount; }
+    void release();
+    int retainCount() const { return m_retainCount; }
+
+    QRectF boundingRect() const override;
+    QPainterPath shape() const override;
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
+
+protected:
+    // Drawing of the view's own content, over the background.
+    virtual void drawContent(QPainter *) {}
+
+private:
+    struct Geometry {
+        QPointF center;
+        QRectF bounds;
+        QTransform transform;
+    };
+    void geometryChanged(const Geometry &before);
+    void presentGeometry(const Geometry &g);
+    void restack();
+    Geometry presented() const;
+
+    QPointF m_center;
+    QRectF m_bounds;
+    QTransform m_transform;
+    QPointF m_anchor{0.5, 0.5};
+    Geometry m_presented;
+    double m_alpha = 1.0;
+    bool m_hidden = false;
+    bool m_interaction = true;
+    bool m_clips = false;
+    QColor m_background;
+    double m_borderWidth = 0;
+    QColor m_borderColor = Qt::black;
+    int m_tag = 0;
+    View *m_superview = nullptr;
+    QList<View *> m_subviews;
+    QGraphicsItem *m_borderItem = nullptr;
+    int m_retainCount = 0;
+};

@@ -1,0 +1,27 @@
+#include "ui/ButtonWithActivityIndicator.h"
+
+#include "ui/ActivityIndicator.h"
+
+#include <QToolButton>
+
+ButtonWithActivityIndicator::ButtonWithActivityIndicator(const QString &imageName, const QString &hint,
+                                                         std::function<void()> command, QWidget *parent)
+    : ButtonWithHint(imageName, hint, std::move(command), parent)
+    , _activityIndicator(new ActivityIndicator(Qt::white, this))
+{
+    _activityIndicator->move(15 - _activityIndicator->width() / 2, 15 - _activityIndicator->height() / 2);
+}
+
+void ButtonWithActivityIndicator::showIndicator()
+{
+    _button->hide();
+    _activityIndicator->startAnimating();
+}
+
+void ButtonWithActivityIndicator::hideIndicator()
+{
+    _activityIndicator->stopAnimating();
+    _button->show();
+}
+
+bool ButtonWithActivityIndicator::isShowingIndicator() const { return _activityIndicator->isAnimating(); }

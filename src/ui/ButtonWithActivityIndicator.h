@@ -1,0 +1,19 @@
+#pragma once
+#include "ui/ButtonWithHint.h"
+
+class ActivityIndicator;
+
+// A hint button that can swap its icon for a spinner while work runs.
+class ButtonWithActivityIndicator : public ButtonWithHint
+{
+    Q_OBJECT
+public:
+    ButtonWithActivityIndicator(const QString &imageName, const QString &hint, std::function<void()> command,
+                                QWidget *parent = nullptr);
+    void showIndicator();
+    void hideIndicator();
+    bool isShowingIndicator() const;
+
+private:
+    ActivityIndicator *_activityIndicator;
+};

@@ -1,0 +1,65 @@
+#include "ui/ButtonWithHint.h"
+
+#include "toolkit/AppPaths.h"
+#include "toolkit/GestureRecognizer.h"
+#include "toolkit/WidgetAnimation.h"
+#include "toolkit/WidgetGestures.h"
+#include "ui/NotificationManager.h"
+
+#include <QIcon>
+#include <QToolButton>
+
+namespace {
+constexpr int kSize = 30;
+constexpr double kHintPress = 1.0;
+}
+
+ButtonWithHint::ButtonWithHint(const QString &imageName, const QString &hint, std::function<void()> command,
+                               QWidget *parent)
+    : QWidget(parent)
+    , _button(new QToolButton(this))
+    , m_hint(hint)
+    , m_command(std::move(command))
+    , m_longPress(new LongPressGestureRecognizer)
+{
+    setFixedSize(kSize, kSize);
+    _button->setGeometry(0, 0, kSize, kSize);
+    _button->setIcon(QIcon(AppPaths::resource("icons/" + imageName)));
+    _button->setIconSize(QSize(kSize - 4, kSize - 4));
+    _button->setAutoRaise(true);
+    _button->setFocusPolicy(Qt::NoFocus);
+    _button->setToolTip(hint);
+    _button->setAccessibleName(hint);
+    _button->setStyleSheet("QToolButton { border: none; background: transparent; border-radius: 6px; }"
+                           "QToolButton:pressed { background: rgba(255, 255, 255, 70); }");
+    connect(_button, &QToolButton::pressed, this, [this] { m_hintShownThisPress = false; });
+    connect(_button, &QToolButton::clicked, this, [this] {
+        // A press that showed the hint was a question, not a command.
+        if (!m_hintShownThisPress && m_command)
+            m_command();
+    });
+    m_longPress->setMinimumPressDuration(kHintPress);
+    m_longPress->setAction([this](GestureRecognizer *r) {
+        if (r->state() == GestureState::Began)
+            handleLongPress();
+    });
+    attachGestureRecognizer(this, m_longPress);
+}
+
+void ButtonWithHint::handleLongPress()
+{
+    m_hintShownThisPress = true;
+    NotificationManager::sharedManager()->notifyText(m_hint, QString(), 6, 2.0, nullptr, true);
+}
+
+void ButtonWithHint::setEnabled(bool enabled)
+{
+    // The recogniser sits on this outer widget, so a disabled button still
+    // answers a long press with its hint.
+    _button->setEnabled(enabled);
+    WidgetAnimation::setAlpha(_button, enabled ? 1.0 : 0.5);
+}
+
+bool ButtonWithHint::isEnabled() const { return _button->isEnabled(); }
+
+double ButtonWithHint::buttonOpacity() const { return WidgetAnimation::alpha(_button); }

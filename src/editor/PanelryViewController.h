@@ -2,6 +2,7 @@
 #include "editor/EditorLayout.h"
 #include "toolkit/View.h"
 
+#include <QImage>
 #include <QList>
 #include <QPointer>
 #include <QWidget>
@@ -48,8 +49,13 @@ public:
     void reset();
     void resetComic();
 
-    // Objects (placement and manipulation fill these in)
+    // Objects: placement and manipulation (Placement.cpp, Manipulation.cpp)
+    void addImageToComic(const QImage &image);
     void deselectObject();
+
+    // Face strip and category browser (FaceStrip.cpp)
+
+    // Clipboard (Clipboard.cpp)
     void updatePasteObjectBtn();
 
     // Undo and redo

@@ -239,13 +239,3 @@ void PanelryViewController::createComicRecord()
 {
     _comicTitle->clear();
 }
-
-void PanelryViewController::deselectObject()
-{
-    m_selectedComicObject = nullptr;
-}
-
-void PanelryViewController::updatePasteObjectBtn()
-{
-    m_pasteObjectBtn->setEnabled(false);
-}

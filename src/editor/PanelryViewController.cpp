@@ -12,7 +12,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QScrollArea>
 #include <QToolButton>
 
 namespace {
@@ -104,9 +103,18 @@ void PanelryViewController::buildInterface()
     _scrollViewPanels = new ScrollView(m_layout.canvasOverview);
     _scrollViewPanels->setBackgroundColor(QColor(0x55, 0x55, 0x58));
     m_root->addSubview(_scrollViewPanels);
-    connect(m_stage, &Stage::wheelScrolled, this, [this](const QPointF &, const QPointF &delta) {
-        _scrollViewPanels->scrollBy(delta);
+    connect(m_stage, &Stage::wheelScrolled, this, [this](const QPointF &rootPos, const QPointF &delta) {
+        // The wheel scrolls whichever scroll view is under the pointer.
+        if (_scrollViewFaces->alpha() > 0 && _scrollViewFaces->frame().contains(rootPos))
+            _scrollViewFaces->scrollBy(QPointF(delta.x() + delta.y(), 0));
+        else
+            _scrollViewPanels->scrollBy(delta);
     });
+
+    // The face strip scrolls sideways; it shows while a panel is zoomed.
+    _scrollViewFaces = new ScrollView(m_layout.faceStrip);
+    _scrollViewFaces->setAlpha(0.0);
+    m_root->addSubview(_scrollViewFaces);
 
     m_controlsOverlay = new ControlsOverlayView(QRectF(QPointF(0, 0), QSizeF(m_layout.window)));
     m_root->addSubview(m_controlsOverlay.get());
@@ -131,14 +139,6 @@ void PanelryViewController::buildInterface()
                                "QLineEdit:focus { background: rgba(255, 255, 255, 30); border-radius: 4px; }");
     _comicTitle->lower();
     _comicTitle->raise();
-
-    _scrollViewFaces = new QScrollArea(this);
-    _scrollViewFaces->setGeometry(m_layout.faceStrip);
-    _scrollViewFaces->setFrameShape(QFrame::NoFrame);
-    _scrollViewFaces->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    _scrollViewFaces->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    _scrollViewFaces->setStyleSheet("QScrollArea, QScrollArea > QWidget > QWidget { background: transparent; }");
-    WidgetAnimation::setAlpha(_scrollViewFaces, 0.0);
 
     auto makeScrollButton = [this](const QRect &frame, Qt::ArrowType arrow, void (PanelryViewController::*command)()) {
         auto *button = new QToolButton(this);

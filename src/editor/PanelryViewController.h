@@ -13,7 +13,6 @@ class ButtonWithActivityIndicator;
 class ButtonWithHint;
 class QLabel;
 class QLineEdit;
-class QScrollArea;
 class QToolButton;
 class ScrollView;
 class Stage;
@@ -106,7 +105,7 @@ public:
     UIToolbarCustom *comicToolbar() const { return m_comicToolbar; }
     UIToolbarCustom *panelToolbar() const { return m_panelToolbar; }
     UIToolbarCustom *paintToolbar() const { return m_paintToolbar; }
-    QScrollArea *scrollViewFaces() const { return _scrollViewFaces; }
+    ScrollView *scrollViewFaces() const { return _scrollViewFaces; }
     QToolButton *panelScrollLeftBtn() const { return m_panelScrollLeftBtn; }
     QToolButton *panelScrollRightBtn() const { return m_panelScrollRightBtn; }
     QLabel *emptyComicMsg() const { return m_emptyComicMsg; }
@@ -151,7 +150,7 @@ private:
     UIToolbarCustom *m_comicToolbar = nullptr;
     UIToolbarCustom *m_panelToolbar = nullptr;
     UIToolbarCustom *m_paintToolbar = nullptr;
-    QScrollArea *_scrollViewFaces = nullptr;
+    ScrollView *_scrollViewFaces = nullptr;
     QToolButton *m_panelScrollLeftBtn = nullptr;
     QToolButton *m_panelScrollRightBtn = nullptr;
     QLabel *m_emptyComicMsg = nullptr;

@@ -13,7 +13,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QScrollArea>
 #include <QToolButton>
 
 namespace {
@@ -131,7 +130,7 @@ void PanelryViewController::selectPanel(View *panel)
     QRect panelBar = WidgetAnimation::frame(m_panelToolbar);
     panelBar.moveLeft(0);
     WidgetAnimation::setFrame(m_panelToolbar, panelBar);
-    WidgetAnimation::setAlpha(_scrollViewFaces, 1.0);
+    _scrollViewFaces->setAlpha(1.0);
     _scrollViewPanels->setFrame(m_layout.canvasPanelMode);
 
     const QRectF f = panel->frame();
@@ -171,7 +170,7 @@ void PanelryViewController::deselectSelectedPanel()
     QRect panelBar = WidgetAnimation::frame(m_panelToolbar);
     panelBar.moveLeft(width());
     WidgetAnimation::setFrame(m_panelToolbar, panelBar);
-    WidgetAnimation::setAlpha(_scrollViewFaces, 0.0);
+    _scrollViewFaces->setAlpha(0.0);
     WidgetAnimation::setAlpha(m_panelScrollLeftBtn, 0.0);
     WidgetAnimation::setAlpha(m_panelScrollRightBtn, 0.0);
     _scrollViewPanels->setFrame(m_layout.canvasOverview);

@@ -7,6 +7,8 @@
 #include <functional>
 
 class Notification;
+class QPainter;
+class QRect;
 
 // Told when a queued banner has gone.
 class NotificationManagerDelegate
@@ -23,24 +25,36 @@ class NotificationManager : public QObject, public NotificationManagerDelegate
 {
     Q_OBJECT
 public:
+    // Created on first use; lives for the whole process.
     static NotificationManager *sharedManager();
 
     // style 0..7 (6: centred, zooming in); duration in seconds; action, when
-    // set, makes the banner tappable and runs on a tap.
+    // set, makes the banner tappable and runs on a tap. An empty text shows
+    // nothing. Safe to call from any thread: the banner appears on the
+    // interface thread.
     void notifyText(const QString &text, const QString &icon, int style, double duration,
                     std::function<void()> action, bool showImmediately);
 
     void notificationDidHide(Notification *notification) override;
 
-    // The queued banners; the first one is showing.
+    // The queued banners; the first one is showing (or about to).
     const QList<Notification *> &queue() const { return _queue; }
     // Every banner currently on screen, queued or immediate, oldest first.
     QList<Notification *> visibleNotifications() const;
+
+    // Draws the banners on screen as they are at this moment, for a picture
+    // of the editor's window: screenRect is the global rectangle that the
+    // painter's origin and extent stand for (usually Screen::geometry()).
+    void paintVisible(QPainter &painter, const QRect &screenRect) const;
 
 signals:
     void notificationShown(Notification *notification);
 
 private:
-    NotificationManager() = default;
+    NotificationManager();
+    void showNotification(Notification *notification);
+    void showFirstAfterGap();
+    void forget(Notification *notification);
+
     QList<Notification *> _queue;
 };

@@ -1,0 +1,234 @@
+#include "storage/FMDatabase.h"
+
+#include "storage/FMBusyBackoff.h"
+#include "storage/FMDatabaseLog.h"
+#include "storage/FMStatement.h"
+
+#include <sqlite3.h>
+
+namespace {
+bool isBusy(int rc) { return rc == SQLITE_BUSY || rc == SQLITE_LOCKED; }
+}
+
+FMDatabase::FMDatabase(const QString &databasePath)
+    : _databasePath(databasePath)
+{
+}
+
+FMDatabase::~FMDatabase()
+{
+    close();
+    if (_db) // only when a busy limit stopped close(): let SQLite finish it later
+        sqlite3_close_v2(_db);
+}
+
+std::unique_ptr<FMDatabase> FMDatabase::databaseWithPath(const QString &databasePath)
+{
+    return std::make_unique<FMDatabase>(databasePath);
+}
+
+QString FMDatabase::description() const
+{
+    return QStringLiteral("<FMDatabase: 0x%1 %2>")
+        .arg(quintptr(this), 0, 16)
+        .arg(_databasePath.isEmpty() ? QStringLiteral(":memory:") : _databasePath);
+}
+
+bool FMDatabase::open()
+{
+    if (_db)
+        return true;
+    const QByteArray path = _databasePath.isEmpty() ? QByteArray(":memory:") : _databasePath.toUtf8();
+    const int rc = sqlite3_open(path.constData(), &_db);
+    if (rc != SQLITE_OK) {
+        qCWarning(lcDatabase, "error opening!: %d", rc);
+        sqlite3_close(_db); // SQLite hands out a handle even when opening fails
+        _db = nullptr;
+        return false;
+    }
+    return true;
+}
+
+bool FMDatabase::close()
+{
+    closeOpenResultSets();
+    if (!_db)
+        return true;
+
+    FMBusyBackoff backoff;
+    bool triedFinalizingOpenStatements = false;
+    int rc;
+    bool retry;
+    do {
+        retry = false;
+        rc = sqlite3_close(_db);
+        if (isBusy(rc)) {
+            retry = true;
+            backoff.wait();
+            if (!triedFinalizingOpenStatements) {
+                triedFinalizingOpenStatements = true;
+                while (sqlite3_stmt *leaked = sqlite3_next_stmt(_db, nullptr)) {
+                    qCWarning(lcDatabase, "Closing leaked statement");
+                    sqlite3_finalize(leaked);
+                }
+            }
+            if (backoff.exceeded(_busyRetryTimeout)) {
+                qCWarning(lcDatabase, "%s:%d", Q_FUNC_INFO, __LINE__);
+                qCWarning(lcDatabase, "Database busy, unable to close");
+                return false;
+            }
+        } else if (rc != SQLITE_OK) {
+            qCWarning(lcDatabase, "error closing!: %d", rc);
+        }
+    } while (retry);
+
+    _db = nullptr;
+    return true;
+}
+
+void FMDatabase::closeOpenResultSets()
+{
+    // Each close() removes its set from _openResultSets, so work on a copy.
+    const QSet<FMResultSet *> openResultSets = _openResultSets;
+    for (FMResultSet *resultSet : openResultSets) {
+        resultSet->detachFromDatabase();
+        resultSet->close();
+    }
+    _openResultSets.clear();
+}
+
+void FMDatabase::resultSetDidClose(FMResultSet *resultSet) { _openResultSets.remove(resultSet); }
+
+qint64 FMDatabase::lastInsertRowId() const
+{
+    return _db ? sqlite3_last_insert_rowid(_db) : 0;
+}
+
+bool FMDatabase::enter()
+{
+    if (!_db) {
+        qCWarning(lcDatabase, "The FMDatabase %s is not open.", qUtf8Printable(description()));
+        return false;
+    }
+    if (_inUse) {
+        qCWarning(lcDatabase, "The FMDatabase %s is currently in use.", qUtf8Printable(description()));
+        return false;
+    }
+    _inUse = true;
+    return true;
+}
+
+std::unique_ptr<FMStatement> FMDatabase::prepare(const QString &sql, const QVariantList &arguments)
+{
+    const QByteArray utf8 = sql.toUtf8();
+    FMBusyBackoff backoff;
+    sqlite3_stmt *statement = nullptr;
+    int rc;
+    bool retry;
+    do {
+        retry = false;
+        rc = sqlite3_prepare_v2(_db, utf8.constData(), int(utf8.size()), &statement, nullptr);
+        if (isBusy(rc)) {
+            retry = true;
+            backoff.wait();
+            if (backoff.exceeded(_busyRetryTimeout)) {
+                qCWarning(lcDatabase, "%s:%d Database busy (%s)", Q_FUNC_INFO, __LINE__,
+                          qUtf8Printable(_databasePath));
+                qCWarning(lcDatabase, "Database busy");
+                sqlite3_finalize(statement);
+                return nullptr;
+            }
+        } else if (rc != SQLITE_OK) {
+            if (_logsErrors) {
+                qCWarning(lcDatabase, "DB Error: %d \"%s\"", sqlite3_errcode(_db), sqlite3_errmsg(_db));
+                qCWarning(lcDatabase, "DB Query: %s", qUtf8Printable(sql));
+            }
+            sqlite3_finalize(statement);
+            return nullptr;
+        }
+    } while (retry);
+
+    // Text that holds only white space or comments prepares to no statement.
+    auto prepared = std::make_unique<FMStatement>(statement, sql);
+    if (!statement || !prepared->bindArguments(arguments))
+        return nullptr;
+    return prepared;
+}
+
+bool FMDatabase::stepToCompletion(FMStatement &prepared)
+{
+    sqlite3_stmt *statement = prepared.statement();
+    FMBusyBackoff backoff;
+    int rc;
+    bool retry;
+    do {
+        retry = false;
+        rc = sqlite3_step(statement);
+        if (rc == SQLITE_DONE) {
+            // finished
+        } else if (isBusy(rc)) {
+            if (rc == SQLITE_LOCKED) {
+                const int resetRc = prepared.reset();
+                if (resetRc != SQLITE_LOCKED)
+                    qCWarning(lcDatabase, "Unexpected result from sqlite3_reset (%d) eu", resetRc);
+            }
+            retry = true;
+            backoff.wait();
+            if (backoff.exceeded(_busyRetryTimeout)) {
+                qCWarning(lcDatabase, "%s:%d Database busy (%s)", Q_FUNC_INFO, __LINE__,
+                          qUtf8Printable(_databasePath));
+                qCWarning(lcDatabase, "Database busy");
+                return false;
+            }
+        } else if (rc == SQLITE_ERROR) {
+            qCWarning(lcDatabase, "Error calling sqlite3_step (%d: %s) SQLITE_ERROR", rc, sqlite3_errmsg(_db));
+            qCWarning(lcDatabase, "DB Query: %s", qUtf8Printable(prepared.query()));
+        } else if (rc == SQLITE_MISUSE) {
+            qCWarning(lcDatabase, "Error calling sqlite3_step (%d: %s) SQLITE_MISUSE", rc, sqlite3_errmsg(_db));
+            qCWarning(lcDatabase, "DB Query: %s", qUtf8Printable(prepared.query()));
+        } else {
+            // SQLITE_ROW lands here too: an update statement must not yield rows.
+            qCWarning(lcDatabase, "Unknown error calling sqlite3_step (%d: %s) eu", rc, sqlite3_errmsg(_db));
+            qCWarning(lcDatabase, "DB Query: %s", qUtf8Printable(prepared.query()));
+        }
+    } while (retry);
+
+    // Finalizing reports the error of a failed step, so its answer decides.
+    const int closeRc = prepared.close();
+    return rc == SQLITE_DONE && closeRc == SQLITE_OK;
+}
+
+bool FMDatabase::executeUpdate(const QString &sql, std::initializer_list<QVariant> arguments)
+{
+    return executeUpdate(sql, QVariantList(arguments));
+}
+
+bool FMDatabase::executeUpdate(const QString &sql, const QVariantList &arguments)
+{
+    if (!enter())
+        return false;
+    std::unique_ptr<FMStatement> statement = prepare(sql, arguments);
+    const bool done = statement && stepToCompletion(*statement);
+    statement.reset();
+    _inUse = false;
+    return done;
+}
+
+std::unique_ptr<FMResultSet> FMDatabase::executeQuery(const QString &sql, std::initializer_list<QVariant> arguments)
+{
+    return executeQuery(sql, QVariantList(arguments));
+}
+
+std::unique_ptr<FMResultSet> FMDatabase::executeQuery(const QString &sql, const QVariantList &arguments)
+{
+    if (!enter())
+        return nullptr;
+    std::unique_ptr<FMStatement> statement = prepare(sql, arguments);
+    std::unique_ptr<FMResultSet> resultSet;
+    if (statement) {
+        resultSet = std::make_unique<FMResultSet>(std::move(statement), this);
+        _openResultSets.insert(resultSet.get());
+    }
+    _inUse = false;
+    return resultSet;
+}

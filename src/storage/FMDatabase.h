@@ -1,0 +1,87 @@
+#pragma once
+#include <QSet>
+#include <QString>
+#include <QVariantList>
+
+#include <initializer_list>
+#include <memory>
+
+#include "storage/FMResultSet.h"
+
+struct sqlite3;
+class FMStatement;
+
+// One SQLite connection over the SQLite 3 C API, used in a short-lived
+// pattern: make it for a path, open(), run a few statements, close() (also
+// when open() failed). A handle belongs to the thread that made it; two
+// threads use two handles, and SQLite's file locking orders them: busy and
+// locked answers are retried, without limit unless busyRetryTimeout is set.
+//
+// Arguments are bound to the `?` marks in order, one QVariant each (see
+// FMArgumentBinding.h for how each kind is stored). Nothing is thrown: every
+// failure is a line in the "panelry.database" log and a false or empty result.
+//
+// An open result set holds a read lock until it is read to the end or closed;
+// a write through another handle on the same thread would wait for it forever.
+class FMDatabase
+{
+public:
+    // A path that is empty opens a private in-memory database.
+    explicit FMDatabase(const QString &databasePath = QString());
+    ~FMDatabase();
+    FMDatabase(const FMDatabase &) = delete;
+    FMDatabase &operator=(const FMDatabase &) = delete;
+
+    static std::unique_ptr<FMDatabase> databaseWithPath(const QString &databasePath);
+
+    QString databasePath() const { return _databasePath; }
+
+    // Creates a missing file. True when open (also when it already was).
+    bool open();
+    // Closes every open result set and finalizes statements left behind.
+    // True unless a busy retry limit ran out (the handle then stays open).
+    bool close();
+
+    // INSERT, UPDATE, DELETE and other statements that yield no row. True
+    // when the statement ran to completion; a statement that yields a row
+    // is treated as a failure.
+    bool executeUpdate(const QString &sql, std::initializer_list<QVariant> arguments = {});
+    bool executeUpdate(const QString &sql, const QVariantList &arguments);
+
+    // A result set before its first row, or nullptr on failure.
+    std::unique_ptr<FMResultSet> executeQuery(const QString &sql, std::initializer_list<QVariant> arguments = {});
+    std::unique_ptr<FMResultSet> executeQuery(const QString &sql, const QVariantList &arguments);
+
+    // Row id of the latest successful INSERT on this connection; 0 if none.
+    qint64 lastInsertRowId() const;
+
+    // 0 (the default) retries busy answers without limit; N > 0 gives up
+    // after more than N retries.
+    int busyRetryTimeout() const { return _busyRetryTimeout; }
+    void setBusyRetryTimeout(int retries) { _busyRetryTimeout = retries; }
+    // Off by default: statements that fail to prepare are then not logged.
+    bool logsErrors() const { return _logsErrors; }
+    void setLogsErrors(bool logsErrors) { _logsErrors = logsErrors; }
+    // True only while a call of this handle runs.
+    bool inUse() const { return _inUse; }
+
+    bool isOpen() const { return _db != nullptr; }
+    sqlite3 *sqliteHandle() const { return _db; }
+    // How the handle names itself in the log.
+    QString description() const;
+
+private:
+    friend class FMResultSet;
+    void resultSetDidClose(FMResultSet *resultSet);
+    void closeOpenResultSets();
+    bool enter();
+    std::unique_ptr<FMStatement> prepare(const QString &sql, const QVariantList &arguments);
+    bool stepToCompletion(FMStatement &statement);
+
+    QString _databasePath;
+    sqlite3 *_db = nullptr;
+    QSet<FMResultSet *> _openResultSets;
+    bool _inUse = false;
+    int _busyRetryTimeout = 0;
+    bool _logsErrors = false;
+};

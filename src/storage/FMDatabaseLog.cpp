@@ -1,0 +1,3 @@
+#include "storage/FMDatabaseLog.h"
+
+Q_LOGGING_CATEGORY(lcDatabase, "panelry.database")

@@ -1,0 +1,37 @@
+#include "storage/StorageLaunch.h"
+
+#include "storage/DatabaseRecovery.h"
+#include "storage/UserDatabase.h"
+#include "toolkit/UserDefaults.h"
+#include "ui/NotificationManager.h"
+
+StorageLaunchReport StorageLaunch::prepareAtLaunch()
+{
+    UserDatabase::copyDBFile(); // fails, as intended, when the file is there
+    StorageLaunchReport report;
+    report.damagedDatabaseKeptAs = DatabaseRecovery::replaceIfDamaged(UserDatabase::path(),
+                                                                      UserDatabase::templatePath());
+    UserDatabase::cleanUp();
+    prepareUserDefaults();
+    return report;
+}
+
+void StorageLaunch::prepareUserDefaults()
+{
+    const QString key = QStringLiteral("autosaveEnabled");
+    if (!UserDefaults::objectForKey(key).isValid())
+        UserDefaults::setBool(true, key);
+    UserDefaults::synchronize();
+}
+
+QString StorageLaunch::damagedDatabaseMessage()
+{
+    return QStringLiteral("The comics database was damaged. It was set aside and a new one started.");
+}
+
+void StorageLaunch::announce(const StorageLaunchReport &report)
+{
+    if (!report.damagedDatabaseReplaced())
+        return;
+    NotificationManager::sharedManager()->notifyText(damagedDatabaseMessage(), QString(), 6, 2.0, nullptr, true);
+}

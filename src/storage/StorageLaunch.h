@@ -1,0 +1,32 @@
+#pragma once
+#include <QString>
+
+// What preparing the storage at launch found.
+struct StorageLaunchReport
+{
+    // Where a damaged user database was moved; empty when none was.
+    QString damagedDatabaseKeptAs;
+    bool damagedDatabaseReplaced() const { return !damagedDatabaseKeptAs.isEmpty(); }
+};
+
+// The launch steps that make the storage ready before the editor creates
+// its first comic.
+namespace StorageLaunch {
+
+// In order: copy the template into place (UserDatabase::copyDBFile), replace
+// a damaged database by a fresh template (keeping the old file), purge
+// never-saved comics (UserDatabase::cleanUp), prepare the user defaults.
+StorageLaunchReport prepareAtLaunch();
+
+// autosaveEnabled becomes true when it has no value (a stored false stays);
+// then the defaults are written out.
+void prepareUserDefaults();
+
+// Tells the user, with a banner, that a damaged database was replaced.
+// Call it once the window is shown; does nothing when none was.
+void announce(const StorageLaunchReport &report);
+
+// The banner's text.
+QString damagedDatabaseMessage();
+
+}

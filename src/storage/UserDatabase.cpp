@@ -1,0 +1,33 @@
+#include "storage/UserDatabase.h"
+
+#include "storage/FMDatabase.h"
+#include "toolkit/AppPaths.h"
+
+#include <QFile>
+
+QString UserDatabase::fileName() { return QStringLiteral("user_db.sqlite"); }
+
+QString UserDatabase::path() { return AppPaths::libraryDir() + "/" + fileName(); }
+
+QString UserDatabase::templatePath() { return AppPaths::resource(fileName()); }
+
+bool UserDatabase::copyDBFile()
+{
+    const QString destination = path();
+    if (!QFile::copy(templatePath(), destination))
+        return false;
+    // The copy inherits the template's permissions, and an installed
+    // template may be read-only: the user's database must take writes.
+    QFile::setPermissions(destination, QFile::permissions(destination) | QFile::ReadOwner | QFile::WriteOwner);
+    return true;
+}
+
+void UserDatabase::cleanUp()
+{
+    FMDatabase db(path());
+    if (db.open()) {
+        db.executeUpdate("DELETE FROM comicData WHERE comicId IN (SELECT id FROM comics WHERE data IS NULL)");
+        db.executeUpdate("DELETE FROM comics WHERE data IS NULL");
+    }
+    db.close();
+}

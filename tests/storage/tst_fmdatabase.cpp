@@ -1,0 +1,279 @@
+// The database layer against real SQLite files: opening and closing, how each
+// kind of argument is stored, reading NULLs, row ids, argument counts, result
+// sets cut short, and the log lines of the failure paths.
+#include "storage/FMDatabase.h"
+#include "support/TestHome.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTest>
+#include <QUrl>
+
+#include <sqlite3.h>
+
+class TestFMDatabase : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestHome> home;
+    QString path() const { return home->path() + "/test.sqlite"; }
+    // An open handle on a fresh file holding table t with an untyped column,
+    // so what is read back is exactly what was bound.
+    std::unique_ptr<FMDatabase> openWithTable(const char *createTable = "CREATE TABLE t (v)")
+    {
+        auto db = FMDatabase::databaseWithPath(path());
+        if (!db->open() || !db->executeUpdate(createTable))
+            qFatal("cannot set up %s", qPrintable(path()));
+        return db;
+    }
+
+private slots:
+    void init() { home = std::make_unique<TestHome>(); }
+    void cleanup() { home.reset(); }
+
+    void openingCreatesFilesAndClosingAlwaysSucceeds()
+    {
+        QVERIFY(!QFileInfo::exists(path()));
+        FMDatabase db(path());
+        QVERIFY(db.open() && db.open()); // the second: already open
+        QVERIFY(QFileInfo::exists(path()));
+        QVERIFY(db.close() && db.close());
+        QVERIFY(FMDatabase(path()).close()); // never opened
+
+        FMDatabase inMemory;
+        QVERIFY(inMemory.open() && inMemory.executeUpdate("CREATE TABLE t (v)"));
+    }
+
+    void failuresToOpenOrToPrepareAreLoggedAsTheyShouldBe()
+    {
+        FMDatabase unreachable(home->path() + "/no/such/folder/x.sqlite");
+        QTest::ignoreMessage(QtWarningMsg, "error opening!: 14");
+        QVERIFY(!unreachable.open());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^The FMDatabase <FMDatabase: 0x[0-9a-f]+ .*/x\\.sqlite> is not open\\.$"));
+        QVERIFY(!unreachable.executeUpdate("DELETE FROM t"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^The FMDatabase .* is not open\\.$"));
+        QVERIFY(!unreachable.executeQuery("SELECT 1"));
+        QVERIFY(unreachable.close());
+
+        // A statement that does not prepare fails quietly unless errors are logged.
+        FMDatabase db(path());
+        QVERIFY(db.open());
+        QTest::failOnWarning(QRegularExpression("^(?!DB )")); // only the two lines below may appear
+        QVERIFY(!db.executeQuery("SELECT * FROM missing"));
+        QVERIFY(!db.executeUpdate("DELETE FROM missing"));
+        db.setLogsErrors(true);
+        QTest::ignoreMessage(QtWarningMsg, "DB Error: 1 \"no such table: missing\"");
+        QTest::ignoreMessage(QtWarningMsg, "DB Query: DELETE FROM missing");
+        QVERIFY(!db.executeUpdate("DELETE FROM missing"));
+        QVERIFY(db.close());
+    }
+
+    void eachArgumentKindIsStoredAsItsSqlType_data()
+    {
+        QTest::addColumn<QVariant>("argument");
+        QTest::addColumn<QString>("storedType");
+        QTest::addColumn<QVariant>("storedValue");
+
+        const QDateTime date(QDate(2001, 1, 1), QTime(0, 0, 0, 500), Qt::UTC);
+        QTest::newRow("absent") << QVariant() << "null" << fmNullObject();
+        QTest::newRow("null object") << fmNullObject() << "null" << fmNullObject();
+        QTest::newRow("bytes") << QVariant(QByteArray("a\0b", 3)) << "blob" << QVariant(QByteArray("a\0b", 3));
+        QTest::newRow("no bytes") << QVariant(QByteArray("")) << "blob" << QVariant(QByteArray());
+        QTest::newRow("date") << QVariant(date) << "real" << QVariant(978307200.5);
+        QTest::newRow("true") << QVariant(true) << "integer" << QVariant(qint64(1));
+        QTest::newRow("false") << QVariant(false) << "integer" << QVariant(qint64(0));
+        QTest::newRow("int") << QVariant(-7) << "integer" << QVariant(qint64(-7));
+        QTest::newRow("long") << QVariant::fromValue(long(-123456)) << "integer" << QVariant(qint64(-123456));
+        QTest::newRow("int64 beyond double precision") << QVariant(qint64(9007199254740993)) << "integer"
+                                                       << QVariant(qint64(9007199254740993));
+        QTest::newRow("unsigned") << QVariant(4000000000u) << "integer" << QVariant(qint64(4000000000));
+        QTest::newRow("unsigned beyond int64") << QVariant(std::numeric_limits<quint64>::max()) << "text"
+                                               << QVariant(QString("18446744073709551615"));
+        QTest::newRow("float widened") << QVariant(0.1f) << "real" << QVariant(double(0.1f));
+        QTest::newRow("double") << QVariant(0.1) << "real" << QVariant(0.1);
+        QTest::newRow("text") << QVariant(QString("Grüße ✓ 'x'); DROP TABLE t;--")) << "text"
+                              << QVariant(QString("Grüße ✓ 'x'); DROP TABLE t;--"));
+        QTest::newRow("empty text") << QVariant(QString("")) << "text" << QVariant(QString(""));
+        QTest::newRow("other objects: their text") << QVariant(QUrl("https://i.imgur.com/a.png")) << "text"
+                                                   << QVariant(QString("https://i.imgur.com/a.png"));
+    }
+
+    void eachArgumentKindIsStoredAsItsSqlType()
+    {
+        QFETCH(QVariant, argument);
+        QFETCH(QString, storedType);
+        QFETCH(QVariant, storedValue);
+
+        auto db = openWithTable();
+        QVERIFY(db->executeUpdate("INSERT INTO t (v) VALUES (?)", {argument}));
+        auto rows = db->executeQuery("SELECT typeof(v) AS type, v FROM t");
+        QVERIFY(rows && rows->next());
+        const QVariantMap row = rows->resultDict();
+        QCOMPARE(row.value("type").toString(), storedType);
+        if (fmIsNullObject(storedValue))
+            QVERIFY(fmIsNullObject(row.value("v")));
+        else
+            QCOMPARE(row.value("v"), storedValue);
+    }
+
+    void nullsAndEmptyValuesReadDistinctly()
+    {
+        auto db = openWithTable("CREATE TABLE comics (id INTEGER, title TEXT, thumbnail BLOB, n TEXT)");
+        QVERIFY(db->executeUpdate("INSERT INTO comics VALUES (NULL, NULL, NULL, 'abc')"));
+        QVERIFY(db->executeUpdate("INSERT INTO comics VALUES (?, ?, ?, ?)",
+                                  {7, QString(""), QByteArray(""), QString("12abc")}));
+
+        auto rows = db->executeQuery("SELECT id, title, thumbnail, n FROM comics ORDER BY rowid");
+        QVERIFY(rows && rows->next());
+        QCOMPARE(rows->intForColumn("id"), 0);
+        QVERIFY(rows->stringForColumn("title").isNull());
+        QVERIFY(rows->dataForColumn("thumbnail").isNull());
+        QCOMPARE(rows->intForColumn("n"), 0); // non-numeric text
+        const QVariantMap nulls = rows->resultDict();
+        QCOMPARE(nulls.size(), 4);
+        QVERIFY(fmIsNullObject(nulls.value("title")));
+        QVERIFY(fmIsNullObject(nulls.value("thumbnail")));
+        QVERIFY(!nulls.contains("missing"));
+
+        QVERIFY(rows->next());
+        QCOMPARE(rows->intForColumn("id"), 7);
+        QVERIFY(!rows->stringForColumn("title").isNull());
+        QVERIFY(rows->stringForColumn("title").isEmpty());
+        QVERIFY(!rows->dataForColumn("thumbnail").isNull());
+        QCOMPARE(rows->intForColumn("n"), 12); // leading digits, as SQLite converts
+        const QVariantMap values = rows->resultDict();
+        QCOMPARE(values.value("id").metaType().id(), QMetaType::LongLong);
+        QCOMPARE(values.value("thumbnail").metaType().id(), QMetaType::QByteArray);
+        QCOMPARE(values.value("title").metaType().id(), QMetaType::QString);
+
+        // Names are SQLite's own: no case folding.
+        QTest::ignoreMessage(QtWarningMsg, "Warning: I could not find the column named 'ID'.");
+        QCOMPARE(rows->intForColumn("ID"), 0);
+        QTest::ignoreMessage(QtWarningMsg, "Warning: I could not find the column named 'nope'.");
+        QVERIFY(rows->dataForColumn("nope").isNull());
+
+        QVERIFY(!rows->next());
+        auto unread = db->executeQuery("SELECT id FROM comics");
+        QTest::ignoreMessage(QtWarningMsg, "Warning: There seem to be no columns in this set.");
+        QVERIFY(unread->resultDict().isEmpty()); // before the first row
+    }
+
+    void lastInsertRowIdBelongsToTheConnection()
+    {
+        auto db = openWithTable("CREATE TABLE t (id INTEGER PRIMARY KEY, v)");
+        QCOMPARE(db->lastInsertRowId(), 0);
+        QVERIFY(db->executeUpdate("INSERT INTO t (id, v) VALUES (?, ?)", {41, "a"}));
+        QVERIFY(db->executeUpdate("INSERT INTO t (v) VALUES (?)", {"b"}));
+        QCOMPARE(db->lastInsertRowId(), 42);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Unknown error calling sqlite3_step \\(19: .*\\) eu$"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^DB Query: "));
+        QVERIFY(!db->executeUpdate("INSERT INTO t (id) VALUES (?)", {41}));
+        QCOMPARE(db->lastInsertRowId(), 42); // a failed insert leaves it
+
+        FMDatabase other(path());
+        QVERIFY(other.open());
+        QCOMPARE(other.lastInsertRowId(), 0);
+        QVERIFY(other.close());
+    }
+
+    void argumentsAreTakenByTheStatementsParameterCount()
+    {
+        auto db = openWithTable("CREATE TABLE t (a, b)");
+        QVERIFY(db->executeUpdate("INSERT INTO t (a, b) VALUES (?, ?)", {1, 2, 3}));
+        QVERIFY(db->executeUpdate("INSERT INTO t (a, b) VALUES (?, ?)", QVariantList{4, 5, 6}));
+        QVERIFY(db->executeUpdate("UPDATE t SET b = 0")); // no marks, no arguments
+
+        // Too few: nothing is bound, nothing written.
+        QTest::ignoreMessage(QtWarningMsg, "Error: the statement has 2 parameters but 1 arguments were given");
+        QTest::ignoreMessage(QtWarningMsg, "DB Query: INSERT INTO t (a, b) VALUES (?, ?)");
+        QVERIFY(!db->executeUpdate("INSERT INTO t (a, b) VALUES (?, ?)", {7}));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Error: the statement has 1 parameters but 0"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^DB Query: "));
+        QVERIFY(!db->executeQuery("SELECT a FROM t WHERE a = ?"));
+
+        auto rows = db->executeQuery("SELECT group_concat(a || ':' || b, ',') AS r FROM t WHERE a > ?", QVariantList{0});
+        QVERIFY(rows && rows->next());
+        QCOMPARE(rows->stringForColumn("r"), QString("1:0,4:0"));
+    }
+
+    void queryArgumentsLiveAsLongAsTheirRows()
+    {
+        // The blob is a temporary and is bound without copying: the result
+        // set must keep it alive until its rows are read.
+        auto db = openWithTable();
+        auto rows = db->executeQuery("SELECT ? AS b, ? AS t", {QByteArray(50000, 'x'), QString(1000, QChar('y'))});
+        QVERIFY(rows);
+        QByteArray churn(50000, 'z'); // reuse freed memory, if any was freed
+        QVERIFY(rows->next());
+        QCOMPARE(rows->dataForColumn("b"), QByteArray(50000, 'x'));
+        QCOMPARE(rows->stringForColumn("t"), QString(1000, QChar('y')));
+    }
+
+    void closingTheHandleEndsItsResultSets()
+    {
+        auto db = openWithTable();
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(db->executeUpdate("INSERT INTO t (v) VALUES (?)", {i}));
+
+        auto drained = db->executeQuery("SELECT v FROM t");
+        while (drained->next()) {
+        }
+        QCOMPARE(sqlite3_next_stmt(db->sqliteHandle(), nullptr), nullptr);
+
+        auto midway = db->executeQuery("SELECT v FROM t");
+        auto untouched = db->executeQuery("SELECT v FROM t");
+        QVERIFY(midway->next());
+        QTest::failOnWarning(QRegularExpression(".*")); // no statement is left to leak
+        QVERIFY(db->close());
+        QVERIFY(!db->isOpen());
+        QVERIFY(!midway->next());
+        QVERIFY(!untouched->next());
+
+        db.reset(); // the sets outlive their handle
+        QVERIFY(!midway->next());
+    }
+
+    void statementsLeftOnTheConnectionAreFinalizedAtClose()
+    {
+        auto db = openWithTable();
+        sqlite3_stmt *leaked = nullptr;
+        QCOMPARE(sqlite3_prepare_v2(db->sqliteHandle(), "SELECT v FROM t", -1, &leaked, nullptr), SQLITE_OK);
+        QTest::ignoreMessage(QtWarningMsg, "Closing leaked statement");
+        QVERIFY(db->close());
+        QVERIFY(!db->isOpen());
+    }
+
+    void failedStepsAreLoggedAndGiveNoResult()
+    {
+        auto db = openWithTable("CREATE TABLE t (id INTEGER PRIMARY KEY)");
+        QVERIFY(db->executeUpdate("INSERT INTO t (id) VALUES (1)"));
+        const char *overflow = "INSERT INTO t (id) VALUES (abs(-9223372036854775807 - 1))";
+        QTest::ignoreMessage(QtWarningMsg, "Error calling sqlite3_step (1: integer overflow) SQLITE_ERROR");
+        QTest::ignoreMessage(QtWarningMsg, QString("DB Query: %1").arg(overflow).toUtf8().constData());
+        QVERIFY(!db->executeUpdate(overflow));
+
+        // A statement that yields a row is not an update.
+        QTest::ignoreMessage(QtWarningMsg, "Unknown error calling sqlite3_step (100: another row available) eu");
+        QTest::ignoreMessage(QtWarningMsg, "DB Query: SELECT id FROM t");
+        QVERIFY(!db->executeUpdate("SELECT id FROM t"));
+
+        auto failing = db->executeQuery("SELECT abs(-9223372036854775807 - 1)");
+        QVERIFY(failing);
+        QTest::ignoreMessage(QtWarningMsg, "Error calling sqlite3_step (1: integer overflow) rs");
+        QVERIFY(!failing->next());
+        QVERIFY(!failing->next()); // closed: no second log
+
+        auto duplicate = db->executeQuery("INSERT INTO t (id) VALUES (1) RETURNING id");
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Unknown error calling sqlite3_step \\(19: UNIQUE .*\\) rs$"));
+        QVERIFY(!duplicate->next());
+
+        // The handle is usable after every failure.
+        QVERIFY(db->executeUpdate("INSERT INTO t (id) VALUES (?)", {2}));
+        QVERIFY(!db->inUse());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFMDatabase)
+#include "tst_fmdatabase.moc"

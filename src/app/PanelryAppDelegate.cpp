@@ -1,6 +1,7 @@
 #include "app/PanelryAppDelegate.h"
 
 #include "editor/PanelryViewController.h"
+#include "storage/StorageLaunch.h"
 #include "toolkit/Screen.h"
 
 PanelryAppDelegate::PanelryAppDelegate() = default;
@@ -9,8 +10,12 @@ PanelryAppDelegate::~PanelryAppDelegate() { delete _viewController; }
 
 bool PanelryAppDelegate::didFinishLaunching()
 {
+    // The database is ready, and never-saved comics are gone, before the
+    // editor creates its first comic.
+    const StorageLaunchReport report = StorageLaunch::prepareAtLaunch();
     _viewController = new PanelryViewController;
     Screen::setMainWindow(_viewController);
     _viewController->show();
+    StorageLaunch::announce(report);
     return true;
 }

@@ -2,6 +2,7 @@
 // single panel, and starting a fresh comic.
 #include "editor/PanelryViewController.h"
 
+#include "storage/ComicRecord.h"
 #include "toolkit/Animation.h"
 #include "toolkit/AlertView.h"
 #include "toolkit/GestureRecognizer.h"
@@ -236,5 +237,9 @@ void PanelryViewController::resetComic()
 
 void PanelryViewController::createComicRecord()
 {
+    // Without a record the new comic must not keep the old comic's id, or
+    // its saves would overwrite the old comic once the database opens again.
+    const std::optional<int> id = ComicRecord::create();
+    m_comicId = id ? *id : 0;
     _comicTitle->clear();
 }

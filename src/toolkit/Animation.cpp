@@ -58,7 +58,7 @@ void applyTrack(Track &track, double t)
     track.apply(t);
 }
 
-void finish(const std::shared_ptr<Run> &run)
+void finish(std::shared_ptr<Run> run) // by value: it leaves the list it may come from
 {
     Clock::shared().cancel(run->tick);
     auto &all = runs();

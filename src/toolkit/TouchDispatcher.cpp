@@ -34,10 +34,12 @@ void TouchDispatcher::touchBegan(int id, const QPointF &scenePos)
                 }
     }
     m_fingers.append(touch);
-    if (m_hitView && !m_viewCancelled)
-        m_hitView->touchesBegan({touch});
+    // Recognisers see each touch first; the view gets it unless one of them
+    // has just taken the touches.
     forEachRecognizer([&](GestureRecognizer *r) { r->touchesBegan({touch}); });
     arbitrate();
+    if (m_hitView && !m_viewCancelled)
+        m_hitView->touchesBegan({touch});
 }
 
 void TouchDispatcher::touchMoved(int id, const QPointF &scenePos)
@@ -47,10 +49,10 @@ void TouchDispatcher::touchMoved(int id, const QPointF &scenePos)
         return;
     it->pos = scenePos;
     const Touch touch{id, scenePos};
-    if (m_hitView && !m_viewCancelled)
-        m_hitView->touchesMoved({touch});
     forEachRecognizer([&](GestureRecognizer *r) { r->touchesMoved({touch}); });
     arbitrate();
+    if (m_hitView && !m_viewCancelled)
+        m_hitView->touchesMoved({touch});
 }
 
 void TouchDispatcher::touchEnded(int id, const QPointF &scenePos)

@@ -1,0 +1,189 @@
+#include "toolkit/Clock.h"
+#include "toolkit/GestureRecognizer.h"
+#include "toolkit/ScrollView.h"
+#include "toolkit/TouchDispatcher.h"
+#include "toolkit/View.h"
+
+#include <QtTest>
+
+namespace {
+
+// Records the states a recogniser reports through its action.
+struct Trace {
+    QList<GestureState> states;
+    GestureRecognizer::Action action()
+    {
+        return [this](GestureRecognizer *r) { states << r->state(); };
+    }
+};
+
+class TouchRecordingView : public View
+{
+public:
+    using View::View;
+    QStringList events;
+    void touchesBegan(const Touches &) override { events << "began"; }
+    void touchesMoved(const Touches &) override { events << "moved"; }
+    void touchesEnded(const Touches &) override { events << "ended"; }
+    void touchesCancelled(const Touches &) override { events << "cancelled"; }
+};
+
+}
+
+class TestGestures : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { Clock::shared().setManual(true); }
+
+    void tapRecognisesOnLiftUnlessTheFingerWandered()
+    {
+        TapGestureRecognizer tap;
+        Trace trace;
+        tap.setAction(trace.action());
+        tap.touchesBegan({Touch{1, QPointF(10, 10)}});
+        tap.touchesMoved({Touch{1, QPointF(15, 12)}});
+        QCOMPARE(tap.state(), GestureState::Possible);
+        tap.touchesEnded({Touch{1, QPointF(15, 12)}});
+        QCOMPARE(trace.states, QList<GestureState>{GestureState::Ended});
+
+        tap.reset();
+        trace.states.clear();
+        tap.touchesBegan({Touch{1, QPointF(10, 10)}});
+        tap.touchesMoved({Touch{1, QPointF(30, 10)}});
+        QCOMPARE(tap.state(), GestureState::Failed);
+        tap.touchesEnded({Touch{1, QPointF(30, 10)}});
+        QVERIFY(trace.states.isEmpty());
+
+        // A second finger makes it no tap.
+        tap.reset();
+        tap.touchesBegan({Touch{1, QPointF(10, 10)}});
+        tap.touchesBegan({Touch{2, QPointF(50, 10)}});
+        QCOMPARE(tap.state(), GestureState::Failed);
+    }
+
+    void panBeginsPastTheSlopAndReportsTranslationInAView()
+    {
+        ViewPtr root(new View(QRectF(0, 0, 400, 400)));
+        auto *scaled = new View(QRectF(0, 0, 100, 100));
+        scaled->setTransform(QTransform::fromScale(2, 2));
+        root->addSubview(scaled);
+
+        PanGestureRecognizer pan;
+        Trace trace;
+        pan.setAction(trace.action());
+        pan.touchesBegan({Touch{1, QPointF(100, 100)}});
+        pan.touchesMoved({Touch{1, QPointF(105, 100)}});
+        QCOMPARE(pan.state(), GestureState::Possible);
+        pan.touchesMoved({Touch{1, QPointF(120, 90)}});
+        QCOMPARE(pan.state(), GestureState::Began);
+        pan.touchesMoved({Touch{1, QPointF(140, 80)}});
+        QCOMPARE(pan.translationInView(nullptr), QPointF(40, -20));
+        QCOMPARE(pan.translationInView(scaled), QPointF(20, -10));
+        pan.touchesEnded({Touch{1, QPointF(140, 80)}});
+        QCOMPARE(trace.states, (QList<GestureState>{GestureState::Began, GestureState::Changed, GestureState::Ended}));
+    }
+
+    void longPressBeginsOnTheClockAndFailsOnEarlyLift()
+    {
+        LongPressGestureRecognizer press;
+        press.setMinimumPressDuration(1.0);
+        Trace trace;
+        press.setAction(trace.action());
+
+        press.touchesBegan({Touch{1, QPointF(5, 5)}});
+        Clock::shared().advance(0.9);
+        press.touchesEnded({Touch{1, QPointF(5, 5)}});
+        QCOMPARE(press.state(), GestureState::Failed);
+        Clock::shared().advance(1.0);
+        QVERIFY(trace.states.isEmpty());
+
+        press.reset();
+        press.touchesBegan({Touch{1, QPointF(5, 5)}});
+        Clock::shared().advance(1.0);
+        QCOMPARE(trace.states, QList<GestureState>{GestureState::Began});
+        press.touchesMoved({Touch{1, QPointF(40, 5)}}); // moving after it began is fine
+        Clock::shared().advance(3.0);
+        press.touchesEnded({Touch{1, QPointF(40, 5)}});
+        QCOMPARE(trace.states, (QList<GestureState>{GestureState::Began, GestureState::Changed, GestureState::Ended}));
+
+        // Moving away before the duration fails it.
+        press.reset();
+        trace.states.clear();
+        press.touchesBegan({Touch{1, QPointF(5, 5)}});
+        press.touchesMoved({Touch{1, QPointF(30, 5)}});
+        Clock::shared().advance(2.0);
+        QCOMPARE(press.state(), GestureState::Failed);
+        QVERIFY(trace.states.isEmpty());
+    }
+
+    void refusedStartFails()
+    {
+        TapGestureRecognizer tap;
+        Trace trace;
+        tap.setAction(trace.action());
+        tap.setShouldBegin([](GestureRecognizer *) { return false; });
+        tap.touchesBegan({Touch{1, QPointF()}});
+        tap.touchesEnded({Touch{1, QPointF()}});
+        QCOMPARE(tap.state(), GestureState::Failed);
+        QVERIFY(trace.states.isEmpty());
+    }
+
+    void dispatcherLetsOneRecogniserWinAndCancelsTheViewsTouches()
+    {
+        // A scroll view with a tappable child, as the canvas with its panels.
+        ViewPtr root(new View(QRectF(0, 0, 400, 400)));
+        auto *scroll = new ScrollView(QRectF(0, 0, 400, 200));
+        scroll->setContentSize(QSizeF(400, 800));
+        root->addSubview(scroll);
+        auto *panel = new TouchRecordingView(QRectF(0, 0, 400, 100));
+        scroll->addSubview(panel);
+        int taps = 0;
+        panel->addGestureRecognizer(new TapGestureRecognizer([&](GestureRecognizer *) { ++taps; }));
+        TouchDispatcher dispatcher(root.get());
+
+        dispatcher.touchBegan(1, QPointF(50, 50));
+        dispatcher.touchEnded(1, QPointF(52, 51));
+        QCOMPARE(taps, 1);
+        QCOMPARE(panel->events, (QStringList{"began", "cancelled"}));
+        QCOMPARE(scroll->contentOffset(), QPointF(0, 0));
+
+        // A drag scrolls and does not tap.
+        panel->events.clear();
+        dispatcher.touchBegan(1, QPointF(50, 95));
+        dispatcher.touchMoved(1, QPointF(50, 75));
+        dispatcher.touchMoved(1, QPointF(50, -5));
+        dispatcher.touchEnded(1, QPointF(50, -5));
+        QCOMPARE(taps, 1);
+        QCOMPARE(scroll->contentOffset(), QPointF(0, 100));
+        QCOMPARE(panel->events, (QStringList{"began", "cancelled"}));
+
+        // With scrolling off the same drag is neither a scroll nor a tap.
+        scroll->setScrollEnabled(false);
+        dispatcher.touchBegan(1, QPointF(50, 150));
+        dispatcher.touchMoved(1, QPointF(50, 50));
+        dispatcher.touchEnded(1, QPointF(50, 50));
+        dispatcher.touchBegan(1, QPointF(50, 50));
+        dispatcher.touchMoved(1, QPointF(50, 10));
+        dispatcher.touchEnded(1, QPointF(50, 10));
+        QCOMPARE(taps, 1);
+        QCOMPARE(scroll->contentOffset(), QPointF(0, 100));
+    }
+
+    void aRecogniserMayDeleteItsViewInItsAction()
+    {
+        ViewPtr root(new View(QRectF(0, 0, 100, 100)));
+        auto *doomed = new View(QRectF(0, 0, 100, 100));
+        root->addSubview(doomed);
+        doomed->addGestureRecognizer(new TapGestureRecognizer([doomed](GestureRecognizer *) { doomed->removeFromSuperview(); }));
+        TouchDispatcher dispatcher(root.get());
+        dispatcher.touchBegan(1, QPointF(10, 10));
+        dispatcher.touchEnded(1, QPointF(10, 10));
+        QVERIFY(root->subviews().isEmpty());
+        dispatcher.touchBegan(1, QPointF(10, 10));
+        dispatcher.touchEnded(1, QPointF(10, 10));
+    }
+};
+
+QTEST_MAIN(TestGestures)
+#include "tst_gestures.moc"

@@ -1,0 +1,164 @@
+#include "toolkit/Animation.h"
+#include "toolkit/Clock.h"
+#include "toolkit/ScrollView.h"
+#include "toolkit/View.h"
+
+#include <QPointer>
+#include <QtTest>
+#include <cmath>
+
+namespace {
+bool near(const QRectF &a, const QRectF &b)
+{
+    const double e = 1e-6;
+    return std::abs(a.x() - b.x()) < e && std::abs(a.y() - b.y()) < e && std::abs(a.width() - b.width()) < e
+        && std::abs(a.height() - b.height()) < e;
+}
+#define COMPARE_RECT(a, b) QVERIFY2(near((a), (b)), qPrintable(QString("%1 != %2").arg(QDebug::toString(a), QDebug::toString(b))))
+}
+
+class TestViewGeometry : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { Clock::shared().setManual(true); }
+
+    void frameFollowsTransformAboutTheCentre()
+    {
+        ViewPtr v(new View(QRectF(100, 100, 100, 50)));
+        QCOMPARE(v->center(), QPointF(150, 125));
+        QCOMPARE(v->bounds(), QRectF(0, 0, 100, 50));
+
+        v->setTransform(QTransform().rotateRadians(M_PI / 2));
+        COMPARE_RECT(v->frame(), QRectF(125, 75, 50, 100));
+        QCOMPARE(v->center(), QPointF(150, 125));
+
+        // A flip keeps the box; a scale grows it about the centre.
+        v->setTransform(QTransform::fromScale(-1, 1));
+        COMPARE_RECT(v->frame(), QRectF(100, 100, 100, 50));
+        v->setTransform(QTransform::fromScale(2, 2));
+        COMPARE_RECT(v->frame(), QRectF(50, 75, 200, 100));
+
+        // Setting the frame of a scaled view sets centre and bounds size.
+        v->setFrame(QRectF(0, 0, 40, 20));
+        QCOMPARE(v->bounds().size(), QSizeF(20, 10));
+        COMPARE_RECT(v->frame(), QRectF(0, 0, 40, 20));
+    }
+
+    void transformOperationsActInTheViewsOwnSpaceFirst()
+    {
+        ViewPtr v(new View(QRectF(0, 0, 100, 100)));
+        // Translation then scale 2: the scale acts first, the translation
+        // moves the centre.
+        v->setTransform(QTransform::fromTranslate(10, 20).scale(2, 2));
+        COMPARE_RECT(v->frame(), QRectF(-40, -30, 200, 200));
+        // A further translation along the view's own x axis moves twice as far.
+        v->setTransform(QTransform(v->transform()).translate(-5, 0));
+        COMPARE_RECT(v->frame(), QRectF(-50, -30, 200, 200));
+    }
+
+    void convertRectThroughZoomAndHalfScale()
+    {
+        // The phone's canvas: half scale about its bottom-right corner, in
+        // panel mode, with a panel zoomed twice to fill it.
+        ViewPtr root(new View(QRectF(0, 0, 320, 480)));
+        auto *canvas = new ScrollView(QRectF(0, 0, 640, 480));
+        root->addSubview(canvas);
+        canvas->setTransform(QTransform::fromScale(0.5, 0.5));
+        canvas->setAnchorPoint(QPointF(1, 1));
+        canvas->setFrame(QRectF(0, 44, 320, 240));
+        COMPARE_RECT(canvas->frame(), QRectF(0, 44, 320, 240));
+        QCOMPARE(canvas->bounds().size(), QSizeF(640, 480));
+
+        auto *panel = new View(QRectF(320, 240, 320, 240));
+        canvas->addSubview(panel);
+        canvas->setContentSize(QSizeF(640, 720));
+        canvas->setContentOffset(QPointF(0, 240));
+        panel->setTransform(QTransform::fromTranslate(160 - 320, (120 - 240) + 240).scale(2, 2));
+        COMPARE_RECT(panel->frame(), QRectF(0, 240, 640, 480));
+
+        auto *object = new View(QRectF(10, 20, 100, 50));
+        panel->addSubview(object);
+        // Panel point p lands at 2p on the canvas's visible area, then half
+        // of that on the phone's window, below the 44-point toolbar.
+        COMPARE_RECT(object->convertRect(object->bounds(), root.get()), QRectF(10, 44 + 20, 100, 50));
+        COMPARE_RECT(panel->convertRect(object->frame(), root.get()), QRectF(10, 64, 100, 50));
+        COMPARE_RECT(root->convertRect(QRectF(10, 64, 100, 50), object), QRectF(0, 0, 100, 50));
+
+        // A rotated object converts to the box of its rotated corners.
+        object->setTransform(QTransform().rotateRadians(M_PI / 2));
+        COMPARE_RECT(panel->convertRect(object->frame(), root.get()), QRectF(35, 39, 50, 100));
+    }
+
+    void hitTestFindsTheDeepestTouchableView()
+    {
+        ViewPtr root(new View(QRectF(0, 0, 300, 300)));
+        auto *a = new View(QRectF(0, 0, 200, 200));
+        auto *b = new View(QRectF(50, 50, 100, 100));
+        root->addSubview(a);
+        a->addSubview(b);
+        QCOMPARE(root->hitTest(QPointF(60, 60)), b);
+        QCOMPARE(root->hitTest(QPointF(10, 10)), a);
+        b->setUserInteractionEnabled(false);
+        QCOMPARE(root->hitTest(QPointF(60, 60)), a);
+        b->setUserInteractionEnabled(true);
+        b->setAlpha(0);
+        QCOMPARE(root->hitTest(QPointF(60, 60)), a);
+        b->setAlpha(1);
+        // The last child is on top.
+        auto *c = new View(QRectF(0, 0, 200, 200));
+        a->addSubview(c);
+        QCOMPARE(root->hitTest(QPointF(60, 60)), c);
+        a->sendSubviewToBack(c);
+        QCOMPARE(root->hitTest(QPointF(60, 60)), b);
+        QCOMPARE(a->subviews(), (QList<View *>{c, b}));
+        a->bringSubviewToFront(c);
+        QCOMPARE(a->subviews(), (QList<View *>{b, c}));
+        // A zero-size view is never hit.
+        auto *placeholder = new View(QRectF());
+        root->addSubview(placeholder);
+        QCOMPARE(root->hitTest(QPointF(0, 0)), c);
+    }
+
+    void countedReferencesKeepRemovedViewsAlive()
+    {
+        ViewPtr root(new View(QRectF(0, 0, 100, 100)));
+        auto *child = new View(QRectF(0, 0, 10, 10));
+        auto *grandchild = new View(QRectF(0, 0, 5, 5));
+        root->addSubview(child);
+        child->addSubview(grandchild);
+        QPointer<View> watchChild(child), watchGrandchild(grandchild);
+
+        ViewPtr held(child);
+        child->removeFromSuperview();
+        QVERIFY(watchChild);
+        QCOMPARE(child->superview(), nullptr);
+        QCOMPARE(grandchild->superview(), child);
+
+        root->addSubview(held.get());
+        held = ViewPtr();
+        QVERIFY(watchChild);
+        child->removeFromSuperview(); // the last reference
+        QVERIFY(!watchChild);
+        QVERIFY(!watchGrandchild);
+    }
+
+    void modelValuesAreFinalAtOnceInsideAnimations()
+    {
+        ViewPtr v(new View(QRectF(0, 0, 100, 100)));
+        Animation::begin(0.5);
+        v->setCenter(QPointF(200, 200));
+        v->setAlpha(0.2);
+        Animation::commit();
+        QCOMPARE(v->center(), QPointF(200, 200));
+        QCOMPARE(v->alpha(), 0.2);
+        QVERIFY(v->pos() != QPointF(200, 200)); // still drawn on its way
+        Clock::shared().advance(0.6);
+        QCOMPARE(v->pos(), QPointF(200, 200));
+        QCOMPARE(v->opacity(), 0.2);
+        QVERIFY(!Animation::anyRunning());
+    }
+};
+
+QTEST_MAIN(TestViewGeometry)
+#include "tst_view_geometry.moc"

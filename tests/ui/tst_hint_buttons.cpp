@@ -1,0 +1,110 @@
+#include "support/TestHome.h"
+#include "toolkit/Clock.h"
+#include "toolkit/Screen.h"
+#include "ui/ButtonWithActivityIndicator.h"
+#include "ui/ButtonWithHint.h"
+#include "ui/Notification.h"
+#include "ui/NotificationManager.h"
+#include "ui/UIToolbarCustom.h"
+
+#include <QPainter>
+#include <QToolButton>
+#include <QtTest>
+
+class TestHintButtons : public QObject
+{
+    Q_OBJECT
+    QWidget window;
+    QStringList shown;
+
+    // Holds the button down for the given time, then lets go.
+    void press(ButtonWithHint &button, double seconds)
+    {
+        QToolButton *inner = button.button();
+        QTest::mousePress(inner, Qt::LeftButton, {}, QPoint(15, 15));
+        Clock::shared().advance(seconds);
+        QTest::mouseRelease(inner, Qt::LeftButton, {}, QPoint(15, 15));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Clock::shared().setManual(true);
+        window.resize(320, 480);
+        window.show();
+        Screen::setMainWindow(&window);
+        connect(NotificationManager::sharedManager(), &NotificationManager::notificationShown, this,
+                [this](Notification *n) { shown << n->text(); });
+    }
+    void init() { shown.clear(); }
+
+    void shortPressRunsTheCommandLongPressShowsTheHintOnce()
+    {
+        int runs = 0;
+        ButtonWithHint button("icon_add.png", "Add Panel", [&] { ++runs; }, &window);
+        button.show();
+        press(button, 0.5);
+        QCOMPARE(runs, 1);
+        QVERIFY(shown.isEmpty());
+
+        press(button, 2.5); // held on well past the second
+        QCOMPARE(runs, 1);
+        QCOMPARE(shown, QStringList{"Add Panel"});
+
+        press(button, 0.2); // the next short press is a command again
+        QCOMPARE(runs, 2);
+        QCOMPARE(shown.size(), 1);
+    }
+
+    void disabledButtonIsDimIgnoresTapsAndStillHints()
+    {
+        int runs = 0;
+        ButtonWithHint button("icon_minus.png", "Remove last Panel", [&] { ++runs; }, &window);
+        button.show();
+        button.disable();
+        QCOMPARE(button.buttonOpacity(), 0.5);
+        press(button, 0.2);
+        QCOMPARE(runs, 0);
+        press(button, 1.0);
+        QCOMPARE(shown, QStringList{"Remove last Panel"});
+        button.setEnabled(true);
+        QCOMPARE(button.buttonOpacity(), 1.0);
+        press(button, 0.2);
+        QCOMPARE(runs, 1);
+    }
+
+    void activityIndicatorSwapsWithTheIcon()
+    {
+        ButtonWithActivityIndicator button("icon_action.png", "More...", nullptr, &window);
+        button.show();
+        QVERIFY(!button.isShowingIndicator());
+        button.showIndicator();
+        button.showIndicator();
+        QVERIFY(button.isShowingIndicator());
+        QVERIFY(!button.button()->isVisible());
+        button.hideIndicator();
+        QVERIFY(!button.isShowingIndicator());
+        QVERIFY(button.button()->isVisible());
+        press(button, 1.0);
+        QCOMPARE(shown, QStringList{"More..."});
+    }
+
+    void customToolbarShowsWhatLiesBehind()
+    {
+        QWidget backdrop;
+        backdrop.resize(200, 44);
+        backdrop.setAutoFillBackground(true);
+        QPalette palette;
+        palette.setColor(QPalette::Window, QColor(0, 128, 0));
+        backdrop.setPalette(palette);
+        auto *bar = new UIToolbarCustom(&backdrop);
+        bar->setGeometry(backdrop.rect());
+        bar->setItems({nullptr, new ButtonWithHint("icon_add.png", "Add Panel", nullptr), nullptr});
+        const QImage image = backdrop.grab().toImage();
+        QCOMPARE(image.pixelColor(5, 5), QColor(0, 128, 0));
+        QCOMPARE(image.pixelColor(195, 40), QColor(0, 128, 0));
+    }
+};
+
+QTEST_MAIN(TestHintButtons)
+#include "tst_hint_buttons.moc"

@@ -1,0 +1,32 @@
+#pragma once
+#include "toolkit/View.h"
+
+#include <QImage>
+#include <QString>
+
+class GestureRecognizer;
+
+// A face tile: a thumbnail drawn aspect-fit on an opaque white square (the
+// faces are black line art, which would vanish on the dark strip), standing
+// for the full-size face at imagePath. Holding it for half a second copies
+// the thumbnail; whoever places the tile gives it a tap recogniser.
+class RageFaceImageView : public View
+{
+    Q_OBJECT
+public:
+    explicit RageFaceImageView(const QImage &image);
+
+    QImage image() const { return m_image; }
+    QString imagePath() const { return m_imagePath; }
+    void setImagePath(const QString &path) { m_imagePath = path; }
+
+    // The long press: on its start the thumbnail goes to the pasteboard.
+    void longPress(GestureRecognizer *recognizer);
+
+protected:
+    void drawContent(QPainter *painter) override;
+
+private:
+    QImage m_image;
+    QString m_imagePath;
+};

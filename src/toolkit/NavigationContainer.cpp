@@ -1,0 +1,61 @@
+#include "toolkit/NavigationContainer.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+constexpr int kButtonMargin = 6;
+constexpr int kButtonHeight = 30;
+}
+
+NavigationContainer::NavigationContainer(QWidget *screen, QWidget *parent)
+    : QWidget(parent)
+    , m_screen(screen)
+    , _bar(new QWidget(this))
+    , _titleLabel(new QLabel(_bar))
+{
+    _bar->setObjectName("navigationBar");
+    _bar->setAttribute(Qt::WA_StyledBackground);
+    _bar->setStyleSheet("#navigationBar { background: black; border-bottom: 1px solid #333; }"
+                        "QLabel { color: white; font-weight: bold; font-size: 17px; }"
+                        "QPushButton { color: white; background: #222; border: 1px solid #666;"
+                        " border-radius: 5px; padding: 0 10px; font-weight: bold; font-size: 13px; }"
+                        "QPushButton:pressed { background: #444; }");
+    _titleLabel->setAlignment(Qt::AlignCenter);
+    // The title is the screen's own, and follows it.
+    _titleLabel->setText(screen->windowTitle());
+    connect(screen, &QWidget::windowTitleChanged, _titleLabel, &QLabel::setText);
+    screen->setParent(this);
+    screen->show();
+}
+
+QString NavigationContainer::title() const { return _titleLabel->text(); }
+
+void NavigationContainer::setLeftButton(const QString &title, std::function<void()> action)
+{
+    delete m_leftButton;
+    m_leftButton = new QPushButton(title, _bar);
+    m_leftButton->setFocusPolicy(Qt::NoFocus);
+    connect(m_leftButton, &QPushButton::clicked, this, [action = std::move(action)] { action(); });
+    m_leftButton->show();
+    layOutBar();
+}
+
+void NavigationContainer::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    _bar->setGeometry(0, 0, width(), kBarHeight);
+    m_screen->setGeometry(0, kBarHeight, width(), std::max(0, height() - kBarHeight));
+    layOutBar();
+}
+
+void NavigationContainer::layOutBar()
+{
+    // The title stays centred on the whole bar, whatever the button's width.
+    _titleLabel->setGeometry(_bar->rect());
+    if (m_leftButton) {
+        m_leftButton->adjustSize();
+        m_leftButton->setGeometry(kButtonMargin, (kBarHeight - kButtonHeight) / 2, m_leftButton->width(), kButtonHeight);
+        m_leftButton->raise();
+    }
+}

@@ -1,0 +1,36 @@
+#pragma once
+#include <QWidget>
+
+#include <functional>
+
+class QLabel;
+class QPushButton;
+
+// A secondary screen under a black navigation bar: the screen's window title
+// in the middle of the bar and, when one is set, a plain button at its left.
+// The screen fills the rest; the container owns it.
+class NavigationContainer : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int kBarHeight = 44;
+
+    explicit NavigationContainer(QWidget *screen, QWidget *parent = nullptr);
+
+    QWidget *screen() const { return m_screen; }
+    QString title() const;
+    void setLeftButton(const QString &title, std::function<void()> action);
+    // The left button, or null while none is set.
+    QPushButton *leftButton() const { return m_leftButton; }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void layOutBar();
+
+    QWidget *m_screen;
+    QWidget *_bar;
+    QLabel *_titleLabel;
+    QPushButton *m_leftButton = nullptr;
+};

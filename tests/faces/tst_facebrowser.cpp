@@ -1,0 +1,190 @@
+// The face category browser on the real face library: what it lists, how it
+// opens and closes on each device (a popover at the toolbar button on a
+// tablet, a full-window page with "Back" on a phone), and that picking a
+// category refills the strip from its start.
+#include "editor/PanelryViewController.h"
+#include "faces/RageFaceCategoryBrowser.h"
+#include "faces/RageFaceImageView.h"
+#include "faces/RageFaceLibrary.h"
+#include "support/TestHome.h"
+#include "toolkit/AppPaths.h"
+#include "toolkit/Clock.h"
+#include "toolkit/Device.h"
+#include "toolkit/ModalScreen.h"
+#include "toolkit/NavigationContainer.h"
+#include "toolkit/Popover.h"
+#include "toolkit/ScrollView.h"
+#include "ui/ActivityIndicator.h"
+#include "ui/ButtonWithHint.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// Queued calls first, then the deletions they ask for.
+void settle()
+{
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+void clickRow(RageFaceCategoryBrowser *browser, const QString &name)
+{
+    QListWidget *list = browser->tableViewCategories();
+    QListWidgetItem *item = list->findItems(name, Qt::MatchExactly).value(0);
+    QVERIFY(item);
+    list->scrollToItem(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+}
+
+}
+
+class TestFaceBrowser : public QObject
+{
+    Q_OBJECT
+    TestHome m_home;
+    std::unique_ptr<PanelryViewController> m_editor;
+
+    void openEditor(Device::Idiom idiom)
+    {
+        Device::setIdiom(idiom);
+        m_editor = std::make_unique<PanelryViewController>();
+        m_editor->show();
+        m_editor->selectPanel(m_editor->panels().first().get());
+        Clock::shared().advance(1);
+    }
+
+    // Through the toolbar button, as the user opens it.
+    void openBrowser() { m_editor->rageFaceCategoriesBtn()->button()->click(); }
+    Popover *popover() const { return qobject_cast<Popover *>(m_editor->popover()); }
+
+    // The strip shows the category's faces, from its start.
+    void verifyStripShows(const QString &name)
+    {
+        const QString folder = AppPaths::resource("RageFaces/" + name);
+        QList<RageFaceImageView *> tiles;
+        for (View *child : m_editor->scrollViewFaces()->subviews())
+            if (auto *tile = qobject_cast<RageFaceImageView *>(child))
+                tiles << tile;
+        QCOMPARE(tiles.size(), QDir(folder + "/thumb").entryList({"*.png"}, QDir::Files).size());
+        QVERIFY(tiles.first()->imagePath().startsWith(folder + "/"));
+        QCOMPARE(m_editor->scrollViewFaces()->contentOffset(), QPointF(0, 0));
+    }
+
+private slots:
+    void initTestCase() { Clock::shared().setManual(true); }
+
+    void cleanup()
+    {
+        m_editor.reset();
+        settle();
+    }
+
+    void listsTheCategoryFoldersByName()
+    {
+        RageFaceCategoryBrowser browser;
+        QCOMPARE(browser.windowTitle(), QString("Select a Category"));
+        const QStringList names = browser.tableData();
+        QVERIFY(names.size() >= 10 && names.contains("Normal"));
+        QCOMPARE(browser.tableViewCategories()->count(), names.size());
+        for (int i = 0; i < names.size(); ++i) {
+            QCOMPARE(browser.tableViewCategories()->item(i)->text(), names[i]);
+            QVERIFY(i == 0 || names[i - 1].compare(names[i], Qt::CaseInsensitive) < 0);
+        }
+        QVERIFY(browser.searchResultsWidget()->isHidden());
+
+        // Folders only; no library, no categories.
+        QTemporaryDir library;
+        for (const char *folder : {"b", "A"})
+            QDir(library.path()).mkdir(folder);
+        QFile(library.path() + "/0.png").open(QIODevice::WriteOnly);
+        QCOMPARE(RageFaceLibrary::categoryNames(library.path()), (QStringList{"A", "b"}));
+        QVERIFY(RageFaceLibrary::categoryNames(library.path() + "/missing").isEmpty());
+    }
+
+    void tabletPickRefillsTheStripAndClosesThePopover()
+    {
+        openEditor(Device::Idiom::Tablet);
+        m_editor->scrollViewFaces()->setContentOffset(QPointF(90, 0));
+        openBrowser();
+        QPointer<Popover> shown = popover();
+        QVERIFY(shown && shown->isVisible() && shown->windowFlags().testFlag(Qt::Popup));
+        QCOMPARE(shown->container()->screen()->size(), QSize(320, 480));
+        QCOMPARE(shown->container()->title(), QString("Select a Category"));
+        QVERIFY(!shown->container()->leftButton());
+        // Above the button, which sits in the bottom toolbar.
+        QVERIFY(shown->geometry().bottom() < m_editor->rageFaceCategoriesBtn()->mapToGlobal(QPoint(0, 0)).y());
+
+        auto *browser = qobject_cast<RageFaceCategoryBrowser *>(shown->container()->screen());
+        QCOMPARE(browser->searchResultsWidget()->geometry(), QRect(0, 44, 320, 436));
+        clickRow(browser, "Animals");
+        QVERIFY(browser->activityIndicator()->isAnimating());
+        verifyStripShows("Animals");
+        QVERIFY(!m_editor->popover());
+        settle();
+        QVERIFY(!shown);
+    }
+
+    void tabletPopoverClosesOnAClickOutsideAndOnReopening()
+    {
+        openEditor(Device::Idiom::Tablet);
+        openBrowser();
+        QPointer<Popover> first = popover();
+        // Through the window, where Qt closes a popup on a press outside it.
+        QTest::mouseClick(m_editor->windowHandle(), Qt::LeftButton, {}, QPoint(20, 20));
+        settle();
+        QVERIFY(!first);
+        QVERIFY(!m_editor->popover());
+
+        openBrowser();
+        QPointer<Popover> second = popover();
+        openBrowser();
+        QPointer<Popover> third = popover();
+        settle();
+        // The second one's closing does not take the third with it.
+        QVERIFY(!second);
+        QVERIFY(third && third->isVisible());
+        QCOMPARE(m_editor->popover(), third.data());
+        verifyStripShows("Normal");
+    }
+
+    void phonePageClosesWithBackOrAPick()
+    {
+        openEditor(Device::Idiom::Phone);
+        openBrowser();
+        QVERIFY(!m_editor->popover());
+        QPointer<ModalScreen> page = m_editor->findChild<ModalScreen *>();
+        QVERIFY(page);
+        Clock::shared().advance(0.5); // slid in
+        QCOMPARE(page->geometry(), m_editor->rect());
+        QCOMPARE(page->container()->title(), QString("Select a Category"));
+        QCOMPARE(page->container()->leftButton()->text(), QString("Back"));
+        page->container()->leftButton()->click();
+        Clock::shared().advance(0.5);
+        settle();
+        QVERIFY(!page);
+        verifyStripShows("Normal");
+
+        openBrowser();
+        page = m_editor->findChild<ModalScreen *>();
+        Clock::shared().advance(0.5);
+        auto *browser = qobject_cast<RageFaceCategoryBrowser *>(page->container()->screen());
+        QCOMPARE(browser->searchResultsWidget()->geometry(), QRect(0, 44, 320, 392));
+        clickRow(browser, "Sad");
+        verifyStripShows("Sad");
+        Clock::shared().advance(0.5);
+        settle();
+        QVERIFY(!page);
+    }
+};
+
+QTEST_MAIN(TestFaceBrowser)
+#include "tst_facebrowser.moc"

@@ -1,0 +1,238 @@
+// The face strip of a zoomed panel: the tile layout on both devices, refills,
+// and the touches on tiles (tap, long press, drag). Runs on a face library
+// generated for the test, named by PANELRY_RESOURCES before anything looks
+// up the resources folder.
+#include "editor/PanelryViewController.h"
+#include "faces/RageFaceImageView.h"
+#include "support/TestHome.h"
+#include "toolkit/Clock.h"
+#include "toolkit/Device.h"
+#include "toolkit/Pasteboard.h"
+#include "toolkit/ScrollView.h"
+#include "toolkit/Stage.h"
+#include "ui/Notification.h"
+#include "ui/NotificationManager.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// Full-size faces are landscape and thumbnails square, so a placed object
+// shows which of the two it was made from.
+void writeFace(const QString &folder, const QString &name, const QColor &color)
+{
+    QDir().mkpath(folder + "/thumb");
+    auto write = [&](const QString &path, const QSize &size) {
+        QImage image(size, QImage::Format_ARGB32);
+        image.fill(color);
+        image.save(path);
+    };
+    write(folder + "/" + name, QSize(256, 128));
+    write(folder + "/thumb/" + name, QSize(80, 80));
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+}
+
+bool bannerShown(const QString &text)
+{
+    for (Notification *n : NotificationManager::sharedManager()->visibleNotifications())
+        if (n->text() == text)
+            return true;
+    return false;
+}
+
+}
+
+class TestFaceStrip : public QObject
+{
+    Q_OBJECT
+    TestHome m_home;
+    QTemporaryDir m_resources;
+    std::unique_ptr<PanelryViewController> m_editor;
+    View *m_panel = nullptr;
+
+    QString category(const QString &name) const { return m_resources.path() + "/RageFaces/" + name; }
+
+    void makeEditor(Device::Idiom idiom, bool zoomed = true)
+    {
+        Device::setIdiom(idiom);
+        m_editor = std::make_unique<PanelryViewController>();
+        m_panel = m_editor->panels().first().get();
+        if (zoomed)
+            m_editor->selectPanel(m_panel); // the strip shows
+        Clock::shared().advance(1);
+    }
+
+    QList<RageFaceImageView *> tiles() const
+    {
+        QList<RageFaceImageView *> found;
+        for (View *child : m_editor->scrollViewFaces()->subviews())
+            if (auto *tile = qobject_cast<RageFaceImageView *>(child))
+                found << tile;
+        return found;
+    }
+
+    QPointF onScreen(int tile) const { return tiles()[tile]->convertPoint(QPointF(35, 35), nullptr); }
+    int objects() const { return int(m_panel->subviews().size()); }
+
+    // One finger down on the point, held, moved by `drag`, lifted.
+    void touch(const QPointF &at, double hold, const QPointF &drag = QPointF())
+    {
+        TouchDispatcher &touches = m_editor->stage()->dispatcher();
+        touches.touchBegan(1, at);
+        for (int step = 1; step <= 10; ++step)
+            touches.touchMoved(1, at + drag * step / 10);
+        Clock::shared().advance(hold);
+        touches.touchEnded(1, at + drag);
+    }
+
+public:
+    TestFaceStrip()
+    {
+        qputenv("PANELRY_RESOURCES", m_resources.path().toUtf8());
+        QFile::link(QStringLiteral(PANELRY_RESOURCES_SOURCE) + "/icons", m_resources.path() + "/icons");
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Clock::shared().setManual(true);
+        for (const char *name : {"smile.png", "frown.png", "wink.png", "grin.png"})
+            writeFace(category("Normal"), name, Qt::gray);
+        // Five faces written out of order, next to what is not a face. The
+        // category's name holds "thumb", which must survive in the paths.
+        const QStringList five = {"e.png", "C.png", "a.png", "d.png", "b.png"};
+        for (int i = 0; i < five.size(); ++i)
+            writeFace(category("Rethumb"), five[i], QColor::fromHsv(i * 60, 200, 200));
+        writeFile(category("Rethumb") + "/thumb/readme.txt", "not a face");
+        writeFile(category("Rethumb") + "/thumb/._a.png", "another system's resource fork");
+        QDir().mkpath(category("Rethumb") + "/thumb/folder.png");
+        for (int i = 0; i < 20; ++i)
+            writeFace(category("Many"), QString("face-%1.png").arg(i, 2, 10, QChar('0')), Qt::darkGreen);
+        QDir().mkpath(category("EmptyThumb") + "/thumb");
+        QDir().mkpath(category("Broken") + "/thumb");
+        writeFile(category("Broken") + "/thumb/face.png", "not a PNG, and no full-size file");
+    }
+
+    void cleanup()
+    {
+        Clock::shared().advance(10); // banners gone
+        m_editor.reset();
+    }
+
+    void fillsColumnsTopToBottom_data()
+    {
+        QTest::addColumn<Device::Idiom>("idiom");
+        QTest::addColumn<QList<QRectF>>("frames");
+        QTest::addColumn<double>("contentWidth");
+        QTest::newRow("phone") << Device::Idiom::Phone
+                               << QList<QRectF>{{5, 0, 70, 70}, {5, 73, 70, 70}, {78, 0, 70, 70}, {78, 73, 70, 70},
+                                                {151, 0, 70, 70}}
+                               << 221.0;
+        QTest::newRow("tablet") << Device::Idiom::Tablet
+                                << QList<QRectF>{{5, 0, 80, 80}, {5, 83, 80, 80}, {5, 166, 80, 80}, {88, 0, 80, 80},
+                                                 {88, 83, 80, 80}}
+                                << 168.0;
+    }
+    void fillsColumnsTopToBottom()
+    {
+        QFETCH(Device::Idiom, idiom);
+        QFETCH(QList<QRectF>, frames);
+        QFETCH(double, contentWidth);
+        makeEditor(idiom, false);
+        QCOMPARE(tiles().size(), 4); // "Normal", from start-up
+        auto *other = new View(QRectF(0, 0, 10, 10));
+        m_editor->scrollViewFaces()->addSubview(other);
+
+        m_editor->addFacesFromDirectory("RageFaces/Rethumb");
+        QCOMPARE(tiles().size(), 5);
+        const QStringList byName = {"a.png", "b.png", "C.png", "d.png", "e.png"};
+        for (int i = 0; i < 5; ++i) {
+            QCOMPARE(tiles()[i]->frame(), frames[i]);
+            QCOMPARE(tiles()[i]->imagePath(), category("Rethumb") + "/" + byName[i]);
+            QCOMPARE(tiles()[i]->image().size(), QSize(80, 80));
+        }
+        QCOMPARE(m_editor->scrollViewFaces()->contentSize().width(), contentWidth);
+        QVERIFY(m_editor->scrollViewFaces()->subviews().contains(other));
+    }
+
+    void refillsStartAtZeroAndEmptyCategoriesEmptyTheStrip()
+    {
+        makeEditor(Device::Idiom::Phone);
+        ScrollView *strip = m_editor->scrollViewFaces();
+        m_editor->addFacesFromDirectory("RageFaces/Many"); // ten columns: 724 points
+        const int before = objects();
+        Pasteboard::setImage(QImage());
+        touch(onScreen(4), 1.0, QPointF(-200, 0));
+        QCOMPARE(strip->contentOffset(), QPointF(200, 0));
+        QCOMPARE(objects(), before); // a drag is no tap
+        QVERIFY(Pasteboard::image().isNull()); // nor a long press
+
+        m_editor->rageFaceCategoryBrowserDidPickCategory("RageFaces/Rethumb");
+        QCOMPARE(strip->contentOffset(), QPointF(0, 0));
+        QCOMPARE(tiles().size(), 5);
+
+        for (const char *empty : {"RageFaces/EmptyThumb", "RageFaces/Nowhere"}) {
+            m_editor->addFacesFromDirectory("RageFaces/Many");
+            strip->setContentOffset(QPointF(120, 0));
+            m_editor->addFacesFromDirectory(empty);
+            QVERIFY(tiles().isEmpty());
+            QCOMPARE(strip->contentSize().width(), strip->bounds().width()); // nothing to scroll over
+            QCOMPARE(strip->contentOffset(), QPointF(0, 0));
+        }
+    }
+
+    void longPressCopiesTheThumbnailOnly()
+    {
+        // In the overview the hidden strip takes no touches.
+        makeEditor(Device::Idiom::Tablet, false);
+        Pasteboard::setImage(QImage());
+        touch(onScreen(0), 1.0);
+        QVERIFY(Pasteboard::image().isNull());
+
+        m_editor->selectPanel(m_panel);
+        m_editor->addFacesFromDirectory("RageFaces/Rethumb");
+        const int before = objects();
+        TouchDispatcher &touches = m_editor->stage()->dispatcher();
+        touches.touchBegan(1, onScreen(2));
+        Clock::shared().advance(0.45);
+        QVERIFY(Pasteboard::image().isNull());
+        Clock::shared().advance(0.1);
+        QCOMPARE(Pasteboard::image().size(), QSize(80, 80));
+        QCOMPARE(Pasteboard::image().pixelColor(40, 40), tiles()[2]->image().pixelColor(40, 40));
+        QVERIFY(bannerShown("Image copied"));
+        touches.touchEnded(1, onScreen(2));
+        QCOMPARE(objects(), before);
+    }
+
+    void tapPlacesTheFullSizeFace()
+    {
+        makeEditor(Device::Idiom::Tablet);
+        m_editor->addFacesFromDirectory("RageFaces/Rethumb");
+        const int before = objects();
+        touch(onScreen(3), 0.3); // shorter than the long press
+        QCOMPARE(objects(), before + 1);
+        // 150 points along the longer side of the 256 × 128 file.
+        QCOMPARE(m_panel->subviews().last()->bounds().size(), QSizeF(150, 75));
+        QCOMPARE(tiles().size(), 5);
+
+        // An unreadable thumbnail gives an empty tile; a missing face file
+        // places nothing.
+        m_editor->addFacesFromDirectory("RageFaces/Broken");
+        QVERIFY(tiles().first()->image().isNull());
+        touch(onScreen(0), 0.05);
+        QCOMPARE(objects(), before + 1);
+        QVERIFY(bannerShown("Image could not be opened"));
+    }
+};
+
+QTEST_MAIN(TestFaceStrip)
+#include "tst_facestrip.moc"

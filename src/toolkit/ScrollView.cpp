@@ -14,7 +14,15 @@ ScrollView::ScrollView(const QRectF &frame)
     addGestureRecognizer(m_pan);
 }
 
-void ScrollView::setContentSize(const QSizeF &size) { m_contentSize = size; }
+void ScrollView::setContentSize(const QSizeF &size)
+{
+    m_contentSize = size;
+    // Content that shrinks pulls the view back, so no empty space is left
+    // showing past its end.
+    const QPointF inside = clamped(contentOffset());
+    if (inside != contentOffset())
+        setContentOffset(inside);
+}
 
 QPointF ScrollView::clamped(const QPointF &offset) const
 {

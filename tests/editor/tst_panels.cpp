@@ -232,6 +232,9 @@ private slots:
         editor->undo();
         QCOMPARE(editor->selectedPanel(), nullptr);
         QCOMPARE(editor->numberOfPanels(), 3);
+        // The canvas had scrolled to the added row; it shows no empty space
+        // once that row is gone.
+        QCOMPARE(editor->scrollViewPanels()->contentOffset(), QPointF(0, 0));
         QCOMPARE(editor->undoManager()->redoActionName(), QString("Redo Add Panels"));
         QVERIFY(editor->redoBtn()->isEnabled());
         editor->redo();

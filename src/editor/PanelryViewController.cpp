@@ -5,6 +5,7 @@
 #include "toolkit/Device.h"
 #include "toolkit/ScrollView.h"
 #include "toolkit/Stage.h"
+#include "toolkit/TextField.h"
 #include "toolkit/UndoManager.h"
 #include "toolkit/WidgetAnimation.h"
 #include "ui/NotificationManager.h"
@@ -78,6 +79,7 @@ void PanelryViewController::viewDidLoad()
         _scrollViewPanels->setFrame(m_layout.canvasOverview);
     }
     m_undoManager = new UndoManager(this);
+    addFacesFromDirectory("RageFaces/Normal");
     resetComic();
 }
 
@@ -130,15 +132,16 @@ void PanelryViewController::buildInterface()
     m_paintToolbar = makeToolbar(m_layout.bottomToolbar);
     m_paintToolbar->hide();
 
-    _comicTitle = new QLineEdit(this);
+    auto *titleField = new TextField(this);
+    connect(titleField, &TextField::editingBegan, this, &PanelryViewController::titleEditingBegan);
+    connect(titleField, &TextField::editingEnded, this, &PanelryViewController::textFieldDidEndEditing);
+    _comicTitle = titleField;
     _comicTitle->setGeometry(m_layout.titleField);
     _comicTitle->setPlaceholderText("Title");
     _comicTitle->setAlignment(Qt::AlignCenter);
     _comicTitle->setStyleSheet("QLineEdit { background: transparent; color: white; border: none;"
                                " font-weight: bold; font-size: " + QString::number(m_iPad ? 18 : 13) + "px; }"
                                "QLineEdit:focus { background: rgba(255, 255, 255, 30); border-radius: 4px; }");
-    _comicTitle->lower();
-    _comicTitle->raise();
 
     auto makeScrollButton = [this](const QRect &frame, Qt::ArrowType arrow, void (PanelryViewController::*command)()) {
         auto *button = new QToolButton(this);

@@ -1,5 +1,10 @@
 #pragma once
 #include "editor/EditorLayout.h"
+#include "faces/RageFaceCategoryBrowser_delegate.h"
+#include "objects/ComicObject.h"
+#include "objects/ComicObjectDelegate.h"
+#include "toolkit/Clock.h"
+#include "toolkit/ImagePicker.h"
 #include "toolkit/View.h"
 
 #include <QImage>
@@ -11,9 +16,12 @@
 #include "toolkit/AlertView.h"
 class ButtonWithActivityIndicator;
 class ButtonWithHint;
+class OneFingerRotationGestureRecognizer;
+class PanGestureRecognizer;
 class QLabel;
 class QLineEdit;
 class QToolButton;
+class RageFaceImageView;
 class ScrollView;
 class Stage;
 class UIToolbarCustom;
@@ -23,7 +31,8 @@ class UndoManager;
 // The one editing screen: the canvas of panel rows, the two modes (overview
 // and a zoomed panel), the toolbars and their commands, and the undo history.
 // Its behaviour is split by concern over the files of this folder.
-class PanelryViewController : public QWidget
+class PanelryViewController : public QWidget, public RageFaceCategoryBrowser_delegate,
+                              public ComicObjectDelegate
 {
     Q_OBJECT
 public:
@@ -48,11 +57,39 @@ public:
     void reset();
     void resetComic();
 
-    // Objects: placement and manipulation (Placement.cpp, Manipulation.cpp)
+    // Objects: placement and manipulation (Placement.cpp, Manipulation.cpp,
+    // ObjectUndo.cpp)
+    void addImage();
+    void addImgFromAlbum();
+    void addImgFromCamera();
+    void imagePickerControllerDidFinishPickingImage(ImagePicker *picker, const QImage &image);
     void addImageToComic(const QImage &image);
-    void deselectObject();
+    void updateControlsForObject(ComicObject *object) override;
+    void deselectObject() override;
+    using QWidget::resize;
+    void resize(PanGestureRecognizer *recognizer);
+    void rotate(OneFingerRotationGestureRecognizer *recognizer);
+    void deleteObject();
+    void bringObjectToFront();
+    void sendObjectToBack();
+    void showObjectToolbar() override;
+    void resetTimer() override;
+    void clearTimer();
+    void undoAdd(const ViewPtr &object, const ViewPtr &panel);
+    void redoAdd(const ViewPtr &object, const ViewPtr &panel);
+    void undoDelete(const ViewPtr &object, const ViewPtr &fromPanel);
+    void redoDelete(const ViewPtr &object, const ViewPtr &fromPanel);
+    void undoResize(const ViewPtr &object, const QPointF &center, const QRectF &bounds);
+    void redoResize(const ViewPtr &object, const QPointF &center, const QRectF &bounds);
+    void undoRotate(const ViewPtr &object, const QTransform &transform);
+    void redoRotate(const ViewPtr &object, const QTransform &transform);
 
     // Face strip and category browser (FaceStrip.cpp)
+    void showRageFaceCategores();
+    void addFacesFromDirectory(const QString &categoryPath);
+    void addFaceToComic(RageFaceImageView *tile);
+    void rageFaceCategoryBrowserDidPickCategory(const QString &categoryPath) override;
+    void rageFaceCategoryBrowserDidPickImage(const QImage &image) override;
 
     // Clipboard (Clipboard.cpp)
     void updatePasteObjectBtn();
@@ -60,7 +97,7 @@ public:
     // Undo and redo
     void undo();
     void redo();
-    void updateUndoBtns();
+    void updateUndoBtns() override;
     void undoAddFirstPanel(const ViewPtr &firstPanel, const ViewPtr &secondPanel);
     void redoAddFirstPanel(const ViewPtr &firstPanel, const ViewPtr &secondPanel);
     void undoRemoveFirstPanel(const ViewPtr &firstPanel, const ViewPtr &secondPanel);
@@ -71,12 +108,13 @@ public:
                           std::function<void()> reapply);
 
     // Toolbars and transients
+    enum SheetTag { kImageSourceSheet = 1, kMoreSheet = 2 };
     void setToolbars();
     void tools();
     void actionSheetClickedButtonAtIndex(ActionSheet *sheet, int index);
     void actionSheetDidDismissWithButtonIndex(ActionSheet *sheet, int index);
     void alertViewClickedButtonAtIndex(AlertView *alert, int index);
-    void dismissActionsheetOrPopoverIfVisible();
+    void dismissActionsheetOrPopoverIfVisible() override;
     void popoverControllerDidDismissPopover();
 
     // Accessors
@@ -84,8 +122,8 @@ public:
     void setNumberOfPanels(int n) { m_numberOfPanels = n; }
     View *selectedPanel() const { return m_selectedPanel; }
     void setSelectedPanel(View *panel) { m_selectedPanel = panel; }
-    View *selectedComicObject() const { return m_selectedComicObject; }
-    void setSelectedComicObject(View *object) { m_selectedComicObject = object; }
+    ComicObject *selectedComicObject() const { return m_selectedComicObject; }
+    void setSelectedComicObject(ComicObject *object) { m_selectedComicObject = object; }
     int comicId() const { return m_comicId; }
     void setComicId(int id) { m_comicId = id; }
     const QList<ViewPtr> &panels() const { return m_panels; }
@@ -118,6 +156,11 @@ public:
     ButtonWithHint *rageFaceCategoriesBtn() const { return m_rageFaceCategoriesBtn; }
     ButtonWithActivityIndicator *uploadBtn() const { return m_uploadBtn; }
     ActionSheet *actionSheet() const { return _actionSheet; }
+    View *deleteBtn() const { return m_deleteBtn; }
+    View *editTextBtn() const { return m_editTextBtn; }
+    View *resizeHandle() const { return m_resizeHandle; }
+    View *rotateHandle() const { return m_rotateHandle; }
+    ImagePicker *imagePicker() const { return m_imagePicker; }
     AlertView *alert() const { return m_alert; }
 
 signals:
@@ -137,6 +180,15 @@ private:
     void panelTapped(View *panel);
     void scrollSelectedPanel(double step);
     void createComicRecord();
+    void titleEditingBegan();
+    void textFieldDidEndEditing();
+    void showActionSheet(ActionSheet *sheet, QWidget *anchor);
+    void openImagePicker(ImagePicker::SourceType sourceType);
+    void buildObjectControls();
+    void setObjectControlsAlpha(double alpha);
+    void placePicture(const QImage &image, const QByteArray &png);
+    void placePictureOffThread(const QImage &image);
+    void addObject(const ViewPtr &object, const ViewPtr &panel);
 
     EditorLayout m_layout;
     bool m_iPad = false;
@@ -171,6 +223,18 @@ private:
     QList<ViewPtr> m_panels;
     int m_numberOfPanels = 0;
     QPointer<View> m_selectedPanel;
-    QPointer<View> m_selectedComicObject;
+    QPointer<ComicObject> m_selectedComicObject;
     int m_comicId = 0;
+
+    // Objects: the four controls in the overlay, the idle timer, the state
+    // of a resize, and the picker on screen.
+    QPointer<View> m_deleteBtn;
+    QPointer<View> m_editTextBtn;
+    QPointer<View> m_resizeHandle;
+    QPointer<View> m_rotateHandle;
+    Timer _timer;
+    double _firstX = 0;
+    double _firstY = 0;
+    QPointF _savedBoundOrigin;
+    QPointer<ImagePicker> m_imagePicker;
 };

@@ -15,7 +15,6 @@
 #include <QToolButton>
 
 namespace {
-enum SheetTag { kImageSourceSheet = 1, kMoreSheet = 2 };
 enum AlertTag { kClearComicAlert = 1 };
 
 QPushButton *makeSwatchButton(QWidget *parent, const QString &style)
@@ -52,8 +51,8 @@ void PanelryViewController::setToolbars()
     // Commands of the panel toolbar whose work is not connected yet run
     // nothing beyond closing what is open.
     auto closeTransients = &PanelryViewController::dismissActionsheetOrPopoverIfVisible;
-    m_addImgBtn = hint("icon_photo.png", "Add Image", closeTransients);
-    m_rageFaceCategoriesBtn = hint("icon_troll.png", "Select Rage Category", closeTransients);
+    m_addImgBtn = hint("icon_photo.png", "Add Image", &PanelryViewController::addImage);
+    m_rageFaceCategoriesBtn = hint("icon_troll.png", "Select Rage Category", &PanelryViewController::showRageFaceCategores);
     m_pasteObjectBtn = hint("icon_paste.png", "Paste", closeTransients);
     m_panelToolbar->setItems({hint("icon_font.png", "Add Text", closeTransients), m_addImgBtn,
                               hint("icon_brush.png", "Add Drawing", closeTransients), m_rageFaceCategoriesBtn,
@@ -81,17 +80,28 @@ void PanelryViewController::tools()
     auto *sheet = new ActionSheet({"Share", "Save to Library", "Save to Device", "Load from Device", "Upload History"},
                                   "Cancel", this);
     sheet->setTag(kMoreSheet);
+    showActionSheet(sheet, m_uploadBtn);
+}
+
+void PanelryViewController::showActionSheet(ActionSheet *sheet, QWidget *anchor)
+{
     sheet->onClicked = [this](ActionSheet *s, int index) { actionSheetClickedButtonAtIndex(s, index); };
     sheet->onDismissed = [this](ActionSheet *s, int index) { actionSheetDidDismissWithButtonIndex(s, index); };
     _actionSheet = sheet;
     if (m_iPad)
-        sheet->showFrom(m_uploadBtn);
+        sheet->showFrom(anchor);
     else
         sheet->showIn(this);
 }
 
 void PanelryViewController::actionSheetClickedButtonAtIndex(ActionSheet *sheet, int index)
 {
+    if (sheet->tag() == kImageSourceSheet) {
+        if (index == 0)
+            addImgFromAlbum();
+        else if (index == 1)
+            addImgFromCamera();
+    }
     if (sheet->tag() == kMoreSheet) {
         auto notify = [](const QString &text) {
             NotificationManager::sharedManager()->notifyText(text, QString(), 6, 2.0, nullptr, true);

@@ -69,8 +69,12 @@ bool Stage::viewportEvent(QEvent *event)
 
 void Stage::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton || m_mouseDown)
+    if (event->button() != Qt::LeftButton)
         return;
+    // A popup that opened while the button was down (the object menu on a
+    // long press) took its release: that sequence is over.
+    if (m_mouseDown)
+        m_dispatcher.cancelAll();
     m_mouseDown = true;
     m_dispatcher.touchBegan(kMouseTouchId, mapToScene(event->position().toPoint()));
 }

@@ -26,6 +26,8 @@ signals:
 protected:
     bool viewportEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    // A quick second press is a press like any other (a second tap flips).
+    void mouseDoubleClickEvent(QMouseEvent *event) override { mousePressEvent(event); }
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;

@@ -107,8 +107,10 @@ void View::setBounds(const QRectF &bounds)
     if (bounds == m_bounds)
         return;
     const Geometry before = presented();
+    const QSizeF oldSize = m_bounds.size();
     m_bounds = bounds;
     geometryChanged(before);
+    resizeSubviews(oldSize);
 }
 
 void View::setTransform(const QTransform &transform)
@@ -143,11 +145,23 @@ void View::setFrame(const QRectF &frame)
     if (axisAligned && m_transform.m11() != 0 && m_transform.m22() != 0)
         bounds.setSize(QSizeF(frame.width() / std::abs(m_transform.m11()), frame.height() / std::abs(m_transform.m22())));
     const Geometry before = presented();
+    const QSizeF oldSize = m_bounds.size();
     m_bounds = bounds;
     // Place the anchor so that the box of the transformed bounds is the frame.
     const QRectF box = toParent().mapRect(m_bounds);
     m_center += frame.topLeft() - box.topLeft();
     geometryChanged(before);
+    resizeSubviews(oldSize);
+}
+
+void View::resizeSubviews(const QSizeF &oldSize)
+{
+    const QSizeF delta = m_bounds.size() - oldSize;
+    if (delta.isNull())
+        return;
+    for (View *child : std::as_const(m_subviews))
+        if (child->m_autoresizes)
+            child->setFrame(child->frame().adjusted(0, 0, delta.width(), delta.height()));
 }
 
 void View::geometryChanged(const Geometry &before)

@@ -50,6 +50,10 @@ public:
     void setBorderColor(const QColor &color);
     int tag() const { return m_tag; }
     void setTag(int tag) { m_tag = tag; }
+    // Flexible width and height: when the superview's bounds change size,
+    // this view's frame grows or shrinks by the same amount.
+    bool autoresizesWithSuperview() const { return m_autoresizes; }
+    void setAutoresizesWithSuperview(bool autoresizes) { m_autoresizes = autoresizes; }
 
     // Children, in drawing order.
     View *superview() const { return m_superview; }
@@ -105,6 +109,7 @@ private:
     void geometryChanged(const Geometry &before);
     void presentGeometry(const Geometry &g);
     void restack();
+    void resizeSubviews(const QSizeF &oldSize);
     Geometry presented() const;
 
     QPointF m_center;
@@ -120,6 +125,7 @@ private:
     double m_borderWidth = 0;
     QColor m_borderColor = Qt::black;
     int m_tag = 0;
+    bool m_autoresizes = false;
     View *m_superview = nullptr;
     QList<View *> m_subviews;
     QGraphicsItem *m_borderItem = nullptr;

@@ -1,0 +1,195 @@
+// Placing a 4000 x 3000 photo (decode and scale to 2048, PNG encode, insert,
+// place) against placing a 256-pixel face, through the editor's own paths,
+// and the longest single step the interface thread takes meanwhile.
+#include "editor/PanelryViewController.h"
+#include "storage/FMDatabase.h"
+#include "storage/UserDatabase.h"
+#include "toolkit/AppPaths.h"
+#include "toolkit/ImagePicker.h"
+#include "toolkit/UndoManager.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+constexpr int rounds = 5;
+
+// Times every event the interface thread handles while armed.
+class TimedApplication : public QApplication
+{
+public:
+    using QApplication::QApplication;
+    bool notify(QObject *receiver, QEvent *event) override
+    {
+        if (!armed)
+            return QApplication::notify(receiver, event);
+        // Named before the event: it may delete the receiver.
+        const char *receiverClass = receiver->metaObject()->className();
+        const int type = int(event->type());
+        QElapsedTimer timer;
+        timer.start();
+        const bool result = QApplication::notify(receiver, event);
+        const double ms = double(timer.nsecsElapsed()) / 1e6;
+        if (ms > longest) {
+            longest = ms;
+            longestWhat = QString("%1 to a %2").arg(type).arg(receiverClass);
+        }
+        return result;
+    }
+    bool armed = false;
+    double longest = 0; // milliseconds
+    QString longestWhat; // event type and receiver
+};
+
+// Something like a photo: soft gradients, shapes and sensor noise, so that
+// neither JPEG nor PNG find it unusually easy.
+QImage syntheticPhoto(int width, int height)
+{
+    QImage photo(width, height, QImage::Format_RGB32);
+    QPainter painter(&photo);
+    QLinearGradient sky(0, 0, 0, height);
+    sky.setColorAt(0, QColor(90, 140, 210));
+    sky.setColorAt(0.6, QColor(230, 220, 200));
+    sky.setColorAt(1, QColor(70, 110, 50));
+    painter.fillRect(photo.rect(), sky);
+    QRandomGenerator random(7);
+    painter.setPen(Qt::NoPen);
+    for (int i = 0; i < 300; ++i) {
+        painter.setBrush(QColor::fromHsv(random.bounded(360), 80 + random.bounded(120), 80 + random.bounded(170), 160));
+        painter.drawEllipse(QPointF(random.bounded(width), random.bounded(height)), 20 + random.bounded(300),
+                            20 + random.bounded(200));
+    }
+    painter.end();
+    for (int y = 0; y < height; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(photo.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            const int n = int(random.bounded(9)) - 4;
+            const QRgb p = line[x];
+            line[x] = qRgb(std::clamp(qRed(p) + n, 0, 255), std::clamp(qGreen(p) + n, 0, 255),
+                           std::clamp(qBlue(p) + n, 0, 255));
+        }
+    }
+    return photo;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+double millisecondsOf(const std::function<void()> &work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+QByteArray pngOf(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+int objectCount(PanelryViewController &editor) { return int(editor.selectedPanel()->subviews().size()); }
+}
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir home;
+    qputenv("PANELRY_HOME", home.path().toUtf8());
+    TimedApplication app(argc, argv);
+    UserDatabase::copyDBFile();
+
+    const QString photoPath = home.filePath("photo.jpg");
+    syntheticPhoto(4000, 3000).save(photoPath, "JPEG", 90);
+    const QString facesDir = AppPaths::resource("RageFaces/Normal");
+    const QString facePath = facesDir + "/" + QDir(facesDir).entryList({"*.png"}, QDir::Files).value(0);
+    if (QImage(facePath).isNull()) {
+        std::printf("no face found in %s\n", qPrintable(facesDir));
+        return 1;
+    }
+
+    PanelryViewController editor;
+    editor.show();
+    editor.selectPanel(editor.panels().at(0).get());
+    app.processEvents();
+
+    // The parts of a photo placement, one after the other on one thread.
+    std::vector<double> decode, encode, insert;
+    QImage scaled;
+    QByteArray png;
+    for (int i = 0; i < rounds; ++i) {
+        decode.push_back(millisecondsOf([&] { scaled = ImagePicker::readPicture(photoPath); }));
+        encode.push_back(millisecondsOf([&] { png = pngOf(scaled); }));
+        insert.push_back(millisecondsOf([&] {
+            FMDatabase db(UserDatabase::path());
+            db.open();
+            db.executeUpdate("INSERT INTO comicData (comicId, data) VALUES (?, ?)", {1, png});
+            db.close();
+        }));
+    }
+
+    // A face as the face strip places it: read the file, place on the
+    // interface thread.
+    std::vector<double> face;
+    for (int i = 0; i < rounds; ++i)
+        face.push_back(millisecondsOf([&] { editor.addImageToComic(QImage(facePath)); }));
+
+    // A photo through the picker, until its object is in the panel.
+    std::vector<double> photo;
+    double longest = 0;
+    QString longestWhat;
+    for (int i = 0; i < rounds; ++i) {
+        editor.addImgFromAlbum();
+        ImagePicker *picker = editor.imagePicker();
+        const int before = objectCount(editor);
+        app.longest = 0;
+        app.armed = true;
+        photo.push_back(millisecondsOf([&] {
+            // The placement records its undo step last.
+            QEventLoop placed;
+            QObject::connect(editor.undoManager(), &UndoManager::changed, &placed, &QEventLoop::quit);
+            picker->deliverPath(photoPath);
+            placed.exec();
+        }));
+        if (objectCount(editor) != before + 1) {
+            std::printf("the photo was not placed\n");
+            return 1;
+        }
+        app.processEvents(); // the first paint of the new object
+        app.armed = false;
+        if (app.longest > longest) {
+            longest = app.longest;
+            longestWhat = app.longestWhat;
+        }
+    }
+
+    const double facePlacement = median(face);
+    const double photoPlacement = median(photo);
+    std::printf("photo 4000 x 3000 JPEG, stored as %.1f MB of PNG (2048 x 1536)\n", png.size() / 1e6);
+    std::printf("  decode + scale: %.0f ms, PNG encode: %.0f ms, insert: %.0f ms (one thread, medians)\n",
+                median(decode), median(encode), median(insert));
+    std::printf("face 256 px placed: %.1f ms\n", facePlacement);
+    std::printf("photo placed through the picker: %.0f ms = %.0f x a face\n", photoPlacement,
+                photoPlacement / facePlacement);
+    std::printf("longest single interface-thread step while placing a photo: %.1f ms (limit 100): event %s\n", longest,
+                qPrintable(longestWhat));
+    return 0;
+}

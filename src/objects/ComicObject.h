@@ -1,0 +1,99 @@
+#pragma once
+#include "toolkit/View.h"
+
+#include <QString>
+
+#include <functional>
+
+class ComicObjectDelegate;
+class LongPressGestureRecognizer;
+class PanGestureRecognizer;
+class TapGestureRecognizer;
+
+// The base of every object in a panel (picture, drawing, text): a view whose
+// centre, bounds and transform (rotation and flip) are its geometry. It
+// moves with a drag, is selected by a tap and flipped by a second one, opens
+// the object menu on a long press, and records moves and flips in the undo
+// history it reaches through its panel. Everything else goes to its
+// delegate, the editor.
+class ComicObject : public View
+{
+    Q_OBJECT
+public:
+    explicit ComicObject(const QRectF &frame = QRectF());
+
+    ComicObjectDelegate *delegate() const { return m_delegate; }
+    void setDelegate(ComicObjectDelegate *delegate) { m_delegate = delegate; }
+    int databaseId() const { return m_databaseId; }
+    void setDatabaseId(int databaseId) { m_databaseId = databaseId; }
+    bool isSelected() const { return m_isSelected; }
+    void setIsSelected(bool isSelected) { m_isSelected = isSelected; }
+
+    // The three gestures.
+    void drag(PanGestureRecognizer *recognizer);
+    void tap(TapGestureRecognizer *recognizer);
+    void longPress(LongPressGestureRecognizer *recognizer);
+
+    // Inverses of moves and flips: the object ends deselected at the value.
+    static void undoMove(const ViewPtr &object, const QPointF &center);
+    static void redoMove(const ViewPtr &object, const QPointF &center);
+    static void undoFlip(const ViewPtr &object, const QTransform &transform);
+    static void redoFlip(const ViewPtr &object, const QTransform &transform);
+
+    virtual void select();
+    virtual void deselect();
+    // Deselects, then shrinks to a tenth and fades out in 0.25 s and leaves
+    // the panel. The object's picture row stays in the database.
+    void remove();
+    // Puts back at once the transform and opacity that remove() took away,
+    // and keeps a running removal from taking the object out of its panel.
+    void restoreFromRemoval();
+    // Between remove() and the object's return by restoreFromRemoval().
+    bool isBeingRemoved() const { return _removed; }
+
+    // The kind word of undo names: "Image", "Drawing" or "Text" for exactly
+    // those classes (not their subclasses), otherwise empty.
+    static QString descriptionForObject(const View *object);
+    // An undo name: the action followed by a blank and the kind word
+    // ("Undo Move Image"; "Undo Move " for an object of no known kind).
+    static QString stepName(const QString &action, const View *object);
+
+    // What the editor's controls need to know of a kind. Text resizes
+    // freely, a drawing being drawn hides the handles, and text and drawings
+    // can be opened for editing.
+    virtual bool keepsAspectRatio() const { return true; }
+    virtual bool isInDrawingMode() const { return false; }
+    virtual bool offersEditButton() const { return false; }
+
+    PanGestureRecognizer *dragGesture() const { return _dragGesture; }
+    TapGestureRecognizer *tapGesture() const { return _tapGesture; }
+    LongPressGestureRecognizer *longGesture() const { return _longGesture; }
+
+protected:
+    // For the kinds: their constructor runs their own initialize(), which
+    // first runs this class's.
+    struct DeferInitialize {};
+    ComicObject(const QRectF &frame, DeferInitialize);
+    // Clear background, light-grey border colour (the width stays 0 until
+    // the editor selects the object) and the three gestures.
+    virtual void initialize();
+
+private:
+    void registerStep(const QString &undoName, const QString &redoName, std::function<void()> revert,
+                      std::function<void()> reapply);
+    void flip();
+    static void endSelectionOf(ComicObject *object);
+
+    ComicObjectDelegate *m_delegate = nullptr;
+    double _firstX = 0;
+    double _firstY = 0;
+    PanGestureRecognizer *_dragGesture = nullptr;
+    TapGestureRecognizer *_tapGesture = nullptr;
+    LongPressGestureRecognizer *_longGesture = nullptr;
+    int m_databaseId = 0;
+    bool m_isSelected = false;
+    // remove() in progress: what it shrank, and which removal may finish.
+    QTransform _transformBeforeRemoval;
+    bool _removed = false;
+    quint64 _removalToken = 0;
+};

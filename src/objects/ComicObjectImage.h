@@ -1,0 +1,28 @@
+#pragma once
+#include "objects/ComicObject.h"
+
+#include <QImage>
+
+class ImageView;
+
+// A face or photo in a panel. The picture lives as PNG in a comicData row
+// of the user database; the object carries that row's id (databaseId) and
+// shows the picture in its only child, an image view covering its bounds.
+class ComicObjectImage : public ComicObject
+{
+    Q_OBJECT
+public:
+    explicit ComicObjectImage(const QRectF &frame = QRectF());
+
+    ImageView *imageView() const;
+    void setImageView(ImageView *imageView);
+    // The picture shown (what the image view holds).
+    QImage image() const;
+    void setImage(const QImage &image);
+
+protected:
+    void initialize() override;
+
+private:
+    ViewPtr m_imageView;
+};

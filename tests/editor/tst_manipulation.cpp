@@ -1,0 +1,295 @@
+// The selected object's controls and what they do: where they sit through
+// the zoom and the phone's half scale, resizing, rotating, deleting,
+// reordering, the undo steps of these, and the idle timer.
+#include "objects/ObjectTestFixture.h"
+
+#include "toolkit/EditMenu.h"
+#include "toolkit/OneFingerRotationGestureRecognizer.h"
+
+#include <QtMath>
+
+namespace {
+// Text resizes freely; this stands in for it.
+class FreeObject : public ComicObject
+{
+    Q_OBJECT
+public:
+    using ComicObject::ComicObject;
+    bool keepsAspectRatio() const override { return false; }
+};
+
+QPointF unrotatedTopLeft(const View *v) { return v->center() - QPointF(v->bounds().width(), v->bounds().height()) / 2; }
+
+// The turn of a view's vertical axis on screen (a flip leaves that axis be).
+double screenAngle(const QTransform &t)
+{
+    const QPointF v = t.map(QPointF(0, 1)) - t.map(QPointF(0, 0));
+    return std::atan2(v.y(), v.x());
+}
+
+// The finger goes round the pivot from the rotate handle, in ten steps.
+void turnRotateHandle(EditorFixture &f, double degrees)
+{
+    const QPointF pivot = f.editor->controlsOverlay()->bounds().center();
+    const QLineF arm(pivot, EditorFixture::centerOnScreen(f.editor->rotateHandle()));
+    QList<QPointF> path;
+    for (int i = 1; i <= 10; ++i) {
+        QLineF turned = arm;
+        turned.setAngle(arm.angle() - degrees * i / 10); // QLineF turns counter-clockwise on screen
+        path << turned.p2();
+    }
+    f.drag(arm.p2(), path);
+}
+}
+
+class TestManipulation : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { quietOffscreenWarnings(); }
+
+    void controlsSitAtTheCornersOfTheRotatedBoxOnScreen_data()
+    {
+        QTest::addColumn<bool>("tablet");
+        QTest::addColumn<double>("scale"); // panel zoom times canvas scale
+        QTest::newRow("tablet") << true << 2.0;
+        QTest::newRow("phone") << false << 1.0;
+    }
+    void controlsSitAtTheCornersOfTheRotatedBoxOnScreen()
+    {
+        QFETCH(bool, tablet);
+        QFETCH(double, scale);
+        EditorFixture f(tablet ? Device::Idiom::Tablet : Device::Idiom::Phone);
+        f.zoom(0);
+        ComicObjectImage *object = f.place(600, 300); // 150 x 75 at (0, 0)
+        object->setTransform(QTransform().rotate(90));
+        f.editor->updateControlsForObject(object);
+
+        // Upright about its centre (75, 37.5) its box is (37.5, -37.5, 75,
+        // 150); the zoomed panel's corner is the canvas's.
+        QCOMPARE(f.editor->scrollViewPanels()->contentOffset(), QPointF(0, 0));
+        const QPointF origin = f.editor->layout().canvasPanelMode.topLeft();
+        const QRectF box(origin + QPointF(37.5, -37.5) * scale, QSizeF(75, 150) * scale);
+        QCOMPARE(f.editor->deleteBtn()->frame(), QRectF(box.left(), box.top(), 30, 30));
+        QCOMPARE(f.editor->rotateHandle()->frame(), QRectF(box.right() - 30, box.top(), 30, 30));
+        QCOMPARE(f.editor->resizeHandle()->frame(), QRectF(box.right() - 30, box.bottom() - 30, 30, 30));
+        QCOMPARE(f.editor->editTextBtn()->frame(), QRectF(box.left(), box.bottom() - 30, 30, 30));
+    }
+
+    void aTapOnAControlNeverReachesThePanelOrTheObject()
+    {
+        EditorFixture f;
+        f.zoom(0);
+        ComicObjectImage *object = f.place(300, 300);
+        f.tap(EditorFixture::centerOnScreen(f.editor->resizeHandle()));
+        f.tap(EditorFixture::centerOnScreen(f.editor->rotateHandle()));
+        QVERIFY(object->isSelected());
+        QCOMPARE(object->transform(), QTransform()); // not flipped either
+        // The overlay's empty area lets a tap through to the panel.
+        f.tap(EditorFixture::onScreen(f.editor->selectedPanel(), QPointF(300, 200)));
+        QVERIFY(!object->isSelected());
+    }
+
+    void resizingKeepsTheRatioWithTheLeadingAxis_data()
+    {
+        QTest::addColumn<QPointF>("translation");
+        QTest::addColumn<QSizeF>("size");
+        QTest::newRow("width leads") << QPointF(30, 5) << QSizeF(180, 90);
+        QTest::newRow("height leads") << QPointF(5, 30) << QSizeF(210, 105);
+        QTest::newRow("20 wide is refused") << QPointF(-130, 0) << QSizeF(150, 75);
+        QTest::newRow("30 high is refused") << QPointF(0, -45) << QSizeF(150, 75);
+        QTest::newRow("31 high is taken") << QPointF(0, -44) << QSizeF(62, 31);
+    }
+    void resizingKeepsTheRatioWithTheLeadingAxis()
+    {
+        QFETCH(QPointF, translation);
+        QFETCH(QSizeF, size);
+        EditorFixture f;
+        f.zoom(0);
+        ComicObjectImage *object = f.place(600, 300, QPointF(160, 120));
+        const QPointF corner = unrotatedTopLeft(object);
+        f.dragHandle(f.editor->resizeHandle(), translation * 2); // the zoom doubles
+        QCOMPARE(object->bounds(), QRectF(QPointF(0, 0), size));
+        QCOMPARE(unrotatedTopLeft(object), corner);
+        QCOMPARE(object->imageView()->frame(), object->bounds());
+    }
+
+    void aRotatedObjectGrowsFromItsUnrotatedCornerAndKeepsItsRotation()
+    {
+        EditorFixture f;
+        f.zoom(0);
+        ComicObjectImage *object = f.place(600, 300, QPointF(160, 120));
+        const QTransform turned = QTransform().rotate(30).scale(-1, 1);
+        object->setTransform(turned);
+        f.editor->updateControlsForObject(object);
+        const QPointF corner = unrotatedTopLeft(object);
+
+        f.dragHandle(f.editor->resizeHandle(), QPointF(60, 10)); // measured unrotated
+        QCOMPARE(object->bounds().size(), QSizeF(180, 90));
+        QCOMPARE(unrotatedTopLeft(object), corner);
+        QCOMPARE(object->transform(), turned);
+        // The controls are back round the box as drawn.
+        const QRectF box = f.editor->selectedPanel()->convertRect(object->frame(), f.editor->controlsOverlay());
+        QCOMPARE(f.editor->resizeHandle()->frame().bottomRight(), box.bottomRight());
+        QCOMPARE(f.editor->resizeHandle()->alpha(), 1.0);
+    }
+
+    void textResizesFreely()
+    {
+        EditorFixture f;
+        View *panel = f.zoom(0);
+        auto *text = new FreeObject(QRectF(20, 20, 200, 50));
+        text->setDelegate(f.editor.get());
+        panel->addSubview(text);
+        text->select();
+        f.dragHandle(f.editor->resizeHandle(), QPointF(80, -20));
+        QCOMPARE(text->bounds().size(), QSizeF(240, 40));
+    }
+
+    void rotationStepsAddUpAndAFlippedObjectTurnsTheSameWay()
+    {
+        double turned[2];
+        for (bool flipped : {false, true}) {
+            EditorFixture f;
+            f.zoom(0);
+            ComicObjectImage *object = f.place(300, 300, QPointF(200, 100)); // handle right of the pivot
+            if (flipped)
+                object->setTransform(QTransform::fromScale(-1, 1));
+            const double before = screenAngle(object->transform());
+            // The first move begins the gesture; the nine after it turn.
+            turnRotateHandle(f, 20);
+            turned[flipped] = screenAngle(object->transform()) - before;
+            QCOMPARE(object->center(), QPointF(200, 100));
+            QCOMPARE(f.history()->undoActionName(), QString("Undo Rotate Image"));
+            QCOMPARE(f.editor->rotateHandle()->alpha(), 1.0);
+            turnRotateHandle(f, -20);
+            QVERIFY(qAbs(screenAngle(object->transform()) - before) < 1e-5);
+        }
+        QVERIFY(qAbs(turned[0] - qDegreesToRadians(18.0)) < 1e-5);
+        QVERIFY(qAbs(turned[1] - turned[0]) < 1e-5);
+    }
+
+    void aSecondFingerOrTheFingerOnThePivotTurnsNothing()
+    {
+        EditorFixture f;
+        f.zoom(0);
+        ComicObjectImage *object = f.place(300, 300, QPointF(200, 100));
+        const int steps = f.history()->count();
+        const QPointF at = EditorFixture::centerOnScreen(f.editor->rotateHandle());
+        f.touches().touchBegan(1, at);
+        f.touches().touchBegan(2, at + QPointF(-100, 0));
+        f.touches().touchMoved(1, at + QPointF(40, 40));
+        f.touches().touchMoved(1, at + QPointF(80, 80));
+        f.touches().touchEnded(2, at + QPointF(-100, 0));
+        f.touches().touchEnded(1, at + QPointF(80, 80));
+        QCOMPARE(object->transform(), QTransform());
+        QCOMPARE(f.history()->count(), steps);
+
+        const QPointF pivot = f.editor->controlsOverlay()->bounds().center();
+        QCOMPARE(OneFingerRotationGestureRecognizer::rotationBetween(pivot, pivot, at), 0.0f);
+        QCOMPARE(OneFingerRotationGestureRecognizer::rotationBetween(pivot, at, pivot), 0.0f);
+        f.drag(at, {pivot + QPointF(0, -50), pivot, pivot, pivot + QPointF(0, 50)});
+        const QTransform t = object->transform();
+        for (double v : {t.m11(), t.m12(), t.m21(), t.m22()})
+            QVERIFY(std::isfinite(v));
+    }
+
+    void undoGoesBackThroughRotateResizeAndDeleteExactly()
+    {
+        EditorFixture f;
+        View *panel = f.zoom(0);
+        ComicObjectImage *below = f.place(100, 100);
+        ComicObjectImage *object = f.place(600, 300, QPointF(130.25, 77.5));
+        const Geometry original = Geometry::of(object);
+        f.dragHandle(f.editor->resizeHandle(), QPointF(60, 10));
+        const Geometry resized = Geometry::of(object);
+        turnRotateHandle(f, 33);
+        f.editor->deselectObject();
+        const Geometry rotated = Geometry::of(object);
+        object->select();
+        f.tap(EditorFixture::centerOnScreen(f.editor->deleteBtn()));
+        QCOMPARE(f.history()->undoActionName(), QString("Undo Delete Image"));
+        EditorFixture::settle(0.3);
+        QCOMPARE(panel->subviews(), QList<View *>({below}));
+
+        f.editor->undo();
+        QCOMPARE(Geometry::of(object), rotated);
+        f.editor->redo();
+        EditorFixture::settle(0.3);
+        QVERIFY(!object->superview());
+        f.editor->undo();
+        QCOMPARE(Geometry::of(object), rotated);
+        QCOMPARE(below->alpha(), 1.0);
+        f.editor->undo();
+        QCOMPARE(f.history()->redoActionName(), QString("Redo Rotate Image"));
+        QCOMPARE(Geometry::of(object), resized);
+        f.editor->undo();
+        QCOMPARE(Geometry::of(object), original);
+        f.editor->redo();
+        f.editor->redo();
+        QCOMPARE(Geometry::of(object), rotated);
+    }
+
+    void theMenuReordersWithoutAStep()
+    {
+        EditorFixture f;
+        View *panel = f.zoom(0);
+        ComicObjectImage *a = f.place(100, 100);
+        ComicObjectImage *b = f.place(100, 100);
+        ComicObjectImage *c = f.place(100, 100);
+        const int steps = f.history()->count();
+        EditMenu *menu = EditMenu::sharedMenuController();
+        b->select();
+        f.editor->showObjectToolbar();
+        QVERIFY(menu->triggerItem("Bring to Front"));
+        QCOMPARE(panel->subviews(), QList<View *>({a, c, b}));
+        f.editor->showObjectToolbar();
+        QVERIFY(menu->triggerItem("Send to Back"));
+        QCOMPARE(panel->subviews(), QList<View *>({b, a, c}));
+        QCOMPARE(f.editor->selectedComicObject(), b);
+        QCOMPARE(f.history()->count(), steps);
+    }
+
+    void theIdleTimerRestartsAndStopsWhereItShould()
+    {
+        EditorFixture f;
+        f.zoom(0);
+        ComicObjectImage *other = f.place(100, 100);
+        ComicObjectImage *object = f.place(300, 300, QPointF(200, 100));
+        EditorFixture::settle(2.0);
+        const QPointF from = EditorFixture::centerOnScreen(object);
+        f.drag(from, {from + QPointF(20, 0), from + QPointF(30, 0)}); // each step restarts it
+        EditorFixture::settle(2.5);
+        QVERIFY(object->isSelected());
+
+        // A resize or rotation in progress holds it off however long it lasts.
+        for (View *handle : {f.editor->resizeHandle(), f.editor->rotateHandle()}) {
+            const QPointF at = EditorFixture::centerOnScreen(handle);
+            f.touches().touchBegan(1, at);
+            f.touches().touchMoved(1, at + QPointF(12, 12));
+            f.touches().touchMoved(1, at + QPointF(14, 14));
+            EditorFixture::settle(10);
+            QVERIFY(object->isSelected());
+            f.touches().touchEnded(1, at + QPointF(14, 14));
+            EditorFixture::settle(2.9);
+            QVERIFY(object->isSelected());
+        }
+        EditorFixture::settle(0.2);
+        QVERIFY(!object->isSelected());
+        QCOMPARE(other->alpha(), 1.0);
+        QCOMPARE(f.editor->deleteBtn()->alpha(), 0.0);
+
+        // Ending the selection stops it: the next one gets its own 3 s.
+        object->select();
+        EditorFixture::settle(1.0);
+        f.editor->deselectObject();
+        EditorFixture::settle(1.0);
+        object->select();
+        EditorFixture::settle(2.5);
+        QVERIFY(object->isSelected());
+    }
+};
+
+QTEST_MAIN(TestManipulation)
+#include "tst_manipulation.moc"

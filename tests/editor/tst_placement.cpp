@@ -1,0 +1,170 @@
+// Placing pictures in the zoomed panel: size and position, the picture
+// row, the selection and undo step that follow, and pictures coming
+// through the image picker (scaled down, or refused).
+#include "objects/ObjectTestFixture.h"
+
+#include "storage/FMDatabase.h"
+#include "toolkit/ImagePicker.h"
+#include "ui/Notification.h"
+#include "ui/NotificationManager.h"
+
+#include <QToolButton>
+
+namespace {
+QByteArray storedPicture(int id, int *comicId = nullptr)
+{
+    FMDatabase db(UserDatabase::path());
+    QByteArray data;
+    if (db.open())
+        if (auto rows = db.executeQuery("SELECT comicId, data FROM comicData WHERE id = ?", {id}))
+            while (rows->next()) {
+                data = rows->dataForColumn("data");
+                if (comicId)
+                    *comicId = rows->intForColumn("comicId");
+            }
+    db.close();
+    return data;
+}
+
+int bannersReading(const QString &text)
+{
+    int count = 0;
+    for (Notification *n : NotificationManager::sharedManager()->visibleNotifications())
+        count += n->text() == text;
+    return count;
+}
+}
+
+class TestPlacement : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { quietOffscreenWarnings(); }
+
+    void theLongerSideBecomes150Points_data()
+    {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QSizeF>("placed");
+        QTest::newRow("portrait") << QSize(300, 600) << QSizeF(75, 150);
+        QTest::newRow("landscape") << QSize(600, 300) << QSizeF(150, 75);
+        QTest::newRow("square") << QSize(256, 256) << QSizeF(150, 150);
+        QTest::newRow("small is enlarged") << QSize(30, 20) << QSizeF(150, 100);
+    }
+    void theLongerSideBecomes150Points()
+    {
+        QFETCH(QSize, picture);
+        QFETCH(QSizeF, placed);
+        EditorFixture f;
+        View *panel = f.zoom(2);
+        ComicObjectImage *object = f.place(picture.width(), picture.height());
+        QCOMPARE(object->superview(), panel);
+        QCOMPARE(object->frame(), QRectF(QPointF(0, 0), placed));
+        QCOMPARE(object->imageView()->frame(), object->bounds());
+        QCOMPARE(object->image().size(), picture);
+    }
+
+    void aPictureLandsAtTheLeftEdgeOfWhatIsOnScreen()
+    {
+        EditorFixture f;
+        f.editor->addSinglePanel();
+        f.zoom(6);
+        for (double x : {0.0, 160.0, 320.0}) {
+            QCOMPARE(f.place(300, 600)->frame().topLeft(), QPointF(x, 0));
+            f.editor->scrollPanelRight();
+        }
+        f.editor->deselectSelectedPanel();
+        f.zoom(3);
+        QCOMPARE(f.place(300, 600)->frame().topLeft(), QPointF(0, 0));
+    }
+
+    void thePictureIsStoredAsPngInARowOfTheOpenComic()
+    {
+        EditorFixture f;
+        f.editor->setComicId(42);
+        f.zoom(0);
+        ComicObjectImage *object = f.place(64, 32);
+        int comicId = 0;
+        const QImage stored = QImage::fromData(storedPicture(object->databaseId(), &comicId), "PNG");
+        QCOMPARE(comicId, 42);
+        QCOMPARE(stored.convertToFormat(QImage::Format_ARGB32), object->image());
+
+        // Without the database the picture is placed all the same, with -1.
+        QVERIFY(QFile::remove(UserDatabase::path()));
+        QCOMPARE(f.place(64, 32)->databaseId(), -1);
+    }
+
+    void thePlacedPictureIsSelectedOnTopAndItsStepUndoes()
+    {
+        EditorFixture f;
+        View *panel = f.zoom(0);
+        ComicObjectImage *below = f.place(100, 100);
+        ComicObjectImage *object = f.place(300, 600);
+        const ViewPtr keep(object);
+        QCOMPARE(below->alpha(), 0.2);
+        QCOMPARE(object->borderWidth(), 1.0);
+        QCOMPARE(f.editor->editTextBtn()->alpha(), 0.0); // a picture has nothing to edit
+        QCOMPARE(f.history()->undoActionName(), QString("Undo Add Image"));
+        f.editor->deselectObject();
+        const Geometry placed = Geometry::of(object);
+
+        f.editor->undo();
+        QCOMPARE(panel->subviews(), QList<View *>({below}));
+        QCOMPARE(f.history()->redoActionName(), QString("Redo Add Image"));
+        QVERIFY(f.editor->redoBtn()->isEnabled());
+        f.editor->redo();
+        QCOMPARE(Geometry::of(object), placed);
+        QVERIFY(object->isUserInteractionEnabled());
+    }
+
+    void nothingIsPlacedWithoutAPanelOrAPicture()
+    {
+        EditorFixture f;
+        QImage picture(50, 50, QImage::Format_ARGB32);
+        f.editor->addImageToComic(picture);
+        f.zoom(0);
+        f.editor->addImageToComic(QImage());
+        for (const ViewPtr &panel : f.editor->panels())
+            QVERIFY(panel->subviews().isEmpty());
+        QVERIFY(!f.history()->canUndo());
+    }
+
+    void aPhotoFromThePickerIsScaledDownAndPlaced()
+    {
+        EditorFixture f;
+        View *panel = f.zoom(0);
+        QImage photo(4000, 3000, QImage::Format_RGB32);
+        photo.fill(QColor(200, 120, 40));
+        const QString path = f.home.path() + "/photo.jpg";
+        QVERIFY(photo.save(path, "JPEG"));
+
+        f.editor->addImgBtn()->button()->click(); // no camera: the album opens at once
+        f.editor->imagePicker()->deliverPath(path);
+        QTRY_COMPARE(panel->subviews().size(), 1);
+        auto *object = qobject_cast<ComicObjectImage *>(panel->subviews().first());
+        QCOMPARE(object->image().size(), QSize(2048, 1536));
+        QCOMPARE(object->frame().size(), QSizeF(150, 112.5));
+        QVERIFY(object->isSelected());
+        QCOMPARE(QImage::fromData(storedPicture(object->databaseId()), "PNG").size(), QSize(2048, 1536));
+    }
+
+    void aFileThatIsNoPictureIsRefusedWithABanner()
+    {
+        EditorFixture f;
+        View *panel = f.zoom(0);
+        QFile text(f.home.path() + "/notes.png");
+        QVERIFY(text.open(QIODevice::WriteOnly) && text.write("not a picture") > 0);
+        text.close();
+
+        for (const QString &path : {text.fileName(), f.home.path() + "/missing.jpg"}) {
+            f.editor->addImage();
+            f.editor->imagePicker()->deliverPath(path);
+        }
+        QTRY_COMPARE(bannersReading("Image could not be opened"), 2);
+        QVERIFY(panel->subviews().isEmpty());
+        QVERIFY(!f.history()->canUndo());
+    }
+};
+
+QTEST_MAIN(TestPlacement)
+#include "tst_placement.moc"

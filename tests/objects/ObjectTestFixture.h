@@ -1,0 +1,122 @@
+#pragma once
+// A headless editor in a fresh home on the test clock, driven by synthetic
+// touches through its stage: the harness of the tests of objects in panels.
+#include "editor/PanelryViewController.h"
+#include "objects/ComicObjectImage.h"
+#include "objects/ImageView.h"
+#include "storage/UserDatabase.h"
+#include "support/TestHome.h"
+#include "toolkit/Device.h"
+#include "toolkit/ScrollView.h"
+#include "toolkit/Stage.h"
+#include "toolkit/UndoManager.h"
+#include "ui/ButtonWithHint.h"
+
+#include <QtTest>
+#include <memory>
+
+// The offscreen platform cannot raise or mask the banners' windows and says
+// so each time; initTestCase calls this.
+namespace objecttest {
+inline QtMessageHandler previousHandler = nullptr;
+}
+inline void quietOffscreenWarnings()
+{
+    objecttest::previousHandler = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &c, const QString &m) {
+        if (!m.startsWith(QLatin1String("This plugin does not support")))
+            objecttest::previousHandler(type, c, m);
+    });
+}
+
+class EditorFixture
+{
+public:
+    explicit EditorFixture(Device::Idiom idiom = Device::Idiom::Tablet)
+    {
+        Clock::shared().setManual(true);
+        Device::setIdiom(idiom);
+        UserDatabase::copyDBFile();
+        editor = std::make_unique<PanelryViewController>();
+    }
+    ~EditorFixture()
+    {
+        settle(1.0);
+        editor.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // Lets the clock run: timers fire, animations and removals finish.
+    static void settle(double seconds)
+    {
+        for (double t = 0; t < seconds; t += 0.05)
+            Clock::shared().advance(0.05);
+    }
+
+    View *zoom(int panelIndex)
+    {
+        View *panel = editor->panels().at(panelIndex).get();
+        editor->selectPanel(panel);
+        return panel;
+    }
+
+    // Places a picture of this size, which the placement selects; the
+    // centre, when given, is where it is moved to afterwards.
+    ComicObjectImage *place(int width, int height, const QPointF &center = QPointF())
+    {
+        QImage picture(width, height, QImage::Format_ARGB32);
+        picture.fill(Qt::darkCyan);
+        editor->addImageToComic(picture);
+        auto *object = qobject_cast<ComicObjectImage *>(editor->selectedComicObject());
+        if (object && !center.isNull()) {
+            object->setCenter(center);
+            editor->updateControlsForObject(object);
+        }
+        return object;
+    }
+
+    // Window (= stage scene) coordinates.
+    static QPointF onScreen(const View *view, const QPointF &point) { return view->convertPoint(point, nullptr); }
+    static QPointF centerOnScreen(const View *view) { return onScreen(view, view->bounds().center()); }
+
+    TouchDispatcher &touches() const { return editor->stage()->dispatcher(); }
+    void tap(const QPointF &at) { drag(at, {}); }
+    // One finger down at `from`, through `path`, up at its end.
+    void drag(const QPointF &from, const QList<QPointF> &path, int id = 1)
+    {
+        touches().touchBegan(id, from);
+        for (const QPointF &p : path)
+            touches().touchMoved(id, p);
+        touches().touchEnded(id, path.isEmpty() ? from : path.last());
+    }
+    // Past the touch slop (where the pan begins), then there again (the
+    // first change).
+    void dragHandle(View *handle, const QPointF &by)
+    {
+        const QPointF from = centerOnScreen(handle);
+        drag(from, {from + by, from + by});
+    }
+    UndoManager *history() const { return editor->undoManager(); }
+
+    TestHome home;
+    std::unique_ptr<PanelryViewController> editor;
+};
+
+// All that an object step must give back exactly.
+struct Geometry {
+    QPointF center;
+    QRectF bounds;
+    QTransform transform;
+    double alpha;
+    int index;
+
+    static Geometry of(View *v)
+    {
+        return {v->center(), v->bounds(), v->transform(), v->alpha(),
+                v->superview() ? int(v->superview()->subviews().indexOf(v)) : -1};
+    }
+    bool operator==(const Geometry &o) const
+    {
+        return center == o.center && bounds == o.bounds && transform == o.transform && alpha == o.alpha &&
+               index == o.index;
+    }
+};

@@ -1,0 +1,110 @@
+// Random taps, drags, long presses and commands, with time moving on in
+// between (often in the middle of an animation): nothing may crash, leak or
+// break the editor's invariants.
+#include "editor/PanelryViewController.h"
+#include "objects/ComicObject.h"
+#include "support/TestHome.h"
+#include "toolkit/Animation.h"
+#include "toolkit/Clock.h"
+#include "toolkit/Device.h"
+#include "toolkit/EditMenu.h"
+#include "toolkit/ScrollView.h"
+#include "toolkit/Stage.h"
+#include "toolkit/UndoManager.h"
+
+#include <QRandomGenerator>
+#include <QtTest>
+#include <memory>
+
+class TestMonkey : public QObject
+{
+    Q_OBJECT
+
+    void run(Device::Idiom idiom, quint32 seed)
+    {
+        TestHome home;
+        Clock::shared().setManual(true);
+        Device::setIdiom(idiom);
+        auto editor = std::make_unique<PanelryViewController>();
+        QRandomGenerator random(seed);
+        const QSize size = editor->size();
+        auto somewhere = [&] { return QPointF(random.bounded(size.width()), random.bounded(size.height())); };
+        auto nearby = [&](QPointF p) { return p + QPointF(random.bounded(-60, 60), random.bounded(-60, 60)); };
+        TouchDispatcher &touch = editor->stage()->dispatcher();
+        QImage face(64, 48, QImage::Format_ARGB32);
+        face.fill(Qt::blue);
+
+        for (int step = 0; step < 1500; ++step) {
+            switch (random.bounded(16)) {
+            case 0: case 1: case 2: { // tap
+                const QPointF p = somewhere();
+                touch.touchBegan(1, p);
+                touch.touchEnded(1, p);
+                break;
+            }
+            case 3: case 4: { // drag
+                QPointF p = somewhere();
+                touch.touchBegan(1, p);
+                for (int i = 0; i < 4; ++i)
+                    touch.touchMoved(1, p = nearby(p));
+                touch.touchEnded(1, p);
+                break;
+            }
+            case 5: { // long press, sometimes with a second finger
+                const QPointF p = somewhere();
+                touch.touchBegan(1, p);
+                if (random.bounded(2))
+                    touch.touchBegan(2, nearby(p));
+                Clock::shared().advance(random.bounded(1.5));
+                touch.touchMoved(1, nearby(p));
+                touch.touchEnded(1, p);
+                touch.touchEnded(2, p);
+                break;
+            }
+            case 6: editor->addImageToComic(face); break;
+            case 7: random.bounded(2) ? editor->addSinglePanel() : editor->addDoublePanel(); break;
+            case 8: editor->removeLastPanel(); break;
+            case 9: editor->undo(); break;
+            case 10: editor->redo(); break;
+            case 11: editor->deselectPanel(); break;
+            case 12: random.bounded(2) ? editor->scrollPanelLeft() : editor->scrollPanelRight(); break;
+            case 13:
+                if (EditMenu::sharedMenuController()->isMenuVisible())
+                    EditMenu::sharedMenuController()->triggerItem(random.bounded(2) ? "Bring to Front" : "Send to Back");
+                else
+                    editor->deleteObject();
+                break;
+            case 14:
+                if (random.bounded(20) == 0) {
+                    editor->reset();
+                    editor->alert()->clickButtonAtIndex(random.bounded(2));
+                }
+                break;
+            default: Clock::shared().advance(random.bounded(0.8)); break;
+            }
+            QCOMPARE(editor->panels().size(), 2 * editor->numberOfPanels());
+            if (ComicObject *object = editor->selectedComicObject())
+                QCOMPARE(object->superview(), editor->selectedPanel());
+            QCOMPARE(editor->undoManager()->canUndo(), !editor->undoManager()->undoActionName().isEmpty());
+        }
+        touch.cancelAll();
+        Clock::shared().advance(5);
+        Animation::finishAll();
+        editor.reset();
+    }
+
+private slots:
+    void tablet()
+    {
+        for (quint32 seed : {7u, 8u, 9u, 10u})
+            run(Device::Idiom::Tablet, seed);
+    }
+    void phone()
+    {
+        for (quint32 seed : {11u, 12u, 13u, 14u})
+            run(Device::Idiom::Phone, seed);
+    }
+};
+
+QTEST_MAIN(TestMonkey)
+#include "tst_monkey.moc"

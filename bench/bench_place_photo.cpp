@@ -2,6 +2,7 @@
 // place) against placing a 256-pixel face, through the editor's own paths,
 // and the longest single step the interface thread takes meanwhile.
 #include "editor/PanelryViewController.h"
+#include "toolkit/PngData.h"
 #include "storage/FMDatabase.h"
 #include "storage/UserDatabase.h"
 #include "toolkit/AppPaths.h"
@@ -9,7 +10,6 @@
 #include "toolkit/UndoManager.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -97,15 +97,6 @@ double millisecondsOf(const std::function<void()> &work)
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
-QByteArray pngOf(const QImage &image)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
-
 int objectCount(PanelryViewController &editor) { return int(editor.selectedPanel()->subviews().size()); }
 }
 
@@ -137,7 +128,7 @@ int main(int argc, char **argv)
     QByteArray png;
     for (int i = 0; i < rounds; ++i) {
         decode.push_back(millisecondsOf([&] { scaled = ImagePicker::readPicture(photoPath); }));
-        encode.push_back(millisecondsOf([&] { png = pngOf(scaled); }));
+        encode.push_back(millisecondsOf([&] { png = pngData(scaled); }));
         insert.push_back(millisecondsOf([&] {
             FMDatabase db(UserDatabase::path());
             db.open();

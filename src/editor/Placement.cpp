@@ -6,10 +6,10 @@
 #include "storage/FMDatabase.h"
 #include "storage/UserDatabase.h"
 #include "toolkit/ImagePicker.h"
+#include "toolkit/PngData.h"
 #include "ui/ButtonWithHint.h"
 #include "ui/NotificationManager.h"
 
-#include <QBuffer>
 #include <QFutureWatcher>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -17,15 +17,6 @@
 
 namespace {
 constexpr double kPlacedSide = 150;
-
-QByteArray pngData(const QImage &image)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
 
 // The new comicData row's id, or -1 when the picture could not be stored.
 int storePicture(int comicId, const QByteArray &png)

@@ -132,9 +132,7 @@ std::unique_ptr<FMStatement> FMDatabase::prepare(const QString &sql, const QVari
             retry = true;
             backoff.wait();
             if (backoff.exceeded(_busyRetryTimeout)) {
-                qCWarning(lcDatabase, "%s:%d Database busy (%s)", Q_FUNC_INFO, __LINE__,
-                          qUtf8Printable(_databasePath));
-                qCWarning(lcDatabase, "Database busy");
+                FM_LOG_BUSY_TIMEOUT(_databasePath);
                 sqlite3_finalize(statement);
                 return nullptr;
             }
@@ -175,9 +173,7 @@ bool FMDatabase::stepToCompletion(FMStatement &prepared)
             retry = true;
             backoff.wait();
             if (backoff.exceeded(_busyRetryTimeout)) {
-                qCWarning(lcDatabase, "%s:%d Database busy (%s)", Q_FUNC_INFO, __LINE__,
-                          qUtf8Printable(_databasePath));
-                qCWarning(lcDatabase, "Database busy");
+                FM_LOG_BUSY_TIMEOUT(_databasePath);
                 return false;
             }
         } else if (rc == SQLITE_ERROR) {

@@ -59,9 +59,7 @@ bool FMResultSet::next()
             backoff.wait();
             retry = true;
             if (backoff.exceeded(busyRetryTimeout)) {
-                qCWarning(lcDatabase, "%s:%d Database busy (%s)", Q_FUNC_INFO, __LINE__,
-                          qUtf8Printable(_parentDB ? _parentDB->databasePath() : QString()));
-                qCWarning(lcDatabase, "Database busy");
+                FM_LOG_BUSY_TIMEOUT(_parentDB ? _parentDB->databasePath() : QString());
                 close();
                 return false;
             }

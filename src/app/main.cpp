@@ -3,14 +3,18 @@
 #include "editor/PanelryViewController.h"
 #include "toolkit/Clock.h"
 #include "toolkit/Device.h"
+#include "ui/Notification.h"
+#include "ui/NotificationManager.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <cstdio>
 
 namespace {
-// Long enough for the start hint to finish zooming in.
-constexpr double kScreenshotDelay = 0.4;
+const QString kStartHint = "Tap a panel to begin";
+// A banner takes a quarter of a second to zoom in.
+constexpr double kBannerAppearance = 0.3;
+constexpr double kScreenshotTimeout = 10.0;
 }
 
 int main(int argc, char **argv)
@@ -34,20 +38,26 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "panelry: --idiom takes phone or tablet\n");
             return 2;
         }
-        Device::configureFromArguments({"--idiom", value});
+        Device::setIdiom(value == "phone" ? Device::Idiom::Phone : Device::Idiom::Tablet);
     }
 
     PanelryAppDelegate delegate;
+    const QString path = parser.value(screenshot);
+    auto shoot = [&] {
+        const bool ok = writeScreenshot(delegate.viewController(), path);
+        if (!ok)
+            std::fprintf(stderr, "panelry: could not write %s\n", qPrintable(path));
+        QApplication::exit(ok ? 0 : 1);
+    };
     if (parser.isSet(screenshot)) {
-        const QString path = parser.value(screenshot);
-        delegate.didFinishLaunching();
-        Clock::shared().schedule(kScreenshotDelay, [&] {
-            const bool ok = writeScreenshot(delegate.viewController(), path);
-            if (!ok)
-                std::fprintf(stderr, "panelry: could not write %s\n", qPrintable(path));
-            QApplication::exit(ok ? 0 : 1);
-        });
-        return app.exec();
+        // Once the start hint is on screen and has zoomed in, write the
+        // window and leave.
+        QObject::connect(NotificationManager::sharedManager(), &NotificationManager::notificationShown, &app,
+                         [&](Notification *n) {
+                             if (n->text() == kStartHint)
+                                 Clock::shared().schedule(kBannerAppearance, shoot);
+                         });
+        Clock::shared().schedule(kScreenshotTimeout, shoot); // never wait forever
     }
     delegate.didFinishLaunching();
     return app.exec();

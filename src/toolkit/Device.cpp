@@ -21,19 +21,6 @@ std::optional<Device::Idiom> parse(const QString &word)
 }
 }
 
-void Device::configureFromArguments(const QStringList &arguments)
-{
-    for (int i = 0; i < arguments.size(); ++i) {
-        QString value;
-        if (arguments[i] == "--idiom" && i + 1 < arguments.size())
-            value = arguments[i + 1];
-        else if (arguments[i].startsWith("--idiom="))
-            value = arguments[i].mid(8);
-        if (auto idiom = parse(value))
-            chosen() = idiom;
-    }
-}
-
 void Device::setIdiom(Idiom idiom) { chosen() = idiom; }
 
 Device::Idiom Device::idiom()

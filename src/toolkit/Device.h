@@ -1,13 +1,11 @@
 #pragma once
 #include <QSize>
-#include <QStringList>
 
-// Phone or tablet. `--idiom phone|tablet` on the command line wins, then
-// PANELRY_IDIOM, then the screen: a screen too small for the tablet window
-// means a phone.
+// Phone or tablet: what setIdiom chose (the --idiom option), else
+// PANELRY_IDIOM, else the screen: one too small for the tablet window means
+// a phone.
 namespace Device {
 enum class Idiom { Phone = 0, Tablet = 1 };
-void configureFromArguments(const QStringList &arguments);
 void setIdiom(Idiom idiom);
 Idiom idiom();
 inline bool isTablet() { return idiom() == Idiom::Tablet; }

@@ -190,32 +190,19 @@ void Notification::notificationDidHide()
         m_delegate->notificationDidHide(this);
 }
 
-void Notification::setScale(qreal scale)
-{
-    const qreal from = m_drawn.scale;
-    m_model.scale = scale;
-    Animation::animate(this, QStringLiteral("scale"), [this, from, scale](double t) {
-        m_drawn.scale = from + (scale - from) * t;
-        drawnDidChange();
-    });
-}
+void Notification::setScale(qreal scale) { animateValue(QStringLiteral("scale"), &Geometry::scale, scale); }
 
-void Notification::setTranslationY(qreal dy)
-{
-    const qreal from = m_drawn.translationY;
-    m_model.translationY = dy;
-    Animation::animate(this, QStringLiteral("translationY"), [this, from, dy](double t) {
-        m_drawn.translationY = from + (dy - from) * t;
-        drawnDidChange();
-    });
-}
+void Notification::setTranslationY(qreal dy) { animateValue(QStringLiteral("translationY"), &Geometry::translationY, dy); }
 
-void Notification::setAlpha(qreal alpha)
+void Notification::setAlpha(qreal alpha) { animateValue(QStringLiteral("alpha"), &Geometry::alpha, alpha); }
+
+void Notification::animateValue(const QString &key, qreal Geometry::*value, qreal to)
 {
-    const qreal from = m_drawn.alpha;
-    m_model.alpha = alpha;
-    Animation::animate(this, QStringLiteral("alpha"), [this, from, alpha](double t) {
-        m_drawn.alpha = from + (alpha - from) * t;
+    // The model takes the value at once; the drawing follows from where it is.
+    const qreal from = m_drawn.*value;
+    m_model.*value = to;
+    Animation::animate(this, key, [this, value, from, to](double t) {
+        m_drawn.*value = from + (to - from) * t;
         drawnDidChange();
     });
 }

@@ -113,6 +113,7 @@ private:
     void setScale(qreal scale);
     void setTranslationY(qreal dy);
     void setAlpha(qreal alpha);
+    void animateValue(const QString &key, qreal Geometry::*value, qreal to);
     void drawnDidChange();
 
     QString _text;

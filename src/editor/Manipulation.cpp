@@ -15,10 +15,6 @@ constexpr double kSelectionBorder = 1.0;
 
 void PanelryViewController::buildObjectControls()
 {
-    // Made on first use: the editor's set-up ends the selection once, so
-    // they exist from then on.
-    if (m_deleteBtn)
-        return;
     auto make = [this](ObjectControl::Kind kind) {
         auto *control = new ObjectControl(kind);
         control->setAlpha(0.0);
@@ -38,14 +34,12 @@ void PanelryViewController::buildObjectControls()
 
 void PanelryViewController::setObjectControlsAlpha(double alpha)
 {
-    buildObjectControls();
     for (View *control : {m_deleteBtn.data(), m_editTextBtn.data(), m_resizeHandle.data(), m_rotateHandle.data()})
         control->setAlpha(alpha);
 }
 
 void PanelryViewController::updateControlsForObject(ComicObject *object)
 {
-    buildObjectControls();
     View *panel = object ? object->superview() : nullptr;
     if (!panel)
         return;

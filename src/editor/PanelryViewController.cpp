@@ -120,6 +120,7 @@ void PanelryViewController::buildInterface()
 
     m_controlsOverlay = new ControlsOverlayView(QRectF(QPointF(0, 0), QSizeF(m_layout.window)));
     m_root->addSubview(m_controlsOverlay.get());
+    buildObjectControls();
 
     auto makeToolbar = [this](const QRect &frame) {
         auto *bar = new UIToolbarCustom(this);

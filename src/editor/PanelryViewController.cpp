@@ -33,12 +33,14 @@ private:
     PanelryViewController *m_editor;
 };
 
-// Touches on the overlay's empty area go to the canvas below; only its
-// controls take them.
+// Lies over the zoomed panel's area. Touches on its empty area go to the
+// canvas below; only its controls take them, also where a control sticks out
+// past the overlay's edge (around an object at the panel's border).
 class ControlsOverlayView : public View
 {
 public:
     using View::View;
+    bool pointInside(const QPointF &) const override { return true; }
     View *hitTest(const QPointF &point) override
     {
         View *hit = View::hitTest(point);
@@ -118,7 +120,9 @@ void PanelryViewController::buildInterface()
     _scrollViewFaces->setAlpha(0.0);
     m_root->addSubview(_scrollViewFaces);
 
-    m_controlsOverlay = new ControlsOverlayView(QRectF(QPointF(0, 0), QSizeF(m_layout.window)));
+    // The rotate handle turns objects about the overlay's centre: the middle
+    // of the zoomed panel on screen.
+    m_controlsOverlay = new ControlsOverlayView(m_layout.canvasPanelMode);
     m_root->addSubview(m_controlsOverlay.get());
     buildObjectControls();
 

@@ -27,10 +27,18 @@ double screenAngle(const QTransform &t)
     return std::atan2(v.y(), v.x());
 }
 
+// The centre of the controls overlay, about which the rotate handle turns, in
+// window coordinates.
+QPointF pivotOnScreen(EditorFixture &f)
+{
+    View *overlay = f.editor->controlsOverlay();
+    return overlay->convertPoint(overlay->bounds().center(), nullptr);
+}
+
 // The finger goes round the pivot from the rotate handle, in ten steps.
 void turnRotateHandle(EditorFixture &f, double degrees)
 {
-    const QPointF pivot = f.editor->controlsOverlay()->bounds().center();
+    const QPointF pivot = pivotOnScreen(f);
     const QLineF arm(pivot, EditorFixture::centerOnScreen(f.editor->rotateHandle()));
     QList<QPointF> path;
     for (int i = 1; i <= 10; ++i) {
@@ -67,10 +75,11 @@ private slots:
         f.editor->updateControlsForObject(object);
 
         // Upright about its centre (75, 37.5) its box is (37.5, -37.5, 75,
-        // 150); the zoomed panel's corner is the canvas's.
+        // 150); the overlay lies over the canvas, whose corner is the zoomed
+        // panel's.
         QCOMPARE(f.editor->scrollViewPanels()->contentOffset(), QPointF(0, 0));
-        const QPointF origin = f.editor->layout().canvasPanelMode.topLeft();
-        const QRectF box(origin + QPointF(37.5, -37.5) * scale, QSizeF(75, 150) * scale);
+        QCOMPARE(f.editor->controlsOverlay()->frame(), f.editor->layout().canvasPanelMode);
+        const QRectF box(QPointF(37.5, -37.5) * scale, QSizeF(75, 150) * scale);
         QCOMPARE(f.editor->deleteBtn()->frame(), QRectF(box.left(), box.top(), 30, 30));
         QCOMPARE(f.editor->rotateHandle()->frame(), QRectF(box.right() - 30, box.top(), 30, 30));
         QCOMPARE(f.editor->resizeHandle()->frame(), QRectF(box.right() - 30, box.bottom() - 30, 30, 30));
@@ -186,7 +195,7 @@ private slots:
         QCOMPARE(object->transform(), QTransform());
         QCOMPARE(f.history()->count(), steps);
 
-        const QPointF pivot = f.editor->controlsOverlay()->bounds().center();
+        const QPointF pivot = pivotOnScreen(f);
         QCOMPARE(OneFingerRotationGestureRecognizer::rotationBetween(pivot, pivot, at), 0.0f);
         QCOMPARE(OneFingerRotationGestureRecognizer::rotationBetween(pivot, at, pivot), 0.0f);
         f.drag(at, {pivot + QPointF(0, -50), pivot, pivot, pivot + QPointF(0, 50)});

@@ -115,8 +115,10 @@ void PanelryViewController::selectPanel(View *panel)
 {
     if (m_selectedPanel) {
         // The zoomed panel covers the canvas: a tap on its empty area ends
-        // the object selection and keeps panel mode.
-        deselectObject();
+        // the object selection and keeps panel mode, unless a drawing is
+        // being painted.
+        if (!(m_selectedComicObject && m_selectedComicObject->isInDrawingMode()))
+            deselectObject();
         return;
     }
     _scrollViewPanels->setScrollEnabled(false);

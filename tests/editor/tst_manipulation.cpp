@@ -18,6 +18,15 @@ public:
     bool keepsAspectRatio() const override { return false; }
 };
 
+// Stands for a drawing that is being painted.
+class PaintingObject : public ComicObject
+{
+    Q_OBJECT
+public:
+    using ComicObject::ComicObject;
+    bool isInDrawingMode() const override { return true; }
+};
+
 QPointF unrotatedTopLeft(const View *v) { return v->center() - QPointF(v->bounds().width(), v->bounds().height()) / 2; }
 
 // The turn of a view's vertical axis on screen (a flip leaves that axis be).
@@ -154,6 +163,24 @@ private slots:
         text->select();
         f.dragHandle(f.editor->resizeHandle(), QPointF(80, -20));
         QCOMPARE(text->bounds().size(), QSizeF(240, 40));
+    }
+
+    void aDrawingBeingPaintedKeepsItsSelectionAndOnlyItsDeleteButton()
+    {
+        EditorFixture f;
+        View *panel = f.zoom(0);
+        auto *drawing = new PaintingObject(QRectF(20, 20, 200, 100));
+        drawing->setDelegate(f.editor.get());
+        panel->addSubview(drawing);
+        drawing->select();
+        QCOMPARE(f.editor->deleteBtn()->alpha(), 1.0);
+        QCOMPARE(f.editor->resizeHandle()->alpha(), 0.0);
+        QCOMPARE(f.editor->rotateHandle()->alpha(), 0.0);
+        QCOMPARE(f.editor->editTextBtn()->alpha(), 0.0);
+        // A tap on the panel's empty area would end the selection of anything else.
+        f.editor->selectPanel(panel);
+        QCOMPARE(f.editor->selectedComicObject(), drawing);
+        QCOMPARE(f.editor->selectedPanel(), panel);
     }
 
     void rotationStepsAddUpAndAFlippedObjectTurnsTheSameWay()

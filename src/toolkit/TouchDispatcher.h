@@ -25,7 +25,6 @@ public:
     void touchEnded(int id, const QPointF &scenePos);
     void cancelAll();
 
-    bool isTracking() const { return !m_fingers.isEmpty(); }
     View *hitView() const { return m_hitView; }
 
 private:

@@ -21,12 +21,8 @@ QSettings &settings()
 
 QVariant UserDefaults::objectForKey(const QString &key) { return settings().value(key); }
 
-bool UserDefaults::boolForKey(const QString &key) { return settings().value(key).toBool(); }
-
 void UserDefaults::setObject(const QVariant &value, const QString &key) { settings().setValue(key, value); }
 
 void UserDefaults::setBool(bool value, const QString &key) { settings().setValue(key, value); }
-
-void UserDefaults::removeObjectForKey(const QString &key) { settings().remove(key); }
 
 void UserDefaults::synchronize() { settings().sync(); }

@@ -6,9 +6,7 @@
 // file in the Library folder of the application home.
 namespace UserDefaults {
 QVariant objectForKey(const QString &key);
-bool boolForKey(const QString &key);
 void setObject(const QVariant &value, const QString &key);
 void setBool(bool value, const QString &key);
-void removeObjectForKey(const QString &key);
 void synchronize();
 }

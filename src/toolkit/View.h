@@ -90,7 +90,6 @@ public:
     // Reference counting behind ViewPtr.
     void retain() { ++m_retainCount; }
     void release();
-    int retainCount() const { return m_retainCount; }
 
     QRectF boundingRect() const override;
     QPainterPath shape() const override;

@@ -1,6 +1,7 @@
 #include "storage/FMDatabase.h"
 
 #include "storage/FMBusyBackoff.h"
+#include "storage/FMBusyStep.h"
 #include "storage/FMDatabaseLog.h"
 #include "storage/FMStatement.h"
 
@@ -155,39 +156,18 @@ std::unique_ptr<FMStatement> FMDatabase::prepare(const QString &sql, const QVari
 
 bool FMDatabase::stepToCompletion(FMStatement &prepared)
 {
-    sqlite3_stmt *statement = prepared.statement();
-    FMBusyBackoff backoff;
-    int rc;
-    bool retry;
-    do {
-        retry = false;
-        rc = sqlite3_step(statement);
-        if (rc == SQLITE_DONE) {
-            // finished
-        } else if (isBusy(rc)) {
-            if (rc == SQLITE_LOCKED) {
-                const int resetRc = prepared.reset();
-                if (resetRc != SQLITE_LOCKED)
-                    qCWarning(lcDatabase, "Unexpected result from sqlite3_reset (%d) eu", resetRc);
-            }
-            retry = true;
-            backoff.wait();
-            if (backoff.exceeded(_busyRetryTimeout)) {
-                FM_LOG_BUSY_TIMEOUT(_databasePath);
-                return false;
-            }
-        } else if (rc == SQLITE_ERROR) {
-            qCWarning(lcDatabase, "Error calling sqlite3_step (%d: %s) SQLITE_ERROR", rc, sqlite3_errmsg(_db));
-            qCWarning(lcDatabase, "DB Query: %s", qUtf8Printable(prepared.query()));
-        } else if (rc == SQLITE_MISUSE) {
-            qCWarning(lcDatabase, "Error calling sqlite3_step (%d: %s) SQLITE_MISUSE", rc, sqlite3_errmsg(_db));
-            qCWarning(lcDatabase, "DB Query: %s", qUtf8Printable(prepared.query()));
-        } else {
-            // SQLITE_ROW lands here too: an update statement must not yield rows.
-            qCWarning(lcDatabase, "Unknown error calling sqlite3_step (%d: %s) eu", rc, sqlite3_errmsg(_db));
-            qCWarning(lcDatabase, "DB Query: %s", qUtf8Printable(prepared.query()));
-        }
-    } while (retry);
+    const int rc = fmStepRetryingWhileBusy(prepared.statement(), _busyRetryTimeout, "eu", _databasePath);
+    if (rc == kFMBusyTimedOut)
+        return false;
+    if (rc == SQLITE_ERROR || rc == SQLITE_MISUSE) {
+        qCWarning(lcDatabase, "Error calling sqlite3_step (%d: %s) %s", rc, sqlite3_errmsg(_db),
+                  rc == SQLITE_ERROR ? "SQLITE_ERROR" : "SQLITE_MISUSE");
+        qCWarning(lcDatabase, "DB Query: %s", qUtf8Printable(prepared.query()));
+    } else if (rc != SQLITE_DONE) {
+        // SQLITE_ROW lands here too: an update statement must not yield rows.
+        qCWarning(lcDatabase, "Unknown error calling sqlite3_step (%d: %s) eu", rc, sqlite3_errmsg(_db));
+        qCWarning(lcDatabase, "DB Query: %s", qUtf8Printable(prepared.query()));
+    }
 
     // Finalizing reports the error of a failed step, so its answer decides.
     const int closeRc = prepared.close();

@@ -1,7 +1,7 @@
 #include "storage/FMResultSet.h"
 
-#include "storage/FMBusyBackoff.h"
 #include "storage/FMDatabase.h"
+#include "storage/FMBusyStep.h"
 #include "storage/FMDatabaseLog.h"
 #include "storage/FMStatement.h"
 
@@ -43,43 +43,16 @@ bool FMResultSet::next()
     if (!_statement)
         return false;
     sqlite3_stmt *statement = _statement->statement();
-    const int busyRetryTimeout = _parentDB ? _parentDB->busyRetryTimeout() : 0;
-    FMBusyBackoff backoff;
-    int rc;
-    bool retry;
-    do {
-        retry = false;
-        rc = sqlite3_step(statement);
-        if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED) {
-            if (rc == SQLITE_LOCKED) {
-                const int resetRc = sqlite3_reset(statement);
-                if (resetRc != SQLITE_LOCKED)
-                    qCWarning(lcDatabase, "Unexpected result from sqlite3_reset (%d) rs", resetRc);
-            }
-            backoff.wait();
-            retry = true;
-            if (backoff.exceeded(busyRetryTimeout)) {
-                FM_LOG_BUSY_TIMEOUT(_parentDB ? _parentDB->databasePath() : QString());
-                close();
-                return false;
-            }
-        } else if (rc == SQLITE_ROW) {
-            return true;
-        } else if (rc == SQLITE_DONE) {
-            close();
-            return false;
-        } else if (rc == SQLITE_ERROR || rc == SQLITE_MISUSE) {
-            qCWarning(lcDatabase, "Error calling sqlite3_step (%d: %s) rs", rc,
-                      sqlite3_errmsg(sqlite3_db_handle(statement)));
-            close();
-            return false;
-        } else {
-            qCWarning(lcDatabase, "Unknown error calling sqlite3_step (%d: %s) rs", rc,
-                      sqlite3_errmsg(sqlite3_db_handle(statement)));
-            close();
-            return false;
-        }
-    } while (retry);
+    const int rc = fmStepRetryingWhileBusy(statement, _parentDB ? _parentDB->busyRetryTimeout() : 0, "rs",
+                                           _parentDB ? _parentDB->databasePath() : QString());
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_ERROR || rc == SQLITE_MISUSE)
+        qCWarning(lcDatabase, "Error calling sqlite3_step (%d: %s) rs", rc, sqlite3_errmsg(sqlite3_db_handle(statement)));
+    else if (rc != SQLITE_DONE && rc != kFMBusyTimedOut)
+        qCWarning(lcDatabase, "Unknown error calling sqlite3_step (%d: %s) rs", rc,
+                  sqlite3_errmsg(sqlite3_db_handle(statement)));
+    close();
     return false;
 }
 

@@ -49,7 +49,7 @@ ButtonWithHint::ButtonWithHint(const QString &imageName, const QString &hint, st
 void ButtonWithHint::handleLongPress()
 {
     m_hintShownThisPress = true;
-    NotificationManager::sharedManager()->notifyText(m_hint, QString(), 6, 2.0, nullptr, true);
+    NotificationManager::sharedManager()->notify(m_hint, 2.0);
 }
 
 void ButtonWithHint::setEnabled(bool enabled)

@@ -10,6 +10,7 @@
 
 namespace {
 constexpr double kQueueGap = 0.5; // between one queued banner going and the next
+constexpr int kCentredZoomStyle = 6;
 }
 
 NotificationManager *NotificationManager::sharedManager()
@@ -51,6 +52,11 @@ void NotificationManager::notifyText(const QString &text, const QString &icon, i
     connect(notification, &QObject::destroyed, this, [this, notification] { forget(notification); });
     if (_queue.size() == 1)
         showNotification(notification);
+}
+
+void NotificationManager::notify(const QString &text, double seconds)
+{
+    notifyText(text, QString(), kCentredZoomStyle, seconds, nullptr, true);
 }
 
 void NotificationManager::notificationDidHide(Notification *notification)

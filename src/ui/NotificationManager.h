@@ -35,6 +35,11 @@ public:
     void notifyText(const QString &text, const QString &icon, int style, double duration,
                     std::function<void()> action, bool showImmediately);
 
+    // The banner every part of the application sends: `text` centred and
+    // zooming in (style 6), no icon, not tappable, shown at once, for
+    // `seconds`. Safe to call from any thread, like notifyText.
+    void notify(const QString &text, double seconds);
+
     void notificationDidHide(Notification *notification) override;
 
     // The queued banners; the first one is showing (or about to).

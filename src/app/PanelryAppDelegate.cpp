@@ -1,5 +1,6 @@
 #include "app/PanelryAppDelegate.h"
 
+#include "app/LaunchBanners.h"
 #include "editor/PanelryViewController.h"
 #include "storage/StorageLaunch.h"
 #include "toolkit/Screen.h"
@@ -16,6 +17,6 @@ bool PanelryAppDelegate::didFinishLaunching()
     _viewController = new PanelryViewController;
     Screen::setMainWindow(_viewController);
     _viewController->show();
-    StorageLaunch::announce(report);
+    LaunchBanners::announce(report);
     return true;
 }

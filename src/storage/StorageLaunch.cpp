@@ -3,7 +3,6 @@
 #include "storage/DatabaseRecovery.h"
 #include "storage/UserDatabase.h"
 #include "toolkit/UserDefaults.h"
-#include "ui/NotificationManager.h"
 
 StorageLaunchReport StorageLaunch::prepareAtLaunch()
 {
@@ -22,16 +21,4 @@ void StorageLaunch::prepareUserDefaults()
     if (!UserDefaults::objectForKey(key).isValid())
         UserDefaults::setBool(true, key);
     UserDefaults::synchronize();
-}
-
-QString StorageLaunch::damagedDatabaseMessage()
-{
-    return QStringLiteral("The comics database was damaged. It was set aside and a new one started.");
-}
-
-void StorageLaunch::announce(const StorageLaunchReport &report)
-{
-    if (!report.damagedDatabaseReplaced())
-        return;
-    NotificationManager::sharedManager()->notifyText(damagedDatabaseMessage(), QString(), 6, 2.0, nullptr, true);
 }

@@ -1,7 +1,8 @@
 #pragma once
 #include <QString>
 
-// What preparing the storage at launch found.
+// What preparing the storage at launch found. The storage only reports it;
+// the application decides what to tell the user.
 struct StorageLaunchReport
 {
     // Where a damaged user database was moved; empty when none was.
@@ -21,12 +22,5 @@ StorageLaunchReport prepareAtLaunch();
 // autosaveEnabled becomes true when it has no value (a stored false stays);
 // then the defaults are written out.
 void prepareUserDefaults();
-
-// Tells the user, with a banner, that a damaged database was replaced.
-// Call it once the window is shown; does nothing when none was.
-void announce(const StorageLaunchReport &report);
-
-// The banner's text.
-QString damagedDatabaseMessage();
 
 }

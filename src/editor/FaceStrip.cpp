@@ -53,6 +53,8 @@ void PanelryViewController::addFacesFromDirectory(const QString &categoryPath)
         tile->setFrame(QRectF(lastX, (side + kTileGap) * (i % rows), side, side));
         tile->setImagePath(RageFaceLibrary::fullSizePath(thumbnails[i]));
         tile->addGestureRecognizer(new TapGestureRecognizer([this, tile](GestureRecognizer *) { addFaceToComic(tile); }));
+        connect(tile, &RageFaceImageView::imageCopied, this,
+                [] { NotificationManager::sharedManager()->notify("Image copied", 1.0); });
         _scrollViewFaces->addSubview(tile);
     }
     // Without tiles there is nothing to scroll to.

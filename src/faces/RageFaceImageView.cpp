@@ -2,7 +2,6 @@
 
 #include "toolkit/GestureRecognizer.h"
 #include "toolkit/Pasteboard.h"
-#include "ui/NotificationManager.h"
 
 #include <QPainter>
 
@@ -26,7 +25,7 @@ void RageFaceImageView::longPress(GestureRecognizer *recognizer)
     if (recognizer->state() != GestureState::Began)
         return;
     Pasteboard::setImage(m_image);
-    NotificationManager::sharedManager()->notifyText("Image copied", QString(), 6, 1.0, nullptr, true);
+    emit imageCopied();
 }
 
 void RageFaceImageView::drawContent(QPainter *painter)

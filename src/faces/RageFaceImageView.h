@@ -20,8 +20,13 @@ public:
     QString imagePath() const { return m_imagePath; }
     void setImagePath(const QString &path) { m_imagePath = path; }
 
-    // The long press: on its start the thumbnail goes to the pasteboard.
+    // The long press: on its start the thumbnail goes to the pasteboard,
+    // then imageCopied() tells whoever shows the tile (the strip's owner
+    // says so with a banner).
     void longPress(GestureRecognizer *recognizer);
+
+signals:
+    void imageCopied();
 
 protected:
     void drawContent(QPainter *painter) override;

@@ -27,7 +27,8 @@ QString AppPaths::documentsDir() { return ensured(home() + "/Documents"); }
 
 QString AppPaths::resourcesDir()
 {
-    // Looked up once: the folder never moves while the application runs.
+    // Looked up once: the folder never moves while the application runs. It
+    // sits beside the binary in the build tree and in share/ once installed.
     static const QString dir = [] {
         QStringList candidates;
         const QString fromEnv = qEnvironmentVariable("PANELRY_RESOURCES");
@@ -37,11 +38,11 @@ QString AppPaths::resourcesDir()
             const QString appDir = QCoreApplication::applicationDirPath();
             candidates << appDir + "/resources" << appDir + "/../share/panelry/resources";
         }
-        candidates << QStringLiteral(PANELRY_RESOURCES_SOURCE);
         for (const QString &c : candidates)
             if (QFileInfo(c + "/icons").isDir())
                 return QDir(c).absolutePath();
-        return QString(PANELRY_RESOURCES_SOURCE);
+        qWarning("No resources folder found in %s", qUtf8Printable(candidates.join(", ")));
+        return candidates.value(0);
     }();
     return dir;
 }

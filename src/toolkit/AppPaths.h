@@ -4,6 +4,8 @@
 // Where the application keeps its files: the home folder with its Library/
 // (user database, settings) and Documents/ (old saved comics), and the
 // read-only resources folder. PANELRY_HOME overrides the home folder.
+// The resources are PANELRY_RESOURCES when set, else <bin>/resources (the
+// build tree), else <bin>/../share/panelry/resources (an installed copy).
 namespace AppPaths {
 QString home();
 QString libraryDir();

@@ -1,14 +1,13 @@
 #include "storage/FMBusyStep.h"
 
-#include "storage/FMBusyBackoff.h"
 #include "storage/FMDatabaseLog.h"
 
 #include <sqlite3.h>
 
-int fmStepRetryingWhileBusy(sqlite3_stmt *statement, int busyRetryTimeout, const char *resetTag,
+int fmStepRetryingWhileBusy(sqlite3_stmt *statement, const FMBusyLimits &limits, const char *resetTag,
                             const QString &databasePath)
 {
-    FMBusyBackoff backoff;
+    FMBusyBackoff backoff(limits);
     for (;;) {
         const int rc = sqlite3_step(statement);
         if (rc != SQLITE_BUSY && rc != SQLITE_LOCKED)
@@ -18,8 +17,7 @@ int fmStepRetryingWhileBusy(sqlite3_stmt *statement, int busyRetryTimeout, const
             if (resetRc != SQLITE_LOCKED)
                 qCWarning(lcDatabase, "Unexpected result from sqlite3_reset (%d) %s", resetRc, resetTag);
         }
-        backoff.wait();
-        if (backoff.exceeded(busyRetryTimeout)) {
+        if (!backoff.pauseBeforeRetry()) {
             FM_LOG_BUSY_TIMEOUT(databasePath);
             return kFMBusyTimedOut;
         }

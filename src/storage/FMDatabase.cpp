@@ -1,6 +1,5 @@
 #include "storage/FMDatabase.h"
 
-#include "storage/FMBusyBackoff.h"
 #include "storage/FMBusyStep.h"
 #include "storage/FMDatabaseLog.h"
 #include "storage/FMStatement.h"
@@ -56,7 +55,7 @@ bool FMDatabase::close()
     if (!_db)
         return true;
 
-    FMBusyBackoff backoff;
+    FMBusyBackoff backoff(busyLimits());
     bool triedFinalizingOpenStatements = false;
     int rc;
     bool retry;
@@ -65,7 +64,6 @@ bool FMDatabase::close()
         rc = sqlite3_close(_db);
         if (isBusy(rc)) {
             retry = true;
-            backoff.wait();
             if (!triedFinalizingOpenStatements) {
                 triedFinalizingOpenStatements = true;
                 while (sqlite3_stmt *leaked = sqlite3_next_stmt(_db, nullptr)) {
@@ -73,9 +71,10 @@ bool FMDatabase::close()
                     sqlite3_finalize(leaked);
                 }
             }
-            if (backoff.exceeded(_busyRetryTimeout)) {
+            if (!backoff.pauseBeforeRetry()) {
                 qCWarning(lcDatabase, "%s:%d", Q_FUNC_INFO, __LINE__);
                 qCWarning(lcDatabase, "Database busy, unable to close");
+                _busyTimedOut = true;
                 return false;
             }
         } else if (rc != SQLITE_OK) {
@@ -116,13 +115,14 @@ bool FMDatabase::enter()
         return false;
     }
     _inUse = true;
+    _busyTimedOut = false;
     return true;
 }
 
 std::unique_ptr<FMStatement> FMDatabase::prepare(const QString &sql, const QVariantList &arguments)
 {
     const QByteArray utf8 = sql.toUtf8();
-    FMBusyBackoff backoff;
+    FMBusyBackoff backoff(busyLimits());
     sqlite3_stmt *statement = nullptr;
     int rc;
     bool retry;
@@ -131,9 +131,9 @@ std::unique_ptr<FMStatement> FMDatabase::prepare(const QString &sql, const QVari
         rc = sqlite3_prepare_v2(_db, utf8.constData(), int(utf8.size()), &statement, nullptr);
         if (isBusy(rc)) {
             retry = true;
-            backoff.wait();
-            if (backoff.exceeded(_busyRetryTimeout)) {
+            if (!backoff.pauseBeforeRetry()) {
                 FM_LOG_BUSY_TIMEOUT(_databasePath);
+                _busyTimedOut = true;
                 sqlite3_finalize(statement);
                 return nullptr;
             }
@@ -156,9 +156,11 @@ std::unique_ptr<FMStatement> FMDatabase::prepare(const QString &sql, const QVari
 
 bool FMDatabase::stepToCompletion(FMStatement &prepared)
 {
-    const int rc = fmStepRetryingWhileBusy(prepared.statement(), _busyRetryTimeout, "eu", _databasePath);
-    if (rc == kFMBusyTimedOut)
+    const int rc = fmStepRetryingWhileBusy(prepared.statement(), busyLimits(), "eu", _databasePath);
+    if (rc == kFMBusyTimedOut) {
+        _busyTimedOut = true;
         return false;
+    }
     if (rc == SQLITE_ERROR || rc == SQLITE_MISUSE) {
         qCWarning(lcDatabase, "Error calling sqlite3_step (%d: %s) %s", rc, sqlite3_errmsg(_db),
                   rc == SQLITE_ERROR ? "SQLITE_ERROR" : "SQLITE_MISUSE");

@@ -3,9 +3,11 @@
 #include <QString>
 #include <QVariantList>
 
+#include <chrono>
 #include <initializer_list>
 #include <memory>
 
+#include "storage/FMBusyBackoff.h"
 #include "storage/FMResultSet.h"
 
 struct sqlite3;
@@ -15,14 +17,19 @@ class FMStatement;
 // pattern: make it for a path, open(), run a few statements, close() (also
 // when open() failed). A handle belongs to the thread that made it; two
 // threads use two handles, and SQLite's file locking orders them: busy and
-// locked answers are retried, without limit unless busyRetryTimeout is set.
+// locked answers are retried with a growing pause, for at most
+// busyTimeLimit() of wall time (3 s unless set) and, when busyRetryTimeout
+// is set, at most that many retries. Then the call (preparing, a step, a
+// row of a result set, or close()) fails and logs that the database was
+// busy. So no call waits without end for a lock that another program keeps.
 //
 // Arguments are bound to the `?` marks in order, one QVariant each (see
 // FMArgumentBinding.h for how each kind is stored). Nothing is thrown: every
 // failure is a line in the "panelry.database" log and a false or empty result.
 //
 // An open result set holds a read lock until it is read to the end or closed;
-// a write through another handle on the same thread would wait for it forever.
+// a write through another handle on the same thread cannot get past it and
+// fails once the busy limits run out.
 class FMDatabase
 {
 public:
@@ -39,7 +46,8 @@ public:
     // Creates a missing file. True when open (also when it already was).
     bool open();
     // Closes every open result set and finalizes statements left behind.
-    // True unless a busy retry limit ran out (the handle then stays open).
+    // True unless the busy limits ran out (the handle then stays open, and
+    // is let go when it is destroyed).
     bool close();
 
     // INSERT, UPDATE, DELETE and other statements that yield no row. True
@@ -55,10 +63,21 @@ public:
     // Row id of the latest successful INSERT on this connection; 0 if none.
     qint64 lastInsertRowId() const;
 
-    // 0 (the default) retries busy answers without limit; N > 0 gives up
-    // after more than N retries.
+    // The longest a statement waits, in all, for another connection's lock:
+    // far longer than any write of ours holds one (a large comic is saved
+    // within a fraction of a second), short enough that a lock held by
+    // another program delays the window by seconds, not for ever.
+    static constexpr std::chrono::milliseconds defaultBusyTimeLimit{3000};
+    std::chrono::milliseconds busyTimeLimit() const { return _busyTimeLimit; }
+    void setBusyTimeLimit(std::chrono::milliseconds limit) { _busyTimeLimit = limit; }
+    // A further limit by count: 0 (the default) sets none; N > 0 gives up
+    // after more than N retries, even within the time limit.
     int busyRetryTimeout() const { return _busyRetryTimeout; }
     void setBusyRetryTimeout(int retries) { _busyRetryTimeout = retries; }
+    // True when the latest call of this handle (or the latest next() of one
+    // of its result sets) failed because the database stayed busy past the
+    // limits: the database may be sound, only held by someone else.
+    bool busyTimedOut() const { return _busyTimedOut; }
     // Off by default: statements that fail to prepare are then not logged.
     bool logsErrors() const { return _logsErrors; }
     void setLogsErrors(bool logsErrors) { _logsErrors = logsErrors; }
@@ -77,11 +96,14 @@ private:
     bool enter();
     std::unique_ptr<FMStatement> prepare(const QString &sql, const QVariantList &arguments);
     bool stepToCompletion(FMStatement &statement);
+    FMBusyLimits busyLimits() const { return {_busyTimeLimit, _busyRetryTimeout}; }
 
     QString _databasePath;
     sqlite3 *_db = nullptr;
     QSet<FMResultSet *> _openResultSets;
     bool _inUse = false;
+    std::chrono::milliseconds _busyTimeLimit = defaultBusyTimeLimit;
     int _busyRetryTimeout = 0;
+    bool _busyTimedOut = false;
     bool _logsErrors = false;
 };

@@ -8,7 +8,8 @@
 namespace DatabaseRecovery {
 
 // Why the database at `path` cannot be used; empty when it can, and also
-// when it is missing or does not open at all (nothing to judge).
+// when it is missing, does not open at all, or stays busy (another program
+// holds it): nothing to judge.
 QString damage(const QString &path);
 
 // Moves `path` and the journal files SQLite keeps beside it (a hot journal

@@ -25,9 +25,10 @@ bool UserDatabase::copyDBFile()
 void UserDatabase::cleanUp()
 {
     FMDatabase db(path());
-    if (db.open()) {
-        db.executeUpdate("DELETE FROM comicData WHERE comicId IN (SELECT id FROM comics WHERE data IS NULL)");
+    // The comics go only after their pictures: were the first delete to
+    // fail (the file busy), the comics stay so that their pictures can still
+    // be found and purged together at a later launch.
+    if (db.open() && db.executeUpdate("DELETE FROM comicData WHERE comicId IN (SELECT id FROM comics WHERE data IS NULL)"))
         db.executeUpdate("DELETE FROM comics WHERE data IS NULL");
-    }
     db.close();
 }

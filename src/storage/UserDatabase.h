@@ -15,7 +15,8 @@ QString templatePath();  // <resources>/user_db.sqlite
 bool copyDBFile();
 
 // Deletes the comics that were never saved (data IS NULL) and their picture
-// rows. A database that does not open is left alone.
+// rows, the pictures first; the comics stay when their pictures could not
+// be deleted. A database that does not open is left alone.
 void cleanUp();
 
 }

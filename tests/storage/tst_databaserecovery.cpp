@@ -130,6 +130,24 @@ private slots:
         QCOMPARE(ComicRecord::create(), std::optional<int>(2)); // after the saved comic
     }
 
+    void aDatabaseKeptBusyByAnotherProgramIsNotTakenForDamaged()
+    {
+        // The check cannot read the tables while another program holds the
+        // file: that says nothing about the file, which stays where it is.
+        write(UserDatabase::path(), databaseBytes(UserDatabase::templatePath(),
+            {"INSERT INTO comics (title, data) VALUES ('saved', ?)"}));
+        FMDatabase otherProgram(UserDatabase::path());
+        QVERIFY(otherProgram.open() && otherProgram.executeUpdate("BEGIN EXCLUSIVE"));
+
+        QVERIFY(!launch().damagedDatabaseReplaced());
+        QVERIFY(log.filter("is damaged").isEmpty());
+        QVERIFY(!log.filter("Database busy").isEmpty()); // the failed statements are logged
+        QCOMPARE(filesIn(home->library(), "user_db*"), QStringList("user_db.sqlite"));
+
+        QVERIFY(otherProgram.executeUpdate("COMMIT"));
+        QCOMPARE(ComicRecord::create(), std::optional<int>(2)); // after the saved comic
+    }
+
     void theFilesBesideItGoAsideWithIt()
     {
         // SQLite reads a -wal file beside a database as part of it; one left

@@ -9,9 +9,9 @@
 # symbolic link to its own folder and to each folder it may see, and
 # nothing else (src/ itself is never an include directory). An include that
 # goes the wrong way names a folder that is not in that root, so it fails
-# with "No such file or directory". Each header keeps a single path within
-# one target, so `#pragma once` and AUTOMOC behave as with a plain
-# directory (GCC also recognises a header met through two paths).
+# with "No such file or directory". AUTOMOC's files include a header by
+# its real path while our sources reach it through the link; `#pragma once`
+# still holds, as GCC compares the files themselves, not their names.
 #
 # The check, made when this was written and worth repeating after a change
 # here: add `#include "ui/NotificationManager.h"` to
@@ -20,11 +20,14 @@
 # (An include by relative path, "../ui/X.h", would escape the check: we
 # never write one.)
 #
-# Sources are globbed, so a new .cpp or .h in an existing folder needs no
-# edit. A layer declared for a folder that does not exist yet is skipped,
-# and so are the mentions of it in USES.
+# Sources are globbed, so a new .cpp or .h needs no edit, even the first
+# file of a folder declared below before it existed: until then such a
+# layer is skipped, and so are the mentions of it in USES.
 
 set(PANELRY_LAYER_ROOTS "${PROJECT_BINARY_DIR}/layers")
+# Made afresh at every configure, so a layer that went leaves no root
+# behind. This removes the links, never what they point to.
+file(REMOVE_RECURSE "${PANELRY_LAYER_ROOTS}")
 
 # panelry_layer(<folder> [USES <layer>...] [QT <module>...]
 #               [PRIVATE_LIBS <target>...] [EXCLUDE <file>...])
@@ -42,8 +45,9 @@ function(panelry_layer folder)
   set_property(GLOBAL APPEND PROPERTY PANELRY_LAYERS ${folder})
 
   set(dir "${PROJECT_SOURCE_DIR}/src/${folder}")
-  if(NOT IS_DIRECTORY "${dir}")
-    return() # a folder still to come
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS "${dir}/*.cpp" "${dir}/*.h")
+  if(NOT sources)
+    return() # a folder still to come; its first file makes CMake run again
   endif()
 
   # What this layer sees: itself and everything its layers see.
@@ -60,13 +64,11 @@ function(panelry_layer folder)
   set_property(GLOBAL PROPERTY PANELRY_LAYER_${folder}_VISIBLE ${visible})
 
   set(root "${PANELRY_LAYER_ROOTS}/${folder}")
-  file(REMOVE_RECURSE "${root}") # removes links, never what they point to
   file(MAKE_DIRECTORY "${root}")
   foreach(seen IN LISTS visible)
     file(CREATE_LINK "${PROJECT_SOURCE_DIR}/src/${seen}" "${root}/${seen}" SYMBOLIC)
   endforeach()
 
-  file(GLOB_RECURSE sources CONFIGURE_DEPENDS "${dir}/*.cpp" "${dir}/*.h")
   foreach(excluded IN LISTS arg_EXCLUDE)
     list(REMOVE_ITEM sources "${dir}/${excluded}")
   endforeach()

@@ -1,7 +1,10 @@
 // Filling the face strip: the largest category of the face library against
 // "Normal" (the start-up category) and the smallest one, per fill and per
 // fill with the strip's first paint, on a tablet editor (offscreen).
+#include "editor/FaceStrip.h"
+#include "editor/PanelRows.h"
 #include "editor/PanelryViewController.h"
+#include "toolkit/Stage.h"
 #include "faces/RageFaceLibrary.h"
 #include "toolkit/AppPaths.h"
 #include "toolkit/Clock.h"
@@ -42,10 +45,10 @@ double timeFill(PanelryViewController *editor, const QString &name, bool paint)
     for (int i = 0; i < kRounds; ++i) {
         QElapsedTimer timer;
         timer.start();
-        editor->addFacesFromDirectory(path);
+        editor->faceStrip().addFacesFromDirectory(path);
         if (paint) {
             QPainter painter(&canvas);
-            editor->stage()->render(&painter, QRectF(), strip);
+            editor->ui().stage->render(&painter, QRectF(), strip);
         }
         times << timer.nsecsElapsed() / 1e6;
     }
@@ -64,7 +67,7 @@ int main(int argc, char **argv)
     PanelryViewController editor;
     editor.show();
     Clock::shared().setManual(true);
-    editor.selectPanel(editor.panels().first().get());
+    editor.selectPanel(editor.rows().panels().first());
     Clock::shared().advance(1); // the strip faded in
 
     QList<Category> categories;

@@ -1,13 +1,17 @@
 // Placing a 4000 x 3000 photo (decode and scale to 2048, PNG encode, insert,
 // place) against placing a 256-pixel face, through the editor's own paths,
 // and the longest single step the interface thread takes meanwhile.
+#include "editor/PanelMode.h"
+#include "editor/PanelRows.h"
 #include "editor/PanelryViewController.h"
+#include "editor/Placement.h"
+#include "editor/UndoHistory.h"
 #include "toolkit/PngData.h"
+#include "toolkit/View.h"
 #include "storage/FMDatabase.h"
 #include "storage/UserDatabase.h"
 #include "toolkit/AppPaths.h"
 #include "toolkit/ImagePicker.h"
-#include "toolkit/UndoManager.h"
 
 #include <QApplication>
 #include <QDir>
@@ -97,7 +101,7 @@ double millisecondsOf(const std::function<void()> &work)
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
-int objectCount(PanelryViewController &editor) { return int(editor.selectedPanel()->subviews().size()); }
+int objectCount(PanelryViewController &editor) { return int(editor.panelMode().selectedPanel()->subviews().size()); }
 }
 
 int main(int argc, char **argv)
@@ -119,7 +123,7 @@ int main(int argc, char **argv)
 
     PanelryViewController editor;
     editor.show();
-    editor.selectPanel(editor.panels().at(0).get());
+    editor.selectPanel(editor.rows().panels().at(0));
     app.processEvents();
 
     // The parts of a photo placement, one after the other on one thread.
@@ -141,22 +145,22 @@ int main(int argc, char **argv)
     // interface thread.
     std::vector<double> face;
     for (int i = 0; i < rounds; ++i)
-        face.push_back(millisecondsOf([&] { editor.addImageToComic(QImage(facePath)); }));
+        face.push_back(millisecondsOf([&] { editor.placement().addImageToComic(QImage(facePath)); }));
 
     // A photo through the picker, until its object is in the panel.
     std::vector<double> photo;
     double longest = 0;
     QString longestWhat;
     for (int i = 0; i < rounds; ++i) {
-        editor.addImgFromAlbum();
-        ImagePicker *picker = editor.imagePicker();
+        editor.placement().addImgFromAlbum();
+        ImagePicker *picker = editor.placement().imagePicker();
         const int before = objectCount(editor);
         app.longest = 0;
         app.armed = true;
         photo.push_back(millisecondsOf([&] {
             // The placement records its undo step last.
             QEventLoop placed;
-            QObject::connect(editor.undoManager(), &UndoManager::changed, &placed, &QEventLoop::quit);
+            QObject::connect(editor.history().stack(), &QUndoStack::indexChanged, &placed, &QEventLoop::quit);
             picker->deliverPath(photoPath);
             placed.exec();
         }));

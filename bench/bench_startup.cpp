@@ -55,7 +55,7 @@ int child(const QString &mode, int argc, char **argv)
     PanelryAppDelegate delegate;
     delegate.didFinishLaunching();
     // The canvas covers the window: its first paint is the window's.
-    delegate.viewController()->stage()->viewport()->installEventFilter(&watcher);
+    delegate.viewController()->ui().stage->viewport()->installEventFilter(&watcher);
     return app.exec();
 }
 

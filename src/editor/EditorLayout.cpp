@@ -3,6 +3,7 @@
 EditorLayout EditorLayout::forDevice(bool tablet)
 {
     EditorLayout l;
+    l.tablet = tablet;
     if (tablet) {
         l.window = QSize(768, 1024);
         l.appToolbar = QRect(0, 0, 768, 44);
@@ -28,3 +29,32 @@ EditorLayout EditorLayout::forDevice(bool tablet)
     }
     return l;
 }
+
+namespace {
+// A row's top: the integer 240·n as a 32-bit float, as rows have always
+// been placed.
+double rowTop(int n) { return float(EditorLayout::kRowHeight * n); }
+}
+
+QRectF EditorLayout::singleRowPanel(int n) { return QRectF(0, rowTop(n), kCanvasWidth, kRowHeight); }
+
+QRectF EditorLayout::doubleRowLeftPanel(int n) { return QRectF(0, rowTop(n), kCanvasWidth / 2, kRowHeight); }
+
+QRectF EditorLayout::doubleRowRightPanel(int n)
+{
+    return QRectF(kCanvasWidth / 2, rowTop(n), kCanvasWidth / 2, kRowHeight);
+}
+
+QSizeF EditorLayout::contentSize(int rows) { return QSizeF(kCanvasWidth, kRowHeight * rows); }
+
+QTransform EditorLayout::zoomTransform(const QRectF &f, double contentOffsetY)
+{
+    // Scaled about its centre, the panel's corner moves up and left by half
+    // its size; the translation puts that corner at the visible canvas's
+    // top-left, (0, contentOffsetY).
+    const double tx = f.width() / 2 - f.x();
+    const double ty = (f.height() / 2 - f.y()) + contentOffsetY;
+    return QTransform::fromTranslate(tx, ty).scale(kZoom, kZoom);
+}
+
+double EditorLayout::visibleLeftEdge(const QRectF &zoomedPanelFrame) { return -zoomedPanelFrame.x() / kZoom; }

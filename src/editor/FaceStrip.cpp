@@ -1,16 +1,13 @@
-// The face strip under the zoomed panel, and the category browser that
-// refills it.
-#include "editor/PanelryViewController.h"
+#include "editor/FaceStrip.h"
 
+#include "editor/Placement.h"
+#include "editor/Transients.h"
 #include "faces/RageFaceCategoryBrowser.h"
 #include "faces/RageFaceImageView.h"
 #include "faces/RageFaceLibrary.h"
 #include "toolkit/AppPaths.h"
 #include "toolkit/GestureRecognizer.h"
-#include "toolkit/ModalScreen.h"
-#include "toolkit/Popover.h"
 #include "toolkit/ScrollView.h"
-#include "ui/ButtonWithHint.h"
 #include "ui/NotificationManager.h"
 
 namespace {
@@ -24,27 +21,25 @@ constexpr int kTabletRows = 3;
 constexpr double kTileGap = 3;
 constexpr double kLeftMargin = 5;
 constexpr QSize kBrowserPopoverSize(320, 480);
-
-// A face file that cannot be read would make an object of no size.
-void placeFace(PanelryViewController *editor, const QImage &face)
-{
-    if (face.isNull()) {
-        NotificationManager::sharedManager()->notifyText("Image could not be opened", QString(), 6, 2.0, nullptr, true);
-        return;
-    }
-    editor->addImageToComic(face);
-}
 }
 
-void PanelryViewController::addFacesFromDirectory(const QString &categoryPath)
+FaceStrip::FaceStrip(ScrollView *strip, bool tablet, Placement &placement, Transients &transients, QObject *parent)
+    : QObject(parent)
+    , m_strip(strip)
+    , m_tablet(tablet)
+    , m_placement(placement)
+    , m_transients(transients)
 {
-    const QList<View *> children = _scrollViewFaces->subviews();
-    for (View *child : children)
+}
+
+void FaceStrip::addFacesFromDirectory(const QString &categoryPath)
+{
+    for (View *child : m_strip->subviews())
         if (qobject_cast<RageFaceImageView *>(child))
-            child->removeFromSuperview();
+            delete child;
 
-    const double side = m_iPad ? kTabletTileSide : kPhoneTileSide;
-    const int rows = m_iPad ? kTabletRows : kPhoneRows;
+    const double side = m_tablet ? kTabletTileSide : kPhoneTileSide;
+    const int rows = m_tablet ? kTabletRows : kPhoneRows;
     const QStringList thumbnails = RageFaceLibrary::thumbnailPaths(AppPaths::resource(categoryPath));
     double lastX = 0;
     for (int i = 0; i < thumbnails.size(); ++i) {
@@ -55,39 +50,34 @@ void PanelryViewController::addFacesFromDirectory(const QString &categoryPath)
         tile->addGestureRecognizer(new TapGestureRecognizer([this, tile](GestureRecognizer *) { addFaceToComic(tile); }));
         connect(tile, &RageFaceImageView::imageCopied, this,
                 [] { NotificationManager::sharedManager()->notify("Image copied", 1.0); });
-        _scrollViewFaces->addSubview(tile);
+        m_strip->addSubview(tile);
     }
     // Without tiles there is nothing to scroll to.
-    const double contentWidth = thumbnails.isEmpty() ? _scrollViewFaces->bounds().width() : lastX + side;
-    _scrollViewFaces->setContentSize(QSizeF(contentWidth, _scrollViewFaces->contentSize().height()));
-    _scrollViewFaces->setContentOffset(QPointF(0, 0));
+    const double contentWidth = thumbnails.isEmpty() ? m_strip->bounds().width() : lastX + side;
+    m_strip->setContentSize(QSizeF(contentWidth, m_strip->contentSize().height()));
+    m_strip->setContentOffset(QPointF(0, 0));
 }
 
-void PanelryViewController::addFaceToComic(RageFaceImageView *tile) { placeFace(this, QImage(tile->imagePath())); }
-
-void PanelryViewController::showRageFaceCategores()
+void FaceStrip::addFaceToComic(RageFaceImageView *tile)
 {
-    dismissActionsheetOrPopoverIfVisible();
+    m_placement.addImageOrReportFailure(QImage(tile->imagePath()));
+}
+
+void FaceStrip::showRageFaceCategores()
+{
+    m_transients.dismissActionsheetOrPopoverIfVisible();
     auto *browser = new RageFaceCategoryBrowser;
     browser->setDelegate(this);
-    if (!m_iPad) {
-        (new ModalScreen(browser, this))->present(true);
-        return;
-    }
-    auto *popover = new Popover(browser, kBrowserPopoverSize, this);
-    // Still ours after closing: the user closed it with a click outside.
-    popover->onClosed = [this, popover] {
-        if (m_popover == popover)
-            popoverControllerDidDismissPopover();
-    };
-    setPopover(popover);
-    popover->presentFrom(m_rageFaceCategoriesBtn);
+    m_transients.presentScreen(browser, kBrowserPopoverSize, m_anchor);
 }
 
-void PanelryViewController::rageFaceCategoryBrowserDidPickCategory(const QString &categoryPath)
+void FaceStrip::rageFaceCategoryBrowserDidPickCategory(const QString &categoryPath)
 {
-    dismissActionsheetOrPopoverIfVisible();
+    m_transients.dismissActionsheetOrPopoverIfVisible();
     addFacesFromDirectory(categoryPath);
 }
 
-void PanelryViewController::rageFaceCategoryBrowserDidPickImage(const QImage &image) { placeFace(this, image); }
+void FaceStrip::rageFaceCategoryBrowserDidPickImage(const QImage &image)
+{
+    m_placement.addImageOrReportFailure(image);
+}

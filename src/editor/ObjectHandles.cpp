@@ -1,9 +1,13 @@
-// Resizing and rotating the selected object with its two corner handles.
-#include "editor/PanelryViewController.h"
+#include "editor/ObjectHandles.h"
 
-#include "objects/SwapStep.h"
+#include "editor/ObjectSelection.h"
+#include "editor/UndoHistory.h"
+#include "objects/ComicObject.h"
 #include "toolkit/GestureRecognizer.h"
 #include "toolkit/OneFingerRotationGestureRecognizer.h"
+#include "toolkit/SwapCommand.h"
+
+#include <QPointer>
 
 #include <cmath>
 #include <optional>
@@ -12,6 +16,7 @@ namespace {
 // Sides of this length or less are refused.
 constexpr double kMinimumSide = 30;
 
+// What a resize changes and its undo puts back: the rotation and flip stay.
 struct Extent {
     QPointF center;
     QRectF bounds;
@@ -34,11 +39,48 @@ std::optional<QSizeF> resizedSize(const QSizeF &first, const QPointF &t, bool ke
     }
     return std::nullopt;
 }
+
+QUndoCommand *resizeStep(ComicObject *object)
+{
+    const QPointer<ComicObject> o(object);
+    return new SwapCommand<Extent>(
+        ComicObject::stepName("Resize", object), Extent{object->center(), object->bounds()},
+        [o] { return o ? Extent{o->center(), o->bounds()} : Extent{}; },
+        [o](const Extent &e) {
+            if (!o)
+                return;
+            o->setBounds(e.bounds);
+            o->setCenter(e.center);
+        });
 }
 
-void PanelryViewController::resize(PanGestureRecognizer *recognizer)
+QUndoCommand *rotateStep(ComicObject *object)
 {
-    ComicObject *object = m_selectedComicObject;
+    const QPointer<ComicObject> o(object);
+    return new SwapCommand<QTransform>(
+        ComicObject::stepName("Rotate", object), object->transform(), [o] { return o ? o->transform() : QTransform(); },
+        [o](const QTransform &t) {
+            if (o)
+                o->setTransform(t);
+        });
+}
+}
+
+ObjectHandles::ObjectHandles(ObjectSelection &selection, UndoHistory &history, QObject *parent)
+    : QObject(parent)
+    , m_selection(selection)
+    , m_history(history)
+{
+    const ObjectSelection::Controls &controls = selection.controls();
+    controls.resizeHandle->addGestureRecognizer(
+        new PanGestureRecognizer([this](GestureRecognizer *r) { resize(static_cast<PanGestureRecognizer *>(r)); }));
+    controls.rotateHandle->addGestureRecognizer(new OneFingerRotationGestureRecognizer(
+        [this](GestureRecognizer *r) { rotate(static_cast<OneFingerRotationGestureRecognizer *>(r)); }));
+}
+
+void ObjectHandles::resize(PanGestureRecognizer *recognizer)
+{
+    ComicObject *object = m_selection.selectedComicObject();
     if (!object)
         return;
     // Everything below works on the unrotated object; the rotation and flip
@@ -48,15 +90,9 @@ void PanelryViewController::resize(PanGestureRecognizer *recognizer)
 
     switch (recognizer->state()) {
     case GestureState::Began: {
-        const ViewPtr o(object);
-        const SwapStep step = makeSwapStep(
-            Extent{object->center(), object->bounds()}, [o] { return Extent{o->center(), o->bounds()}; },
-            [this, o](const Extent &e) { undoResize(o, e.center, e.bounds); },
-            [this, o](const Extent &e) { redoResize(o, e.center, e.bounds); });
-        registerUndoStep(ComicObject::stepName("Undo Resize", object), ComicObject::stepName("Redo Resize", object),
-                         step.revert, step.reapply);
-        setObjectControlsAlpha(0.0);
-        clearTimer();
+        m_history.push(resizeStep(object));
+        m_selection.hideControls();
+        m_selection.clearTimer();
         const QRectF frame = object->frame();
         _firstX = frame.width();
         _firstY = frame.height();
@@ -78,7 +114,7 @@ void PanelryViewController::resize(PanGestureRecognizer *recognizer)
         // Rotated again first, so that the controls go round the box the
         // user sees.
         object->setTransform(transform);
-        updateControlsForObject(object);
+        m_selection.updateControlsForObject(object);
         break;
     default:
         break;
@@ -86,23 +122,17 @@ void PanelryViewController::resize(PanGestureRecognizer *recognizer)
     object->setTransform(transform);
 }
 
-void PanelryViewController::rotate(OneFingerRotationGestureRecognizer *recognizer)
+void ObjectHandles::rotate(OneFingerRotationGestureRecognizer *recognizer)
 {
-    ComicObject *object = m_selectedComicObject;
+    ComicObject *object = m_selection.selectedComicObject();
     if (!object)
         return;
     switch (recognizer->state()) {
-    case GestureState::Began: {
-        const ViewPtr o(object);
-        const SwapStep step = makeSwapStep(
-            object->transform(), [o] { return o->transform(); },
-            [this, o](const QTransform &t) { undoRotate(o, t); }, [this, o](const QTransform &t) { redoRotate(o, t); });
-        registerUndoStep(ComicObject::stepName("Undo Rotate", object), ComicObject::stepName("Redo Rotate", object),
-                         step.revert, step.reapply);
-        setObjectControlsAlpha(0.0);
-        clearTimer();
+    case GestureState::Began:
+        m_history.push(rotateStep(object));
+        m_selection.hideControls();
+        m_selection.clearTimer();
         break;
-    }
     case GestureState::Changed: {
         float rotation = recognizer->rotation();
         // A mirrored object turns the other way in its own space, so that it
@@ -115,7 +145,7 @@ void PanelryViewController::rotate(OneFingerRotationGestureRecognizer *recognize
     }
     case GestureState::Ended:
     case GestureState::Cancelled:
-        updateControlsForObject(object);
+        m_selection.updateControlsForObject(object);
         break;
     default:
         break;

@@ -1,54 +1,25 @@
 #include "editor/PanelryViewController.h"
 
-#include "toolkit/ActionSheet.h"
-#include "toolkit/AlertView.h"
+#include "editor/ComicStore.h"
+#include "editor/EditorCommands.h"
+#include "editor/FaceStrip.h"
+#include "editor/ObjectHandles.h"
+#include "editor/ObjectSelection.h"
+#include "editor/PanelMode.h"
+#include "editor/PanelRows.h"
+#include "editor/Placement.h"
+#include "editor/TitleField.h"
+#include "editor/Transients.h"
+#include "editor/UndoHistory.h"
+#include "objects/ComicObject.h"
 #include "toolkit/Device.h"
-#include "toolkit/ScrollView.h"
 #include "toolkit/Stage.h"
-#include "toolkit/TextField.h"
-#include "toolkit/UndoManager.h"
-#include "toolkit/WidgetAnimation.h"
-#include "ui/NotificationManager.h"
+#include "ui/ButtonWithHint.h"
 #include "ui/UIToolbarCustom.h"
+#include "ui/NotificationManager.h"
 
+#include <QAction>
 #include <QLabel>
-#include <QLineEdit>
-#include <QToolButton>
-
-namespace {
-
-// The editor's own view: the top of the canvas tree, and where the views
-// inside the editor find the undo history.
-class EditorRootView : public View
-{
-public:
-    EditorRootView(const QRectF &frame, PanelryViewController *editor)
-        : View(frame)
-        , m_editor(editor)
-    {
-    }
-    UndoManager *undoManager() const override { return m_editor->undoManager(); }
-
-private:
-    PanelryViewController *m_editor;
-};
-
-// Lies over the zoomed panel's area. Touches on its empty area go to the
-// canvas below; only its controls take them, also where a control sticks out
-// past the overlay's edge (around an object at the panel's border).
-class ControlsOverlayView : public View
-{
-public:
-    using View::View;
-    bool pointInside(const QPointF &) const override { return true; }
-    View *hitTest(const QPointF &point) override
-    {
-        View *hit = View::hitTest(point);
-        return hit == this ? nullptr : hit;
-    }
-};
-
-}
 
 PanelryViewController::PanelryViewController(QWidget *parent)
     : QWidget(parent)
@@ -58,117 +29,89 @@ PanelryViewController::PanelryViewController(QWidget *parent)
 
 PanelryViewController::~PanelryViewController()
 {
-    dismissActionsheetOrPopoverIfVisible();
-    // The history goes before the views it names.
-    delete m_undoManager;
-    m_undoManager = nullptr;
-    m_panels.clear();
+    m_transients->dismissAll();
+    // The steps go first, while the views they name are still in the tree.
+    m_history->removeAllActions();
 }
-
-View *PanelryViewController::rootView() const { return m_root.get(); }
 
 void PanelryViewController::viewDidLoad()
 {
-    m_iPad = Device::isTablet();
-    m_layout = EditorLayout::forDevice(m_iPad);
-    buildInterface();
-    setToolbars();
-    if (!m_iPad) {
-        // The phone shows the same 640-point canvas at half size, pinned at
-        // its bottom-right corner.
-        _scrollViewPanels->setTransform(QTransform::fromScale(0.5, 0.5));
-        _scrollViewPanels->setAnchorPoint(QPointF(1.0, 1.0));
-        _scrollViewPanels->setFrame(m_layout.canvasOverview);
-    }
-    m_undoManager = new UndoManager(this);
-    addFacesFromDirectory("RageFaces/Normal");
-    resetComic();
-}
-
-void PanelryViewController::buildInterface()
-{
+    m_layout = EditorLayout::forDevice(Device::isTablet());
     setFixedSize(m_layout.window);
     setWindowTitle("Panelry");
     setAttribute(Qt::WA_AcceptTouchEvents);
+    m_ui = EditorUi::build(this, m_layout);
 
-    m_root = new EditorRootView(QRectF(QPointF(0, 0), QSizeF(m_layout.window)), this);
-    m_stage = new Stage(m_root.get(), this);
-    m_stage->setGeometry(rect());
-    m_stage->setBackgroundBrush(QColor(0x3a, 0x3a, 0x3c));
+    m_history = std::make_unique<UndoHistory>();
+    m_store = std::make_unique<ComicStore>();
+    m_rows = std::make_unique<PanelRows>(m_ui.scrollViewPanels, *m_history);
+    m_panelMode = std::make_unique<PanelMode>(m_ui, m_layout);
+    m_selection = std::make_unique<ObjectSelection>(m_ui.controlsOverlay, *m_panelMode, *m_history);
+    m_handles = std::make_unique<ObjectHandles>(*m_selection, *m_history);
+    m_transients = std::make_unique<Transients>(this, m_layout.tablet);
+    m_commands = std::make_unique<EditorCommands>(this, m_ui, m_layout.tablet, *m_rows, *m_transients);
+    m_placement = std::make_unique<Placement>(this, *m_panelMode, *m_history, *m_transients, *m_store, this);
+    m_faceStrip = std::make_unique<FaceStrip>(m_ui.scrollViewFaces, m_layout.tablet, *m_placement, *m_transients);
+    m_titleField = std::make_unique<TitleField>(m_ui.comicTitle, m_ui.stage, m_ui.appToolbar, *m_store);
+    connectCommands();
+    connectCollaborators();
 
-    // Dark bands behind the toolbars, which draw no background of their own.
-    for (const QRect &band : {m_layout.appToolbar, m_layout.bottomToolbar}) {
-        auto *bandView = new View(band);
-        bandView->setBackgroundColor(QColor(0x1c, 0x1c, 0x1e));
-        bandView->setUserInteractionEnabled(false);
-        m_root->addSubview(bandView);
-    }
+    m_faceStrip->addFacesFromDirectory("RageFaces/Normal");
+    resetComic();
+}
 
-    _scrollViewPanels = new ScrollView(m_layout.canvasOverview);
-    _scrollViewPanels->setBackgroundColor(QColor(0x55, 0x55, 0x58));
-    m_root->addSubview(_scrollViewPanels);
-    connect(m_stage, &Stage::wheelScrolled, this, [this](const QPointF &rootPos, const QPointF &delta) {
-        // The wheel scrolls whichever scroll view is under the pointer.
-        if (_scrollViewFaces->alpha() > 0 && _scrollViewFaces->frame().contains(rootPos))
-            _scrollViewFaces->scrollBy(QPointF(delta.x() + delta.y(), 0));
-        else
-            _scrollViewPanels->scrollBy(delta);
+void PanelryViewController::connectCommands()
+{
+    const EditorCommands::Actions &a = m_commands->actions();
+    auto on = [this](QAction *action, auto receiver, auto slot) { connect(action, &QAction::triggered, receiver, slot); };
+    on(a.undo, this, &PanelryViewController::undo);
+    on(a.redo, this, &PanelryViewController::redo);
+    on(a.addDoublePanel, m_rows.get(), &PanelRows::addDoublePanel);
+    on(a.addSinglePanel, m_rows.get(), &PanelRows::addSinglePanel);
+    on(a.removeLastPanel, m_rows.get(), &PanelRows::removeLastPanel);
+    on(a.addImage, m_placement.get(), &Placement::addImage);
+    on(a.selectRageCategory, m_faceStrip.get(), &FaceStrip::showRageFaceCategores);
+    on(a.deselectPanel, this, &PanelryViewController::deselectPanel);
+    on(a.bringToFront, m_selection.get(), &ObjectSelection::bringObjectToFront);
+    on(a.sendToBack, m_selection.get(), &ObjectSelection::sendObjectToBack);
+    on(a.deleteObject, m_selection.get(), &ObjectSelection::deleteObject);
+    // Commands whose work has not landed yet close what is open, as every
+    // command does first.
+    for (QAction *pending : {a.addText, a.addDrawing, a.paste, a.finishDrawing})
+        on(pending, this, &PanelryViewController::dismissActionsheetOrPopoverIfVisible);
+    m_selection->setObjectMenuActions({a.copy, a.cut, a.bringToFront, a.sendToBack});
+    m_placement->setAddImageAnchor(m_commands->button(a.addImage));
+    m_faceStrip->setBrowserAnchor(m_commands->button(a.selectRageCategory));
+
+    // The undo and redo buttons follow the history; their tool tips name the
+    // step they would undo or redo.
+    QUndoStack *stack = m_history->stack();
+    connect(stack, &QUndoStack::canUndoChanged, a.undo, &QAction::setEnabled);
+    connect(stack, &QUndoStack::canRedoChanged, a.redo, &QAction::setEnabled);
+    connect(stack, &QUndoStack::undoTextChanged, a.undo,
+            [this, action = a.undo] { action->setToolTip(m_history->undoActionName()); });
+    connect(stack, &QUndoStack::redoTextChanged, a.redo,
+            [this, action = a.redo] { action->setToolTip(m_history->redoActionName()); });
+}
+
+void PanelryViewController::connectCollaborators()
+{
+    connect(m_commands.get(), &EditorCommands::clearComicConfirmed, this, &PanelryViewController::resetComic);
+    connect(m_rows.get(), &PanelRows::panelTapped, this, &PanelryViewController::selectPanel);
+    connect(m_rows.get(), &PanelRows::rowAboutToBeTakenAway, this, &PanelryViewController::deselectPanel);
+    connect(m_rows.get(), &PanelRows::rowCountChanged, this, [this](int rows) {
+        m_commands->actions().removeLastPanel->setEnabled(rows > 0);
+        m_ui.emptyComicMsg->setVisible(rows == 0);
     });
-
-    // The face strip scrolls sideways; it shows while a panel is zoomed.
-    _scrollViewFaces = new ScrollView(m_layout.faceStrip);
-    _scrollViewFaces->setAlpha(0.0);
-    m_root->addSubview(_scrollViewFaces);
-
-    // The rotate handle turns objects about the overlay's centre: the middle
-    // of the zoomed panel on screen.
-    m_controlsOverlay = new ControlsOverlayView(m_layout.canvasPanelMode);
-    m_root->addSubview(m_controlsOverlay.get());
-    buildObjectControls();
-
-    auto makeToolbar = [this](const QRect &frame) {
-        auto *bar = new UIToolbarCustom(this);
-        WidgetAnimation::setFrame(bar, frame);
-        return bar;
-    };
-    m_appToolbar = makeToolbar(m_layout.appToolbar);
-    m_comicToolbar = makeToolbar(m_layout.bottomToolbar);
-    m_panelToolbar = makeToolbar(m_layout.bottomToolbar.translated(width(), 0));
-    m_paintToolbar = makeToolbar(m_layout.bottomToolbar);
-    m_paintToolbar->hide();
-
-    auto *titleField = new TextField(this);
-    connect(titleField, &TextField::editingBegan, this, &PanelryViewController::titleEditingBegan);
-    connect(titleField, &TextField::editingEnded, this, &PanelryViewController::textFieldDidEndEditing);
-    _comicTitle = titleField;
-    _comicTitle->setGeometry(m_layout.titleField);
-    _comicTitle->setPlaceholderText("Title");
-    _comicTitle->setAlignment(Qt::AlignCenter);
-    _comicTitle->setStyleSheet("QLineEdit { background: transparent; color: white; border: none;"
-                               " font-weight: bold; font-size: " + QString::number(m_iPad ? 18 : 13) + "px; }"
-                               "QLineEdit:focus { background: rgba(255, 255, 255, 30); border-radius: 4px; }");
-
-    auto makeScrollButton = [this](const QRect &frame, Qt::ArrowType arrow, void (PanelryViewController::*command)()) {
-        auto *button = new QToolButton(this);
-        button->setArrowType(arrow);
-        button->setGeometry(frame);
-        button->setFocusPolicy(Qt::NoFocus);
-        button->setStyleSheet("QToolButton { background: rgba(0, 0, 0, 110); border: none; border-radius: 6px; }");
-        connect(button, &QToolButton::clicked, this, command);
-        WidgetAnimation::setAlpha(button, 0.0);
-        return button;
-    };
-    m_panelScrollLeftBtn = makeScrollButton(m_layout.scrollLeftButton, Qt::LeftArrow, &PanelryViewController::scrollPanelLeft);
-    m_panelScrollRightBtn =
-        makeScrollButton(m_layout.scrollRightButton, Qt::RightArrow, &PanelryViewController::scrollPanelRight);
-
-    m_emptyComicMsg = new QLabel("This comic has no panels.\nAdd one with the buttons below.", this);
-    m_emptyComicMsg->setGeometry(m_layout.emptyComicMessage);
-    m_emptyComicMsg->setAlignment(Qt::AlignCenter);
-    m_emptyComicMsg->setWordWrap(true);
-    m_emptyComicMsg->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_emptyComicMsg->setStyleSheet(QString("color: #dddddd; font-weight: bold; font-size: %1px;").arg(m_iPad ? 20 : 14));
-    m_emptyComicMsg->hide();
+    connect(m_panelMode.get(), &PanelMode::panelLeaving, m_selection.get(), &ObjectSelection::deselectObject);
+    connect(m_panelMode.get(), &PanelMode::panelScrolling, m_selection.get(), &ObjectSelection::deselectObject);
+    // On a phone the zoomed canvas lies over the title.
+    const bool titleCovered = m_layout.canvasPanelMode.intersects(m_layout.titleField);
+    connect(m_panelMode.get(), &PanelMode::panelSelected, this, [this, titleCovered] {
+        updatePasteObjectBtn();
+        m_titleField->setCoveredByCanvas(titleCovered);
+    });
+    connect(m_panelMode.get(), &PanelMode::panelDeselected, this, [this] { m_titleField->setCoveredByCanvas(false); });
 }
 
 void PanelryViewController::showEvent(QShowEvent *event)
@@ -182,20 +125,79 @@ void PanelryViewController::showEvent(QShowEvent *event)
 
 void PanelryViewController::viewDidAppear(bool animated)
 {
-    if (!animated) {
-        NotificationManager::sharedManager()->notifyText("Tap a panel to begin", QString(), 6, 2.0, nullptr, true);
-        emit appeared();
-    }
+    if (animated)
+        return;
+    NotificationManager::sharedManager()->notifyText("Tap a panel to begin", QString(), 6, 2.0, nullptr, true);
+    emit appeared();
 }
 
-void PanelryViewController::didReceiveMemoryWarning()
-{
-    dismissActionsheetOrPopoverIfVisible();
-    if (m_alert)
-        m_alert->clickButtonAtIndex(-1);
-}
+void PanelryViewController::didReceiveMemoryWarning() { m_transients->dismissAll(); }
 
 bool PanelryViewController::shouldAutorotateToInterfaceOrientation(int orientation)
 {
     return orientation == 1 || orientation == 2;
 }
+
+void PanelryViewController::selectPanel(View *panel)
+{
+    if (m_panelMode->selectedPanel()) {
+        // The zoomed panel covers the canvas: a tap on its empty area ends
+        // the selection, unless a drawing is being painted.
+        ComicObject *selected = m_selection->selectedComicObject();
+        if (!(selected && selected->isInDrawingMode()))
+            m_selection->deselectObject();
+        return;
+    }
+    m_panelMode->selectPanel(panel);
+}
+
+void PanelryViewController::deselectPanel()
+{
+    m_transients->dismissActionsheetOrPopoverIfVisible();
+    m_panelMode->deselectSelectedPanel();
+}
+
+void PanelryViewController::resetComic()
+{
+    m_selection->deselectObject();
+    deselectPanel();
+    m_rows->removeAllRows();
+    m_selection->hideControls();
+    for (int i = 0; i < 3; ++i)
+        m_rows->addDoublePanel();
+    m_history->removeAllActions();
+    m_store->createComicRecord();
+    m_titleField->clear();
+}
+
+void PanelryViewController::undo()
+{
+    m_transients->dismissActionsheetOrPopoverIfVisible();
+    m_selection->deselectObject();
+    m_history->undo();
+}
+
+void PanelryViewController::redo()
+{
+    m_transients->dismissActionsheetOrPopoverIfVisible();
+    m_selection->deselectObject();
+    m_history->redo();
+}
+
+void PanelryViewController::updatePasteObjectBtn()
+{
+    // Nothing can be copied yet, so there is never anything to paste.
+    m_commands->actions().paste->setEnabled(false);
+}
+
+void PanelryViewController::deselectObject() { m_selection->deselectObject(); }
+
+void PanelryViewController::updateControlsForObject(ComicObject *object) { m_selection->updateControlsForObject(object); }
+
+QUndoStack *PanelryViewController::undoStack() { return m_history->stack(); }
+
+void PanelryViewController::showObjectToolbar() { m_selection->showObjectToolbar(); }
+
+void PanelryViewController::resetTimer() { m_selection->resetTimer(); }
+
+void PanelryViewController::dismissActionsheetOrPopoverIfVisible() { m_transients->dismissActionsheetOrPopoverIfVisible(); }

@@ -1,13 +1,17 @@
-// Placing pictures: the "Add Image" command, the image picker, and the
-// placement that faces and photos share.
-#include "editor/PanelryViewController.h"
+#include "editor/Placement.h"
 
+#include "editor/ComicStore.h"
+#include "editor/EditorLayout.h"
+#include "editor/ObjectCommands.h"
+#include "editor/PanelMode.h"
+#include "editor/Transients.h"
+#include "editor/UndoHistory.h"
 #include "objects/ComicObjectImage.h"
 #include "storage/FMDatabase.h"
 #include "storage/UserDatabase.h"
+#include "toolkit/ActionSheet.h"
 #include "toolkit/ImagePicker.h"
 #include "toolkit/PngData.h"
-#include "ui/ButtonWithHint.h"
 #include "ui/NotificationManager.h"
 
 #include <QFutureWatcher>
@@ -17,6 +21,7 @@
 
 namespace {
 constexpr double kPlacedSide = 150;
+constexpr int kImageSourceSheet = 1;
 
 // The new comicData row's id, or -1 when the picture could not be stored.
 int storePicture(int comicId, const QByteArray &png)
@@ -37,47 +42,78 @@ QSizeF placedSize(const QSizeF &picture)
         return QSizeF(w * (kPlacedSide / h), kPlacedSide);
     return QSizeF(kPlacedSide, h * (kPlacedSide / w));
 }
+
+void pictureCouldNotBeOpened()
+{
+    NotificationManager::sharedManager()->notifyText("Image could not be opened", QString(), 6, 2.0, nullptr, true);
+}
 }
 
-void PanelryViewController::addImage()
+void Placement::addImageOrReportFailure(const QImage &image)
 {
-    dismissActionsheetOrPopoverIfVisible();
-    if (ImagePicker::isSourceTypeAvailable(ImagePicker::SourceType::Camera)) {
-        auto *sheet = new ActionSheet({"From Library", "From Camera"}, "Cancel", this);
-        sheet->setTag(kImageSourceSheet);
-        showActionSheet(sheet, m_addImgBtn);
+    if (image.isNull())
+        pictureCouldNotBeOpened();
+    else
+        addImageToComic(image);
+}
+
+Placement::Placement(QWidget *editor, const PanelMode &panelMode, UndoHistory &history, Transients &transients,
+                     const ComicStore &store, ComicObjectDelegate *objectDelegate, QObject *parent)
+    : QObject(parent)
+    , m_editor(editor)
+    , m_panelMode(panelMode)
+    , m_history(history)
+    , m_transients(transients)
+    , m_store(store)
+    , m_objectDelegate(objectDelegate)
+{
+}
+
+void Placement::addImage()
+{
+    m_transients.dismissActionsheetOrPopoverIfVisible();
+    if (!ImagePicker::isSourceTypeAvailable(ImagePicker::SourceType::Camera)) {
+        addImgFromAlbum();
         return;
     }
-    addImgFromAlbum();
+    auto *sheet = new ActionSheet({"From Library", "From Camera"}, "Cancel", this);
+    sheet->setTag(kImageSourceSheet);
+    sheet->onClicked = [this](ActionSheet *, int index) {
+        if (index == 0)
+            addImgFromAlbum();
+        else if (index == 1)
+            addImgFromCamera();
+    };
+    m_transients.showActionSheet(sheet, m_anchor);
 }
 
-void PanelryViewController::addImgFromAlbum() { openImagePicker(ImagePicker::SourceType::PhotoLibrary); }
+void Placement::addImgFromAlbum() { openImagePicker(int(ImagePicker::SourceType::PhotoLibrary)); }
 
-void PanelryViewController::addImgFromCamera() { openImagePicker(ImagePicker::SourceType::Camera); }
+void Placement::addImgFromCamera() { openImagePicker(int(ImagePicker::SourceType::Camera)); }
 
-void PanelryViewController::openImagePicker(ImagePicker::SourceType sourceType)
+void Placement::openImagePicker(int sourceType)
 {
     // A picker still showing gives way; one reading its picture finishes.
     if (m_imagePicker)
         m_imagePicker->dismiss();
-    auto *picker = new ImagePicker(sourceType, this);
+    auto *picker = new ImagePicker(ImagePicker::SourceType(sourceType), m_editor);
     connect(picker, &ImagePicker::didFinishPickingImage, this,
             [this, picker](const QImage &image) { imagePickerControllerDidFinishPickingImage(picker, image); });
     connect(picker, &ImagePicker::didFailToOpen, this, [picker] {
-        NotificationManager::sharedManager()->notifyText("Image could not be opened", QString(), 6, 2.0, nullptr, true);
+        pictureCouldNotBeOpened();
         picker->deleteLater();
     });
     connect(picker, &ImagePicker::didCancel, picker, &QObject::deleteLater);
     m_imagePicker = picker;
     picker->open();
-    // A tablet shows the picker as a popover, which the next command closes.
-    if (m_iPad && picker->window())
-        setPopover(picker->window());
+    // The picker's window goes away with the next command, as a popover does.
+    if (picker->window())
+        m_transients.setPopover(picker->window());
 }
 
-void PanelryViewController::imagePickerControllerDidFinishPickingImage(ImagePicker *picker, const QImage &image)
+void Placement::imagePickerControllerDidFinishPickingImage(ImagePicker *picker, const QImage &image)
 {
-    dismissActionsheetOrPopoverIfVisible();
+    m_transients.dismissActionsheetOrPopoverIfVisible();
     picker->dismiss();
     picker->deleteLater();
     // A photo's PNG takes far too long to encode on the interface thread.
@@ -89,27 +125,31 @@ void PanelryViewController::imagePickerControllerDidFinishPickingImage(ImagePick
     encoding->setFuture(QtConcurrent::run(pngData, image));
 }
 
-void PanelryViewController::addImageToComic(const QImage &image) { placePicture(image, pngData(image)); }
+void Placement::addImageToComic(const QImage &image) { placePicture(image, pngData(image)); }
 
-void PanelryViewController::placePicture(const QImage &image, const QByteArray &png)
+void Placement::placePicture(const QImage &image, const QByteArray &png)
 {
     // A picture that arrives after panel mode was left has nowhere to go.
-    View *selectedPanel = m_selectedPanel;
-    if (!selectedPanel || image.isNull())
+    View *panel = m_panelMode.selectedPanel();
+    if (!panel || image.isNull())
         return;
-    const int databaseId = storePicture(m_comicId, png);
-    const QSizeF size = placedSize(QSizeF(image.size()));
-    // The left edge of the part of the zoomed panel on screen, at its top.
-    const double x = -0.5 * selectedPanel->frame().x();
-
-    auto *picture = new ComicObjectImage(QRectF(QPointF(x, 0), size));
-    const ViewPtr object(picture);
-    const ViewPtr panel(selectedPanel);
-    picture->setDelegate(this);
+    const int databaseId = storePicture(m_store.comicId(), png);
+    const QPointF topLeft(EditorLayout::visibleLeftEdge(panel->frame()), 0);
+    auto *picture = new ComicObjectImage(QRectF(topLeft, placedSize(QSizeF(image.size()))));
     picture->setDatabaseId(databaseId);
     picture->setImage(image);
-    addObject(object, panel);
-    picture->select();
-    registerUndoStep(ComicObject::stepName("Undo Add", picture), ComicObject::stepName("Redo Add", picture),
-                     [this, object, panel] { undoAdd(object, panel); }, [this, object, panel] { redoAdd(object, panel); });
+    placeObject(picture);
+}
+
+void Placement::placeObject(ComicObject *object)
+{
+    View *panel = m_panelMode.selectedPanel();
+    if (!panel) {
+        delete object;
+        return;
+    }
+    object->setDelegate(m_objectDelegate);
+    putObjectInPanel(object, panel, m_panelMode);
+    object->select();
+    m_history.push(new AddObjectCommand("Add", object, panel, m_panelMode));
 }

@@ -1,23 +1,39 @@
-// The title field: while it is edited the canvas and the main toolbar take
-// no touches; the trimmed title is stored when editing ends.
-#include "editor/PanelryViewController.h"
+#include "editor/TitleField.h"
 
-#include "storage/ComicRecord.h"
-#include "toolkit/Stage.h"
-#include "ui/UIToolbarCustom.h"
+#include "editor/ComicStore.h"
+#include "toolkit/TextField.h"
 
-#include <QLineEdit>
-
-void PanelryViewController::titleEditingBegan()
+TitleField::TitleField(TextField *field, QWidget *canvasWidget, QWidget *appToolbar, ComicStore &store,
+                       QObject *parent)
+    : QObject(parent)
+    , m_field(field)
+    , m_canvasWidget(canvasWidget)
+    , m_appToolbar(appToolbar)
+    , m_store(store)
 {
-    m_stage->setAttribute(Qt::WA_TransparentForMouseEvents, true);
+    connect(field, &TextField::editingBegan, this, &TitleField::titleEditingBegan);
+    connect(field, &TextField::editingEnded, this, &TitleField::textFieldDidEndEditing);
+}
+
+void TitleField::clear() { m_field->clear(); }
+
+void TitleField::setCoveredByCanvas(bool covered)
+{
+    if (covered)
+        m_field->clearFocus(); // ends editing, which stores the title
+    m_field->setVisible(!covered);
+}
+
+void TitleField::titleEditingBegan()
+{
+    m_canvasWidget->setAttribute(Qt::WA_TransparentForMouseEvents, true);
     m_appToolbar->setAttribute(Qt::WA_TransparentForMouseEvents, true);
 }
 
-void PanelryViewController::textFieldDidEndEditing()
+void TitleField::textFieldDidEndEditing()
 {
     // The field keeps what was typed; the stored title is trimmed.
-    ComicRecord::storeTitle(m_comicId, _comicTitle->text());
-    m_stage->setAttribute(Qt::WA_TransparentForMouseEvents, false);
+    m_store.storeTitle(m_field->text());
+    m_canvasWidget->setAttribute(Qt::WA_TransparentForMouseEvents, false);
     m_appToolbar->setAttribute(Qt::WA_TransparentForMouseEvents, false);
 }

@@ -1,12 +1,12 @@
 #include "objects/ComicObject.h"
 
 #include "objects/ComicObjectDelegate.h"
-#include "objects/SwapStep.h"
 #include "toolkit/Animation.h"
 #include "toolkit/GestureRecognizer.h"
-#include "toolkit/UndoManager.h"
+#include "toolkit/SwapCommand.h"
 
 #include <QPointer>
+#include <QUndoStack>
 
 namespace {
 constexpr double kLongPressDuration = 0.4;
@@ -61,17 +61,24 @@ QString ComicObject::stepName(const QString &action, const View *object)
     return action + QLatin1Char(' ') + descriptionForObject(object);
 }
 
-void ComicObject::registerStep(const QString &undoName, const QString &redoName, std::function<void()> revert,
-                               std::function<void()> reapply)
+template <typename Value>
+void ComicObject::recordSwap(const QString &action, const Value &before, Value (View::*current)() const,
+                             void (View::*apply)(const Value &))
 {
-    // The history is the editor's, reached through the panel; an object
-    // outside a panel records nothing.
-    UndoManager *manager = undoManager();
-    if (!manager)
+    // The history is the editor's; an object that has none records nothing.
+    QUndoStack *history = m_delegate ? m_delegate->undoStack() : nullptr;
+    if (!history)
         return;
-    manager->registerStep(undoName, redoName, std::move(revert), std::move(reapply));
-    if (m_delegate)
-        m_delegate->updateUndoBtns();
+    // Undoing or redoing it ends the selection first, then puts the value back.
+    const QPointer<ComicObject> self(this);
+    history->push(new SwapCommand<Value>(
+        stepName(action, this), before, [self, current] { return self ? (self.data()->*current)() : Value(); },
+        [self, apply](const Value &value) {
+            if (!self)
+                return;
+            endSelectionOf(self);
+            (self.data()->*apply)(value);
+        }));
 }
 
 void ComicObject::drag(PanGestureRecognizer *recognizer)
@@ -79,11 +86,7 @@ void ComicObject::drag(PanGestureRecognizer *recognizer)
     const GestureState state = recognizer->state();
     if (state == GestureState::Began) {
         // Even a drag that ends where it began is a step.
-        const ViewPtr self(this);
-        const SwapStep step = makeSwapStep(
-            center(), [self] { return self->center(); }, [self](const QPointF &p) { undoMove(self, p); },
-            [self](const QPointF &p) { redoMove(self, p); });
-        registerStep(stepName("Undo Move", this), stepName("Redo Move", this), step.revert, step.reapply);
+        recordSwap("Move", center(), &View::center, &View::setCenter);
         _firstX = center().x();
         _firstY = center().y();
         select();
@@ -109,11 +112,7 @@ void ComicObject::tap(TapGestureRecognizer *)
 
 void ComicObject::flip()
 {
-    const ViewPtr self(this);
-    const SwapStep step = makeSwapStep(
-        transform(), [self] { return self->transform(); }, [self](const QTransform &t) { undoFlip(self, t); },
-        [self](const QTransform &t) { redoFlip(self, t); });
-    registerStep(stepName("Undo Flip", this), stepName("Redo Flip", this), step.revert, step.reapply);
+    recordSwap("Flip", transform(), &View::transform, &View::setTransform);
     // Mirrored about the object's own vertical axis, rotation included.
     setTransform(QTransform(transform()).scale(-1, 1));
     if (m_delegate)
@@ -134,22 +133,6 @@ void ComicObject::endSelectionOf(ComicObject *object)
     if (object && object->m_delegate)
         object->m_delegate->deselectObject();
 }
-
-void ComicObject::undoMove(const ViewPtr &object, const QPointF &center)
-{
-    endSelectionOf(object.as<ComicObject>());
-    object->setCenter(center);
-}
-
-void ComicObject::redoMove(const ViewPtr &object, const QPointF &center) { undoMove(object, center); }
-
-void ComicObject::undoFlip(const ViewPtr &object, const QTransform &transform)
-{
-    endSelectionOf(object.as<ComicObject>());
-    object->setTransform(transform);
-}
-
-void ComicObject::redoFlip(const ViewPtr &object, const QTransform &transform) { undoFlip(object, transform); }
 
 void ComicObject::select()
 {

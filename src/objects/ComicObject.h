@@ -3,8 +3,6 @@
 
 #include <QString>
 
-#include <functional>
-
 class ComicObjectDelegate;
 class LongPressGestureRecognizer;
 class PanGestureRecognizer;
@@ -14,8 +12,8 @@ class TapGestureRecognizer;
 // centre, bounds and transform (rotation and flip) are its geometry. It
 // moves with a drag, is selected by a tap and flipped by a second one, opens
 // the object menu on a long press, and records moves and flips in the undo
-// history it reaches through its panel. Everything else goes to its
-// delegate, the editor.
+// history its delegate, the editor, keeps. Everything else goes to the
+// delegate too.
 class ComicObject : public View
 {
     Q_OBJECT
@@ -34,12 +32,6 @@ public:
     void tap(TapGestureRecognizer *recognizer);
     void longPress(LongPressGestureRecognizer *recognizer);
 
-    // Inverses of moves and flips: the object ends deselected at the value.
-    static void undoMove(const ViewPtr &object, const QPointF &center);
-    static void redoMove(const ViewPtr &object, const QPointF &center);
-    static void undoFlip(const ViewPtr &object, const QTransform &transform);
-    static void redoFlip(const ViewPtr &object, const QTransform &transform);
-
     virtual void select();
     virtual void deselect();
     // Deselects, then shrinks to a tenth and fades out in 0.25 s and leaves
@@ -54,8 +46,9 @@ public:
     // The kind word of undo names: "Image", "Drawing" or "Text" for exactly
     // those classes (not their subclasses), otherwise empty.
     static QString descriptionForObject(const View *object);
-    // An undo name: the action followed by a blank and the kind word
-    // ("Undo Move Image"; "Undo Move " for an object of no known kind).
+    // A step's name: the action followed by a blank and the kind word
+    // ("Move Image"; "Move " for an object of no known kind). The history
+    // shows it after "Undo " or "Redo ".
     static QString stepName(const QString &action, const View *object);
 
     // What the editor's controls need to know of a kind. Text resizes
@@ -79,8 +72,11 @@ protected:
     virtual void initialize();
 
 private:
-    void registerStep(const QString &undoName, const QString &redoName, std::function<void()> revert,
-                      std::function<void()> reapply);
+    // Records a move or flip: undone and redone, it ends the selection and
+    // swaps the value back.
+    template <typename Value>
+    void recordSwap(const QString &action, const Value &before, Value (View::*current)() const,
+                    void (View::*apply)(const Value &));
     void flip();
     static void endSelectionOf(ComicObject *object);
 

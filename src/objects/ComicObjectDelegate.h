@@ -1,6 +1,7 @@
 #pragma once
 
 class ComicObject;
+class QUndoStack;
 
 // What a comic object asks of the editor that holds it. The editor is never
 // owned by its objects. The first five are what every object needs; the
@@ -15,8 +16,9 @@ public:
     virtual void deselectObject() = 0;
     // Makes the object the selection and lays the controls out around it.
     virtual void updateControlsForObject(ComicObject *object) = 0;
-    // The undo and redo buttons follow the history.
-    virtual void updateUndoBtns() = 0;
+    // The editor's one undo history, where objects record their moves and
+    // flips.
+    virtual QUndoStack *undoStack() = 0;
     // Opens the object menu for the selected object.
     virtual void showObjectToolbar() = 0;
     // Restarts the idle timer that drops the selection.

@@ -16,23 +16,22 @@ void ComicObjectImage::initialize()
     setImageView(imageView);
 }
 
-ImageView *ComicObjectImage::imageView() const { return static_cast<ImageView *>(m_imageView.get()); }
+ImageView *ComicObjectImage::imageView() const { return m_imageView; }
 
 void ComicObjectImage::setImageView(ImageView *imageView)
 {
     if (m_imageView == imageView)
         return;
-    if (m_imageView)
-        m_imageView->removeFromSuperview();
+    delete m_imageView.data();
     m_imageView = imageView;
     if (imageView)
         addSubview(imageView);
 }
 
-QImage ComicObjectImage::image() const { return m_imageView ? imageView()->image() : QImage(); }
+QImage ComicObjectImage::image() const { return m_imageView ? m_imageView->image() : QImage(); }
 
 void ComicObjectImage::setImage(const QImage &image)
 {
     if (m_imageView)
-        imageView()->setImage(image);
+        m_imageView->setImage(image);
 }

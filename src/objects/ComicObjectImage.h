@@ -1,9 +1,9 @@
 #pragma once
 #include "objects/ComicObject.h"
+#include "objects/ImageView.h"
 
 #include <QImage>
-
-class ImageView;
+#include <QPointer>
 
 // A face or photo in a panel. The picture lives as PNG in a comicData row
 // of the user database; the object carries that row's id (databaseId) and
@@ -24,5 +24,5 @@ protected:
     void initialize() override;
 
 private:
-    ViewPtr m_imageView;
+    QPointer<ImageView> m_imageView; // a subview, so the object owns it
 };

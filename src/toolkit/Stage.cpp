@@ -27,12 +27,6 @@ Stage::Stage(View *root, QWidget *parent)
     setInteractive(false);
 }
 
-Stage::~Stage()
-{
-    // The root is a counted view, not the scene's to delete.
-    m_scene.removeItem(m_root.get());
-}
-
 void Stage::resizeEvent(QResizeEvent *event)
 {
     QGraphicsView::resizeEvent(event);

@@ -1,6 +1,5 @@
 #pragma once
 #include "toolkit/TouchDispatcher.h"
-#include "toolkit/ViewPtr.h"
 
 #include <QGraphicsView>
 
@@ -8,15 +7,15 @@ class View;
 
 // The widget that shows a tree of views and feeds it touches: touch-screen
 // fingers and the mouse (one button is one finger). The root view's space is
-// the widget's own coordinate space.
+// the widget's own coordinate space. The stage's scene owns the root, and
+// through it the whole tree.
 class Stage : public QGraphicsView
 {
     Q_OBJECT
 public:
     explicit Stage(View *root, QWidget *parent = nullptr);
-    ~Stage() override;
 
-    View *root() const { return m_root.get(); }
+    View *root() const { return m_root; }
     TouchDispatcher &dispatcher() { return m_dispatcher; }
 
 signals:
@@ -34,7 +33,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    ViewPtr m_root;
+    View *m_root;
     QGraphicsScene m_scene;
     TouchDispatcher m_dispatcher;
     bool m_mouseDown = false;

@@ -70,29 +70,6 @@ View::View(const QRectF &frame)
     presentGeometry(m_presented);
 }
 
-View::~View()
-{
-    // Children are counted references, not Qt-owned items: detach them so
-    // that Qt does not delete them, then let go.
-    const QList<View *> children = m_subviews;
-    m_subviews.clear();
-    for (View *child : children) {
-        child->m_superview = nullptr;
-        child->setParentItem(nullptr);
-        if (child->scene())
-            child->scene()->removeItem(child);
-        child->release();
-    }
-    if (scene())
-        scene()->removeItem(this);
-}
-
-void View::release()
-{
-    if (--m_retainCount <= 0)
-        delete this;
-}
-
 void View::setCenter(const QPointF &center)
 {
     if (center == m_center)
@@ -159,7 +136,7 @@ void View::resizeSubviews(const QSizeF &oldSize)
     const QSizeF delta = m_bounds.size() - oldSize;
     if (delta.isNull())
         return;
-    for (View *child : std::as_const(m_subviews))
+    for (View *child : subviews())
         if (child->m_autoresizes)
             child->setFrame(child->frame().adjusted(0, 0, delta.width(), delta.height()));
 }
@@ -240,60 +217,73 @@ void View::setBorderColor(const QColor &color)
         m_borderItem->update();
 }
 
-void View::addSubview(View *view) { insertSubview(view, int(m_subviews.size())); }
+View *View::superview() const { return qgraphicsitem_cast<View *>(parentItem()); }
+
+QList<View *> View::subviews() const
+{
+    // Child items come sorted by stacking order, which restack() keeps equal
+    // to the drawing order (the border item is not a view).
+    QList<View *> views;
+    for (QGraphicsItem *child : childItems())
+        if (auto *view = qgraphicsitem_cast<View *>(child))
+            views << view;
+    return views;
+}
+
+void View::addSubview(View *view) { insertSubview(view, int(subviews().size())); }
 
 void View::insertSubview(View *view, int index)
 {
     if (!view || view == this || isDescendantOf(view))
         return;
-    view->retain();
-    if (view->m_superview)
+    if (view->superview() != this)
         view->removeFromSuperview();
-    index = std::clamp(index, 0, int(m_subviews.size()));
-    m_subviews.insert(index, view);
-    view->m_superview = this;
+    QList<View *> order = subviews();
+    order.removeOne(view);
+    order.insert(std::clamp(index, 0, int(order.size())), view);
+    // A view that was a scene's top-level item moves into this view's scene.
+    if (view->scene() && !view->parentItem())
+        view->scene()->removeItem(view);
     view->setParentItem(this);
-    restack();
+    restack(order);
 }
 
 void View::removeFromSuperview()
 {
-    View *parent = m_superview;
-    if (!parent)
+    if (!superview())
         return;
-    parent->m_subviews.removeOne(this);
-    m_superview = nullptr;
     setParentItem(nullptr);
     if (scene())
         scene()->removeItem(this);
-    release();
 }
 
 void View::bringSubviewToFront(View *view)
 {
-    if (!m_subviews.removeOne(view))
+    QList<View *> order = subviews();
+    if (!order.removeOne(view))
         return;
-    m_subviews.append(view);
-    restack();
+    order.append(view);
+    restack(order);
 }
 
 void View::sendSubviewToBack(View *view)
 {
-    if (!m_subviews.removeOne(view))
+    QList<View *> order = subviews();
+    if (!order.removeOne(view))
         return;
-    m_subviews.prepend(view);
-    restack();
+    order.prepend(view);
+    restack(order);
 }
 
-void View::restack()
+void View::restack(const QList<View *> &order)
 {
-    for (int i = 0; i < m_subviews.size(); ++i)
-        m_subviews[i]->setZValue(i);
+    for (int i = 0; i < order.size(); ++i)
+        order[i]->setZValue(i);
 }
 
 bool View::isDescendantOf(const View *view) const
 {
-    for (const View *v = this; v; v = v->m_superview)
+    for (const View *v = this; v; v = v->superview())
         if (v == view)
             return true;
     return false;
@@ -307,10 +297,10 @@ QPointF View::convertPoint(const QPointF &point, const View *toView) const
 QRectF View::convertRect(const QRectF &rect, const View *toView) const
 {
     QTransform up;
-    for (const View *v = this; v; v = v->m_superview)
+    for (const View *v = this; v; v = v->superview())
         up = up * v->toParent();
     QTransform down;
-    for (const View *v = toView; v; v = v->m_superview)
+    for (const View *v = toView; v; v = v->superview())
         down = down * v->toParent();
     if (!toView)
         return up.mapRect(rect);
@@ -326,8 +316,9 @@ View *View::hitTest(const QPointF &point)
 {
     if (!m_interaction || m_hidden || m_alpha < 0.01 || !pointInside(point))
         return nullptr;
-    for (int i = int(m_subviews.size()) - 1; i >= 0; --i) {
-        View *child = m_subviews[i];
+    const QList<View *> children = subviews();
+    for (int i = int(children.size()) - 1; i >= 0; --i) {
+        View *child = children[i];
         bool invertible = false;
         const QTransform inverse = child->toParent().inverted(&invertible);
         if (!invertible)
@@ -355,8 +346,6 @@ QList<GestureRecognizer *> View::gestureRecognizers() const
     return findChildren<GestureRecognizer *>(QString(), Qt::FindDirectChildrenOnly);
 }
 
-UndoManager *View::undoManager() const { return m_superview ? m_superview->undoManager() : nullptr; }
-
 QRectF View::boundingRect() const { return m_presented.bounds; }
 
 QPainterPath View::shape() const
@@ -371,38 +360,4 @@ void View::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)
     if (m_background.isValid() && m_background.alpha() > 0)
         painter->fillRect(m_presented.bounds, m_background);
     drawContent(painter);
-}
-
-ViewPtr::ViewPtr(View *view)
-    : m_view(view)
-{
-    if (m_view)
-        m_view->retain();
-}
-
-ViewPtr::ViewPtr(const ViewPtr &other)
-    : ViewPtr(other.m_view)
-{
-}
-
-ViewPtr::~ViewPtr()
-{
-    if (m_view)
-        m_view->release();
-}
-
-ViewPtr &ViewPtr::operator=(const ViewPtr &other)
-{
-    ViewPtr copy(other);
-    std::swap(m_view, copy.m_view);
-    return *this;
-}
-
-ViewPtr &ViewPtr::operator=(ViewPtr &&other) noexcept
-{
-    if (this != &other) {
-        ViewPtr old(std::move(*this));
-        m_view = std::exchange(other.m_view, nullptr);
-    }
-    return *this;
 }

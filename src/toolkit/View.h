@@ -1,6 +1,5 @@
 #pragma once
 #include "toolkit/Touch.h"
-#include "toolkit/ViewPtr.h"
 
 #include <QColor>
 #include <QGraphicsObject>
@@ -8,19 +7,30 @@
 #include <QTransform>
 
 class GestureRecognizer;
-class UndoManager;
 
 // A canvas view: centre in the parent's space, bounds in its own space, an
 // affine transform applied about the anchor point (the centre unless moved),
 // alpha, touch handling, clipping, a border and ordered children (last on
 // top). These are model values: they take their new values at once, and
 // inside an animation block only the drawing follows over time.
+//
+// Ownership, one rule: the view tree owns a view. A superview deletes its
+// subviews with itself (they are its child items), and the scene deletes the
+// root. A view taken out of the tree with removeFromSuperview() belongs to
+// whoever took it out: the undo step that keeps it out holds it in a
+// HeldView, which deletes it when the step goes (see HeldView.h); anything
+// else that removes a view for good deletes it. Every other reference to a
+// view is weak (QPointer, or a plain pointer that does not outlive the
+// tree). This is Qt's own model for graphics items and undo commands; ASan
+// and the monkey test hold us to it.
 class View : public QGraphicsObject
 {
     Q_OBJECT
 public:
+    enum { Type = UserType + 1 };
+
     explicit View(const QRectF &frame = QRectF());
-    ~View() override;
+    int type() const override { return Type; }
 
     QPointF center() const { return m_center; }
     void setCenter(const QPointF &center);
@@ -56,10 +66,12 @@ public:
     void setAutoresizesWithSuperview(bool autoresizes) { m_autoresizes = autoresizes; }
 
     // Children, in drawing order.
-    View *superview() const { return m_superview; }
-    const QList<View *> &subviews() const { return m_subviews; }
+    View *superview() const;
+    QList<View *> subviews() const;
+    // Takes the view from its current superview, if any.
     void addSubview(View *view);
     void insertSubview(View *view, int index);
+    // The caller owns the view afterwards (see the ownership rule above).
     void removeFromSuperview();
     void bringSubviewToFront(View *view);
     void sendSubviewToBack(View *view);
@@ -84,13 +96,6 @@ public:
     void removeGestureRecognizer(GestureRecognizer *recognizer);
     QList<GestureRecognizer *> gestureRecognizers() const;
 
-    // The undo history that views inside the editor reach by asking upwards.
-    virtual UndoManager *undoManager() const;
-
-    // Reference counting behind ViewPtr.
-    void retain() { ++m_retainCount; }
-    void release();
-
     QRectF boundingRect() const override;
     QPainterPath shape() const override;
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
@@ -107,7 +112,7 @@ private:
     };
     void geometryChanged(const Geometry &before);
     void presentGeometry(const Geometry &g);
-    void restack();
+    void restack(const QList<View *> &order);
     void resizeSubviews(const QSizeF &oldSize);
     Geometry presented() const;
 
@@ -125,8 +130,5 @@ private:
     QColor m_borderColor = Qt::black;
     int m_tag = 0;
     bool m_autoresizes = false;
-    View *m_superview = nullptr;
-    QList<View *> m_subviews;
     QGraphicsItem *m_borderItem = nullptr;
-    int m_retainCount = 0;
 };

@@ -4,9 +4,9 @@
 
 #include <QToolButton>
 
-ButtonWithActivityIndicator::ButtonWithActivityIndicator(const QString &imageName, const QString &hint,
-                                                         std::function<void()> command, QWidget *parent)
-    : ButtonWithHint(imageName, hint, std::move(command), parent)
+ButtonWithActivityIndicator::ButtonWithActivityIndicator(const QString &imageName, QAction *action,
+                                                         QWidget *parent)
+    : ButtonWithHint(imageName, action, parent)
     , _activityIndicator(new ActivityIndicator(Qt::white, this))
 {
     _activityIndicator->move(15 - _activityIndicator->width() / 2, 15 - _activityIndicator->height() / 2);

@@ -8,8 +8,7 @@ class ButtonWithActivityIndicator : public ButtonWithHint
 {
     Q_OBJECT
 public:
-    ButtonWithActivityIndicator(const QString &imageName, const QString &hint, std::function<void()> command,
-                                QWidget *parent = nullptr);
+    ButtonWithActivityIndicator(const QString &imageName, QAction *action, QWidget *parent = nullptr);
     void showIndicator();
     void hideIndicator();
     bool isShowingIndicator() const;

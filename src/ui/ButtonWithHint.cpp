@@ -6,6 +6,7 @@
 #include "toolkit/WidgetGestures.h"
 #include "ui/NotificationManager.h"
 
+#include <QAction>
 #include <QIcon>
 #include <QToolButton>
 
@@ -14,12 +15,11 @@ constexpr int kSize = 30;
 constexpr double kHintPress = 1.0;
 }
 
-ButtonWithHint::ButtonWithHint(const QString &imageName, const QString &hint, std::function<void()> command,
-                               QWidget *parent)
+ButtonWithHint::ButtonWithHint(const QString &imageName, QAction *action, QWidget *parent)
     : QWidget(parent)
     , _button(new QToolButton(this))
-    , m_hint(hint)
-    , m_command(std::move(command))
+    , m_action(action)
+    , m_hint(action->text())
     , m_longPress(new LongPressGestureRecognizer)
 {
     setFixedSize(kSize, kSize);
@@ -28,16 +28,23 @@ ButtonWithHint::ButtonWithHint(const QString &imageName, const QString &hint, st
     _button->setIconSize(QSize(kSize - 4, kSize - 4));
     _button->setAutoRaise(true);
     _button->setFocusPolicy(Qt::NoFocus);
-    _button->setToolTip(hint);
-    _button->setAccessibleName(hint);
+    _button->setToolTip(m_hint);
+    _button->setAccessibleName(m_hint);
     _button->setStyleSheet("QToolButton { border: none; background: transparent; border-radius: 6px; }"
                            "QToolButton:pressed { background: rgba(255, 255, 255, 70); }");
     connect(_button, &QToolButton::pressed, this, [this] { m_hintShownThisPress = false; });
     connect(_button, &QToolButton::clicked, this, [this] {
         // A press that showed the hint was a question, not a command.
-        if (!m_hintShownThisPress && m_command)
-            m_command();
+        if (!m_hintShownThisPress && m_action)
+            m_action->trigger();
     });
+    connect(action, &QAction::enabledChanged, this, &ButtonWithHint::setEnabled);
+    // The tool tip may say more than the hint: the undo button names its step.
+    connect(action, &QAction::changed, _button, [this] {
+        if (m_action)
+            _button->setToolTip(m_action->toolTip());
+    });
+    setEnabled(action->isEnabled());
     m_longPress->setMinimumPressDuration(kHintPress);
     m_longPress->setAction([this](GestureRecognizer *r) {
         if (r->state() == GestureState::Began)

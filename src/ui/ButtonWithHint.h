@@ -1,25 +1,23 @@
 #pragma once
+#include <QPointer>
 #include <QWidget>
 
-#include <functional>
-
+class QAction;
 class QToolButton;
 class LongPressGestureRecognizer;
 
-// A 30 × 30 toolbar icon without caption. A tap runs its command; holding it
-// for a second shows its hint as a banner instead. Disabled, it is drawn at
-// half opacity and ignores taps but still shows its hint.
+// A 30 × 30 toolbar icon without caption for a command: a tap triggers the
+// action; holding it for a second shows its hint (the action's text) as a
+// banner instead. It follows the action's enabled state: disabled, it is
+// drawn at half opacity and ignores taps but still shows its hint.
 class ButtonWithHint : public QWidget
 {
     Q_OBJECT
 public:
-    ButtonWithHint(const QString &imageName, const QString &hint, std::function<void()> command,
-                   QWidget *parent = nullptr);
+    ButtonWithHint(const QString &imageName, QAction *action, QWidget *parent = nullptr);
 
+    QAction *action() const { return m_action; }
     QString hint() const { return m_hint; }
-    void setHint(const QString &hint) { m_hint = hint; }
-    void setEnabled(bool enabled);
-    void disable() { setEnabled(false); }
     bool isEnabled() const;
     // The inner button's opacity: 1.0 enabled, 0.5 disabled.
     double buttonOpacity() const;
@@ -31,9 +29,10 @@ protected:
 
 private:
     void handleLongPress();
+    void setEnabled(bool enabled);
 
+    QPointer<QAction> m_action;
     QString m_hint;
-    std::function<void()> m_command;
     LongPressGestureRecognizer *m_longPress;
     bool m_hintShownThisPress = false;
 };

@@ -3,6 +3,7 @@
 // application tells the user).
 #include "app/LaunchBanners.h"
 #include "app/PanelryAppDelegate.h"
+#include "editor/ComicStore.h"
 #include "editor/PanelryViewController.h"
 #include "storage/UserDatabase.h"
 #include "support/TestHome.h"
@@ -57,7 +58,7 @@ private slots:
         const QStringList shown = launchShowing(delegate);
         QVERIFY(delegate.viewController()->isVisible());
         QVERIFY(shown.contains(LaunchBanners::damagedDatabaseMessage()));
-        QVERIFY(delegate.viewController()->comicId() > 0); // the fresh database takes the new comic
+        QVERIFY(delegate.viewController()->store().comicId() > 0); // the fresh database takes the new comic
     }
 
     void aSoundDatabaseIsNotMentioned()

@@ -1,7 +1,10 @@
 // The editor's side of the user database: each new comic gets its record,
 // the title field stores the trimmed title, and the start hint shows on a
 // plain appearance.
+#include "editor/ComicStore.h"
+#include "editor/PanelRows.h"
 #include "editor/PanelryViewController.h"
+#include "toolkit/TextField.h"
 #include "storage/FMDatabase.h"
 #include "storage/FMResultSet.h"
 #include "storage/StorageLaunch.h"
@@ -60,24 +63,24 @@ private slots:
     void everyNewComicGetsARecord()
     {
         PanelryViewController editor;
-        const int first = editor.comicId();
+        const int first = editor.store().comicId();
         QVERIFY(first > 0);
         QCOMPARE(storedTitle(first), QString(""));
         editor.resetComic();
-        QVERIFY(editor.comicId() > first);
+        QVERIFY(editor.store().comicId() > first);
         QCOMPARE(comicCount(), 2);
     }
 
     void aDatabaseThatDoesNotOpenLeavesNoOldId()
     {
         PanelryViewController editor;
-        QVERIFY(editor.comicId() > 0);
+        QVERIFY(editor.store().comicId() > 0);
         // A folder where the database file should be: nothing opens.
         QFile::remove(UserDatabase::path());
         QVERIFY(QDir().mkpath(UserDatabase::path()));
         editor.resetComic();
-        QCOMPARE(editor.numberOfPanels(), 3);
-        QCOMPARE(editor.comicId(), 0);
+        QCOMPARE(editor.rows().numberOfPanels(), 3);
+        QCOMPARE(editor.store().comicId(), 0);
     }
 
     void titleIsStoredTrimmedAndTouchesComeBack()
@@ -86,19 +89,19 @@ private slots:
         Screen::setMainWindow(&editor);
         editor.show();
         QVERIFY(QTest::qWaitForWindowActive(&editor));
-        QLineEdit *field = editor.comicTitle();
+        QLineEdit *field = editor.ui().comicTitle;
         field->setFocus();
         QVERIFY(field->hasFocus());
-        QVERIFY(editor.stage()->testAttribute(Qt::WA_TransparentForMouseEvents));
-        QVERIFY(editor.appToolbar()->testAttribute(Qt::WA_TransparentForMouseEvents));
+        QVERIFY(editor.ui().stage->testAttribute(Qt::WA_TransparentForMouseEvents));
+        QVERIFY(editor.ui().appToolbar->testAttribute(Qt::WA_TransparentForMouseEvents));
 
         QTest::keyClicks(field, "  Rage at 'the' printer; DROP TABLE comics  ");
         QTest::keyClick(field, Qt::Key_Return);
         QVERIFY(!field->hasFocus());
         QCOMPARE(field->text(), QString("  Rage at 'the' printer; DROP TABLE comics  "));
-        QCOMPARE(storedTitle(editor.comicId()), QString("Rage at 'the' printer; DROP TABLE comics"));
-        QVERIFY(!editor.stage()->testAttribute(Qt::WA_TransparentForMouseEvents));
-        QVERIFY(!editor.appToolbar()->testAttribute(Qt::WA_TransparentForMouseEvents));
+        QCOMPARE(storedTitle(editor.store().comicId()), QString("Rage at 'the' printer; DROP TABLE comics"));
+        QVERIFY(!editor.ui().stage->testAttribute(Qt::WA_TransparentForMouseEvents));
+        QVERIFY(!editor.ui().appToolbar->testAttribute(Qt::WA_TransparentForMouseEvents));
 
         // A new comic starts with an empty title.
         editor.resetComic();

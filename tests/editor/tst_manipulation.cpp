@@ -1,7 +1,7 @@
 // The selected object's controls and what they do: where they sit through
 // the zoom and the phone's half scale, resizing, rotating, deleting,
 // reordering, the undo steps of these, and the idle timer.
-#include "objects/ObjectTestFixture.h"
+#include "editor/EditorFixture.h"
 
 #include "toolkit/EditMenu.h"
 #include "toolkit/OneFingerRotationGestureRecognizer.h"
@@ -40,7 +40,7 @@ double screenAngle(const QTransform &t)
 // window coordinates.
 QPointF pivotOnScreen(EditorFixture &f)
 {
-    View *overlay = f.editor->controlsOverlay();
+    View *overlay = f.ui().controlsOverlay;
     return overlay->convertPoint(overlay->bounds().center(), nullptr);
 }
 
@@ -48,7 +48,7 @@ QPointF pivotOnScreen(EditorFixture &f)
 void turnRotateHandle(EditorFixture &f, double degrees)
 {
     const QPointF pivot = pivotOnScreen(f);
-    const QLineF arm(pivot, EditorFixture::centerOnScreen(f.editor->rotateHandle()));
+    const QLineF arm(pivot, EditorFixture::centerOnScreen(f.controls().rotateHandle));
     QList<QPointF> path;
     for (int i = 1; i <= 10; ++i) {
         QLineF turned = arm;
@@ -64,8 +64,6 @@ class TestManipulation : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { quietOffscreenWarnings(); }
-
     void controlsSitAtTheCornersOfTheRotatedBoxOnScreen_data()
     {
         QTest::addColumn<bool>("tablet");
@@ -86,13 +84,13 @@ private slots:
         // Upright about its centre (75, 37.5) its box is (37.5, -37.5, 75,
         // 150); the overlay lies over the canvas, whose corner is the zoomed
         // panel's.
-        QCOMPARE(f.editor->scrollViewPanels()->contentOffset(), QPointF(0, 0));
-        QCOMPARE(f.editor->controlsOverlay()->frame(), f.editor->layout().canvasPanelMode);
+        QCOMPARE(f.ui().scrollViewPanels->contentOffset(), QPointF(0, 0));
+        QCOMPARE(f.ui().controlsOverlay->frame(), f.editor->layout().canvasPanelMode);
         const QRectF box(QPointF(37.5, -37.5) * scale, QSizeF(75, 150) * scale);
-        QCOMPARE(f.editor->deleteBtn()->frame(), QRectF(box.left(), box.top(), 30, 30));
-        QCOMPARE(f.editor->rotateHandle()->frame(), QRectF(box.right() - 30, box.top(), 30, 30));
-        QCOMPARE(f.editor->resizeHandle()->frame(), QRectF(box.right() - 30, box.bottom() - 30, 30, 30));
-        QCOMPARE(f.editor->editTextBtn()->frame(), QRectF(box.left(), box.bottom() - 30, 30, 30));
+        QCOMPARE(f.controls().deleteBtn->frame(), QRectF(box.left(), box.top(), 30, 30));
+        QCOMPARE(f.controls().rotateHandle->frame(), QRectF(box.right() - 30, box.top(), 30, 30));
+        QCOMPARE(f.controls().resizeHandle->frame(), QRectF(box.right() - 30, box.bottom() - 30, 30, 30));
+        QCOMPARE(f.controls().editTextBtn->frame(), QRectF(box.left(), box.bottom() - 30, 30, 30));
     }
 
     void aTapOnAControlNeverReachesThePanelOrTheObject()
@@ -100,12 +98,12 @@ private slots:
         EditorFixture f;
         f.zoom(0);
         ComicObjectImage *object = f.place(300, 300);
-        f.tap(EditorFixture::centerOnScreen(f.editor->resizeHandle()));
-        f.tap(EditorFixture::centerOnScreen(f.editor->rotateHandle()));
+        f.tap(EditorFixture::centerOnScreen(f.controls().resizeHandle));
+        f.tap(EditorFixture::centerOnScreen(f.controls().rotateHandle));
         QVERIFY(object->isSelected());
         QCOMPARE(object->transform(), QTransform()); // not flipped either
         // The overlay's empty area lets a tap through to the panel.
-        f.tap(EditorFixture::onScreen(f.editor->selectedPanel(), QPointF(300, 200)));
+        f.tap(EditorFixture::onScreen(f.mode().selectedPanel(), QPointF(300, 200)));
         QVERIFY(!object->isSelected());
     }
 
@@ -127,7 +125,7 @@ private slots:
         f.zoom(0);
         ComicObjectImage *object = f.place(600, 300, QPointF(160, 120));
         const QPointF corner = unrotatedTopLeft(object);
-        f.dragHandle(f.editor->resizeHandle(), translation * 2); // the zoom doubles
+        f.dragHandle(f.controls().resizeHandle, translation * 2); // the zoom doubles
         QCOMPARE(object->bounds(), QRectF(QPointF(0, 0), size));
         QCOMPARE(unrotatedTopLeft(object), corner);
         QCOMPARE(object->imageView()->frame(), object->bounds());
@@ -143,14 +141,14 @@ private slots:
         f.editor->updateControlsForObject(object);
         const QPointF corner = unrotatedTopLeft(object);
 
-        f.dragHandle(f.editor->resizeHandle(), QPointF(60, 10)); // measured unrotated
+        f.dragHandle(f.controls().resizeHandle, QPointF(60, 10)); // measured unrotated
         QCOMPARE(object->bounds().size(), QSizeF(180, 90));
         QCOMPARE(unrotatedTopLeft(object), corner);
         QCOMPARE(object->transform(), turned);
         // The controls are back round the box as drawn.
-        const QRectF box = f.editor->selectedPanel()->convertRect(object->frame(), f.editor->controlsOverlay());
-        QCOMPARE(f.editor->resizeHandle()->frame().bottomRight(), box.bottomRight());
-        QCOMPARE(f.editor->resizeHandle()->alpha(), 1.0);
+        const QRectF box = f.mode().selectedPanel()->convertRect(object->frame(), f.ui().controlsOverlay);
+        QCOMPARE(f.controls().resizeHandle->frame().bottomRight(), box.bottomRight());
+        QCOMPARE(f.controls().resizeHandle->alpha(), 1.0);
     }
 
     void textResizesFreely()
@@ -161,7 +159,7 @@ private slots:
         text->setDelegate(f.editor.get());
         panel->addSubview(text);
         text->select();
-        f.dragHandle(f.editor->resizeHandle(), QPointF(80, -20));
+        f.dragHandle(f.controls().resizeHandle, QPointF(80, -20));
         QCOMPARE(text->bounds().size(), QSizeF(240, 40));
     }
 
@@ -173,14 +171,14 @@ private slots:
         drawing->setDelegate(f.editor.get());
         panel->addSubview(drawing);
         drawing->select();
-        QCOMPARE(f.editor->deleteBtn()->alpha(), 1.0);
-        QCOMPARE(f.editor->resizeHandle()->alpha(), 0.0);
-        QCOMPARE(f.editor->rotateHandle()->alpha(), 0.0);
-        QCOMPARE(f.editor->editTextBtn()->alpha(), 0.0);
+        QCOMPARE(f.controls().deleteBtn->alpha(), 1.0);
+        QCOMPARE(f.controls().resizeHandle->alpha(), 0.0);
+        QCOMPARE(f.controls().rotateHandle->alpha(), 0.0);
+        QCOMPARE(f.controls().editTextBtn->alpha(), 0.0);
         // A tap on the panel's empty area would end the selection of anything else.
         f.editor->selectPanel(panel);
-        QCOMPARE(f.editor->selectedComicObject(), drawing);
-        QCOMPARE(f.editor->selectedPanel(), panel);
+        QCOMPARE(f.selection().selectedComicObject(), drawing);
+        QCOMPARE(f.mode().selectedPanel(), panel);
     }
 
     void rotationStepsAddUpAndAFlippedObjectTurnsTheSameWay()
@@ -197,8 +195,8 @@ private slots:
             turnRotateHandle(f, 20);
             turned[flipped] = screenAngle(object->transform()) - before;
             QCOMPARE(object->center(), QPointF(200, 100));
-            QCOMPARE(f.history()->undoActionName(), QString("Undo Rotate Image"));
-            QCOMPARE(f.editor->rotateHandle()->alpha(), 1.0);
+            QCOMPARE(f.history().undoActionName(), QString("Undo Rotate Image"));
+            QCOMPARE(f.controls().rotateHandle->alpha(), 1.0);
             turnRotateHandle(f, -20);
             QVERIFY(qAbs(screenAngle(object->transform()) - before) < 1e-5);
         }
@@ -211,8 +209,8 @@ private slots:
         EditorFixture f;
         f.zoom(0);
         ComicObjectImage *object = f.place(300, 300, QPointF(200, 100));
-        const int steps = f.history()->count();
-        const QPointF at = EditorFixture::centerOnScreen(f.editor->rotateHandle());
+        const int steps = f.history().stack()->count();
+        const QPointF at = EditorFixture::centerOnScreen(f.controls().rotateHandle);
         f.touches().touchBegan(1, at);
         f.touches().touchBegan(2, at + QPointF(-100, 0));
         f.touches().touchMoved(1, at + QPointF(40, 40));
@@ -220,7 +218,7 @@ private slots:
         f.touches().touchEnded(2, at + QPointF(-100, 0));
         f.touches().touchEnded(1, at + QPointF(80, 80));
         QCOMPARE(object->transform(), QTransform());
-        QCOMPARE(f.history()->count(), steps);
+        QCOMPARE(f.history().stack()->count(), steps);
 
         const QPointF pivot = pivotOnScreen(f);
         QCOMPARE(OneFingerRotationGestureRecognizer::rotationBetween(pivot, pivot, at), 0.0f);
@@ -238,14 +236,14 @@ private slots:
         ComicObjectImage *below = f.place(100, 100);
         ComicObjectImage *object = f.place(600, 300, QPointF(130.25, 77.5));
         const Geometry original = Geometry::of(object);
-        f.dragHandle(f.editor->resizeHandle(), QPointF(60, 10));
+        f.dragHandle(f.controls().resizeHandle, QPointF(60, 10));
         const Geometry resized = Geometry::of(object);
         turnRotateHandle(f, 33);
         f.editor->deselectObject();
         const Geometry rotated = Geometry::of(object);
         object->select();
-        f.tap(EditorFixture::centerOnScreen(f.editor->deleteBtn()));
-        QCOMPARE(f.history()->undoActionName(), QString("Undo Delete Image"));
+        f.tap(EditorFixture::centerOnScreen(f.controls().deleteBtn));
+        QCOMPARE(f.history().undoActionName(), QString("Undo Delete Image"));
         EditorFixture::settle(0.3);
         QCOMPARE(panel->subviews(), QList<View *>({below}));
 
@@ -258,13 +256,33 @@ private slots:
         QCOMPARE(Geometry::of(object), rotated);
         QCOMPARE(below->alpha(), 1.0);
         f.editor->undo();
-        QCOMPARE(f.history()->redoActionName(), QString("Redo Rotate Image"));
+        QCOMPARE(f.history().redoActionName(), QString("Redo Rotate Image"));
         QCOMPARE(Geometry::of(object), resized);
         f.editor->undo();
         QCOMPARE(Geometry::of(object), original);
         f.editor->redo();
         f.editor->redo();
         QCOMPARE(Geometry::of(object), rotated);
+    }
+
+    void anObjectDeletedAgainAfterAnUndoStillComesBack()
+    {
+        // The second delete replaces the undone first one in the history,
+        // while the object is already on its way out again.
+        EditorFixture f;
+        View *panel = f.zoom(0);
+        ComicObjectImage *object = f.place(100, 100);
+        for (int round = 0; round < 2; ++round) {
+            object->select();
+            f.selection().deleteObject();
+            EditorFixture::settle(0.3);
+            f.editor->undo();
+        }
+        QCOMPARE(object->superview(), panel);
+        f.editor->redo();
+        EditorFixture::settle(0.3);
+        f.editor->undo();
+        QCOMPARE(object->superview(), panel);
     }
 
     void theMenuReordersWithoutAStep()
@@ -274,7 +292,7 @@ private slots:
         ComicObjectImage *a = f.place(100, 100);
         ComicObjectImage *b = f.place(100, 100);
         ComicObjectImage *c = f.place(100, 100);
-        const int steps = f.history()->count();
+        const int steps = f.history().stack()->count();
         EditMenu *menu = EditMenu::sharedMenuController();
         b->select();
         f.editor->showObjectToolbar();
@@ -283,8 +301,8 @@ private slots:
         f.editor->showObjectToolbar();
         QVERIFY(menu->triggerItem("Send to Back"));
         QCOMPARE(panel->subviews(), QList<View *>({b, a, c}));
-        QCOMPARE(f.editor->selectedComicObject(), b);
-        QCOMPARE(f.history()->count(), steps);
+        QCOMPARE(f.selection().selectedComicObject(), b);
+        QCOMPARE(f.history().stack()->count(), steps);
     }
 
     void theIdleTimerRestartsAndStopsWhereItShould()
@@ -300,7 +318,7 @@ private slots:
         QVERIFY(object->isSelected());
 
         // A resize or rotation in progress holds it off however long it lasts.
-        for (View *handle : {f.editor->resizeHandle(), f.editor->rotateHandle()}) {
+        for (View *handle : {f.controls().resizeHandle, f.controls().rotateHandle}) {
             const QPointF at = EditorFixture::centerOnScreen(handle);
             f.touches().touchBegan(1, at);
             f.touches().touchMoved(1, at + QPointF(12, 12));
@@ -314,7 +332,7 @@ private slots:
         EditorFixture::settle(0.2);
         QVERIFY(!object->isSelected());
         QCOMPARE(other->alpha(), 1.0);
-        QCOMPARE(f.editor->deleteBtn()->alpha(), 0.0);
+        QCOMPARE(f.controls().deleteBtn->alpha(), 0.0);
 
         // Ending the selection stops it: the next one gets its own 3 s.
         object->select();

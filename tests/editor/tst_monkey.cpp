@@ -1,7 +1,14 @@
 // Random taps, drags, long presses and commands, with time moving on in
 // between (often in the middle of an animation): nothing may crash, leak or
 // break the editor's invariants.
+#include "editor/EditorCommands.h"
+#include "editor/ObjectSelection.h"
+#include "editor/PanelMode.h"
+#include "editor/PanelRows.h"
 #include "editor/PanelryViewController.h"
+#include "editor/Placement.h"
+#include "editor/Transients.h"
+#include "editor/UndoHistory.h"
 #include "objects/ComicObject.h"
 #include "support/TestHome.h"
 #include "toolkit/Animation.h"
@@ -10,8 +17,8 @@
 #include "toolkit/EditMenu.h"
 #include "toolkit/ScrollView.h"
 #include "toolkit/Stage.h"
-#include "toolkit/UndoManager.h"
 
+#include <QAction>
 #include <QRandomGenerator>
 #include <QtTest>
 #include <memory>
@@ -30,7 +37,11 @@ class TestMonkey : public QObject
         const QSize size = editor->size();
         auto somewhere = [&] { return QPointF(random.bounded(size.width()), random.bounded(size.height())); };
         auto nearby = [&](QPointF p) { return p + QPointF(random.bounded(-60, 60), random.bounded(-60, 60)); };
-        TouchDispatcher &touch = editor->stage()->dispatcher();
+        TouchDispatcher &touch = editor->ui().stage->dispatcher();
+        PanelRows &rows = editor->rows();
+        PanelMode &mode = editor->panelMode();
+        ObjectSelection &selection = editor->selection();
+        UndoHistory &history = editor->history();
         QImage face(64, 48, QImage::Format_ARGB32);
         face.fill(Qt::blue);
 
@@ -61,31 +72,33 @@ class TestMonkey : public QObject
                 touch.touchEnded(2, p);
                 break;
             }
-            case 6: editor->addImageToComic(face); break;
-            case 7: random.bounded(2) ? editor->addSinglePanel() : editor->addDoublePanel(); break;
-            case 8: editor->removeLastPanel(); break;
+            case 6: editor->placement().addImageToComic(face); break;
+            case 7: random.bounded(2) ? rows.addSinglePanel() : rows.addDoublePanel(); break;
+            case 8: rows.removeLastPanel(); break;
             case 9: editor->undo(); break;
             case 10: editor->redo(); break;
             case 11: editor->deselectPanel(); break;
-            case 12: random.bounded(2) ? editor->scrollPanelLeft() : editor->scrollPanelRight(); break;
+            case 12: random.bounded(2) ? mode.scrollPanelLeft() : mode.scrollPanelRight(); break;
             case 13:
                 if (EditMenu::sharedMenuController()->isMenuVisible())
                     EditMenu::sharedMenuController()->triggerItem(random.bounded(2) ? "Bring to Front" : "Send to Back");
                 else
-                    editor->deleteObject();
+                    selection.deleteObject();
                 break;
             case 14:
                 if (random.bounded(20) == 0) {
-                    editor->reset();
-                    editor->alert()->clickButtonAtIndex(random.bounded(2));
+                    editor->commands().reset();
+                    editor->transients().alert()->clickButtonAtIndex(random.bounded(2));
                 }
                 break;
             default: Clock::shared().advance(random.bounded(0.8)); break;
             }
-            QCOMPARE(editor->panels().size(), 2 * editor->numberOfPanels());
-            if (ComicObject *object = editor->selectedComicObject())
-                QCOMPARE(object->superview(), editor->selectedPanel());
-            QCOMPARE(editor->undoManager()->canUndo(), !editor->undoManager()->undoActionName().isEmpty());
+            QCOMPARE(rows.panels().size() % 2, 0);
+            QCOMPARE(editor->ui().scrollViewPanels->contentSize().height(), 240.0 * rows.numberOfPanels());
+            if (ComicObject *object = selection.selectedComicObject())
+                QCOMPARE(object->superview(), mode.selectedPanel());
+            QCOMPARE(history.canUndo(), !history.undoActionName().isEmpty());
+            QCOMPARE(editor->commands().actions().undo->isEnabled(), history.canUndo());
         }
         touch.cancelAll();
         Clock::shared().advance(5);

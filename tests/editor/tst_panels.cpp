@@ -1,303 +1,286 @@
-#include "editor/PanelryViewController.h"
-#include "support/TestHome.h"
+// Rows on the canvas and the two modes: adding and removing rows with their
+// undo steps, the canvas's content size, zooming a panel and the sideways
+// scroll of a zoomed single panel, "Clear Comic", and the banner that names
+// an undone step.
+#include "editor/EditorFixture.h"
+#include "editor/Transients.h"
+
 #include "toolkit/Animation.h"
-#include "toolkit/Clock.h"
-#include "toolkit/Device.h"
-#include "toolkit/ScrollView.h"
-#include "toolkit/Stage.h"
-#include "toolkit/UndoManager.h"
 #include "toolkit/WidgetAnimation.h"
 #include "ui/ButtonWithHint.h"
+#include "ui/Notification.h"
+#include "ui/NotificationManager.h"
 #include "ui/UIToolbarCustom.h"
 
 #include <QLabel>
 #include <QRandomGenerator>
 #include <QToolButton>
-#include <QtTest>
-#include <memory>
 
 namespace {
-
-// What a row is, as the tests see it: its two entries' frames.
-QList<QRectF> frames(const PanelryViewController &editor)
+QList<QRectF> frames(const PanelRows &rows)
 {
     QList<QRectF> result;
-    for (const ViewPtr &p : editor.panels())
+    for (View *p : rows.panels())
         result << p->frame();
     return result;
 }
-
-void tap(PanelryViewController &editor, const QPointF &windowPos)
-{
-    editor.stage()->dispatcher().touchBegan(1, windowPos);
-    editor.stage()->dispatcher().touchEnded(1, windowPos);
-}
-
 }
 
 class TestPanels : public QObject
 {
     Q_OBJECT
-    std::unique_ptr<TestHome> home;
-    std::unique_ptr<PanelryViewController> editor;
-
-    void makeEditor(Device::Idiom idiom)
-    {
-        Device::setIdiom(idiom);
-        editor = std::make_unique<PanelryViewController>();
-        Animation::finishAll();
-    }
 
 private slots:
-    void init()
+    void aNewComicHasThreeDoubleRowsAndAnEmptyHistory()
     {
-        Clock::shared().setManual(true);
-        home = std::make_unique<TestHome>();
-        makeEditor(Device::Idiom::Tablet);
-    }
-    void cleanup()
-    {
-        editor.reset();
-        home.reset();
-    }
-
-    void newComicHasThreeDoubleRows()
-    {
-        QCOMPARE(editor->panels().size(), 6);
-        QCOMPARE(editor->numberOfPanels(), 3);
-        QCOMPARE(editor->scrollViewPanels()->contentSize(), QSizeF(640, 720));
-        QVERIFY(!editor->undoManager()->canUndo());
-        QVERIFY(!editor->undoBtn()->isEnabled());
-        QVERIFY(!editor->redoBtn()->isEnabled());
-        QCOMPARE(editor->undoBtn()->buttonOpacity(), 0.5);
-        QVERIFY(editor->removeLastPanelBtn()->isEnabled());
-        QVERIFY(!editor->emptyComicMsg()->isVisibleTo(editor.get()));
-        QCOMPARE(frames(*editor).mid(4), (QList<QRectF>{QRectF(0, 480, 320, 240), QRectF(320, 480, 320, 240)}));
+        EditorFixture f;
+        QCOMPARE(f.rows().panels().size(), 6);
+        QCOMPARE(f.rows().numberOfPanels(), 3);
+        QCOMPARE(f.ui().scrollViewPanels->contentSize(), QSizeF(640, 720));
+        QVERIFY(!f.history().canUndo());
+        QVERIFY(!f.actions().undo->isEnabled());
+        QVERIFY(!f.actions().redo->isEnabled());
+        QCOMPARE(f.editor->commands().button(f.actions().undo)->buttonOpacity(), 0.5);
+        QVERIFY(f.actions().removeLastPanel->isEnabled());
+        QVERIFY(!f.ui().emptyComicMsg->isVisibleTo(f.editor.get()));
+        QCOMPARE(frames(f.rows()).mid(4), (QList<QRectF>{QRectF(0, 480, 320, 240), QRectF(320, 480, 320, 240)}));
     }
 
-    void addingASingleRowAppendsAPanelAndAPlaceholder()
+    void aSingleRowIsAPanelAndAPlaceholderAndComesIntoSight()
     {
-        editor->addSinglePanel();
-        QCOMPARE(editor->panels().size(), 8);
-        QCOMPARE(editor->panels()[6]->frame(), QRectF(0, 720, 640, 240));
-        QCOMPARE(editor->panels()[7]->frame(), QRectF(0, 0, 0, 0));
-        QCOMPARE(editor->scrollViewPanels()->contentSize(), QSizeF(640, 960));
-        QCOMPARE(editor->scrollViewPanels()->contentOffset(), QPointF(0, 240)); // the new row is in sight
-        QCOMPARE(editor->undoManager()->undoActionName(), QString("Undo Add Panels"));
-        QVERIFY(editor->undoBtn()->isEnabled());
-        QCOMPARE(editor->undoBtn()->buttonOpacity(), 1.0);
+        EditorFixture f;
+        f.actions().addSinglePanel->trigger();
+        QCOMPARE(frames(f.rows()).mid(6), (QList<QRectF>{QRectF(0, 720, 640, 240), QRectF(0, 0, 0, 0)}));
+        QCOMPARE(f.ui().scrollViewPanels->contentSize(), QSizeF(640, 960));
+        QCOMPARE(f.ui().scrollViewPanels->contentOffset(), QPointF(0, 240));
+        QCOMPARE(f.history().undoActionName(), QString("Undo Add Panels"));
+        QVERIFY(f.actions().undo->isEnabled());
+        QCOMPARE(f.editor->commands().button(f.actions().undo)->buttonOpacity(), 1.0);
     }
 
-    void removingEveryRowShowsTheEmptyMessage()
+    void theCanvasIsAlwaysAsTallAsItsRows()
     {
-        for (int i = 0; i < 3; ++i)
-            editor->removeLastPanel();
-        QCOMPARE(editor->numberOfPanels(), 0);
-        QVERIFY(editor->panels().isEmpty());
-        QVERIFY(!editor->removeLastPanelBtn()->isEnabled());
-        QVERIFY(editor->emptyComicMsg()->isVisibleTo(editor.get()));
-        const int steps = editor->undoManager()->count();
-        editor->removeLastPanel();
-        QCOMPARE(editor->undoManager()->count(), steps);
-        QCOMPARE(editor->undoManager()->undoActionName(), QString("Undo Remove Panels"));
-        editor->undo();
-        QVERIFY(editor->removeLastPanelBtn()->isEnabled());
-        QVERIFY(!editor->emptyComicMsg()->isVisibleTo(editor.get()));
+        EditorFixture f;
+        ScrollView *canvas = f.ui().scrollViewPanels;
+        for (int rows = 2; rows >= 0; --rows) {
+            f.rows().removeLastPanel();
+            QCOMPARE(canvas->contentSize(), QSizeF(640, 240 * rows));
+        }
+        QVERIFY(!f.actions().removeLastPanel->isEnabled());
+        QVERIFY(f.ui().emptyComicMsg->isVisibleTo(f.editor.get()));
+        const int steps = f.history().stack()->count();
+        f.rows().removeLastPanel(); // nothing left: no step
+        QCOMPARE(f.history().stack()->count(), steps);
+
+        f.editor->undo();
+        QCOMPARE(canvas->contentSize(), QSizeF(640, 240));
+        QVERIFY(f.actions().removeLastPanel->isEnabled());
+        QVERIFY(!f.ui().emptyComicMsg->isVisibleTo(f.editor.get()));
+        f.rows().addDoublePanel();
+        f.editor->undo();
+        QCOMPARE(canvas->contentSize(), QSizeF(640, 240));
+    }
+
+    void undoShowsTheStepsNameForThreeQuartersOfASecond()
+    {
+        EditorFixture f;
+        QList<Notification *> shown;
+        auto connection = QObject::connect(NotificationManager::sharedManager(), &NotificationManager::notificationShown,
+                                           [&](Notification *n) { shown << n; });
+        f.rows().addSinglePanel();
+        f.actions().undo->trigger();
+        f.actions().redo->trigger();
+        QObject::disconnect(connection);
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(shown[0]->text(), QString("Undo Add Panels"));
+        QCOMPARE(shown[1]->text(), QString("Redo Add Panels"));
+        for (Notification *n : shown) {
+            QCOMPARE(n->duration(), 0.75);
+            QCOMPARE(n->style(), 6);
+        }
+        // With nothing to undo there is nothing to say.
+        while (f.history().canUndo())
+            f.editor->undo();
+        shown.clear();
+        f.editor->undo();
+        QVERIFY(shown.isEmpty());
     }
 
     void zoomingTheRightPanelOfTheSecondRow()
     {
-        View *panel = editor->panels()[3].get();
-        editor->scrollViewPanels()->setContentOffset(QPointF(0, 0));
-        editor->selectPanel(panel);
-        QCOMPARE(editor->selectedPanel(), panel);
+        EditorFixture f;
+        View *panel = f.panel(3);
+        ScrollView *canvas = f.ui().scrollViewPanels;
+        canvas->setContentOffset(QPointF(0, 0));
+        f.editor->selectPanel(panel);
+        QCOMPARE(f.mode().selectedPanel(), panel);
         QCOMPARE(panel->transform(), QTransform::fromTranslate(-160, -120).scale(2, 2));
         QCOMPARE(panel->frame(), QRectF(0, 0, 640, 480));
-        QCOMPARE(editor->scrollViewPanels()->subviews().last(), panel);
-        QVERIFY(!editor->scrollViewPanels()->isScrollEnabled());
-        QCOMPARE(editor->scrollViewPanels()->frame(), QRectF(64, 88, 640, 480));
-        QCOMPARE(WidgetAnimation::frame(editor->comicToolbar()).x(), -768);
-        QCOMPARE(WidgetAnimation::frame(editor->panelToolbar()).x(), 0);
-        QCOMPARE(editor->scrollViewFaces()->alpha(), 1.0);
+        QCOMPARE(canvas->subviews().last(), panel);
+        QVERIFY(!canvas->isScrollEnabled());
+        QCOMPARE(canvas->frame(), QRectF(64, 88, 640, 480));
+        QCOMPARE(WidgetAnimation::frame(f.ui().comicToolbar).x(), -768);
+        QCOMPARE(WidgetAnimation::frame(f.ui().panelToolbar).x(), 0);
+        QCOMPARE(f.ui().scrollViewFaces->alpha(), 1.0);
         // A double panel does not scroll sideways.
-        QCOMPARE(WidgetAnimation::alpha(editor->panelScrollLeftBtn()), 0.0);
-        QCOMPARE(WidgetAnimation::alpha(editor->panelScrollRightBtn()), 0.0);
+        QCOMPARE(WidgetAnimation::alpha(f.ui().panelScrollLeftBtn), 0.0);
+        QCOMPARE(WidgetAnimation::alpha(f.ui().panelScrollRightBtn), 0.0);
 
-        editor->deselectPanel();
-        QCOMPARE(editor->selectedPanel(), nullptr);
-        QCOMPARE(panel->transform(), QTransform());
+        f.actions().deselectPanel->trigger();
+        QCOMPARE(f.mode().selectedPanel(), nullptr);
         QCOMPARE(panel->frame(), QRectF(320, 240, 320, 240));
-        QCOMPARE(editor->scrollViewPanels()->frame(), QRectF(64, 88, 640, 720));
-        QCOMPARE(WidgetAnimation::frame(editor->comicToolbar()).x(), 0);
-        QCOMPARE(WidgetAnimation::frame(editor->panelToolbar()).x(), 768);
-        QCOMPARE(editor->scrollViewFaces()->alpha(), 0.0);
-        QVERIFY(editor->scrollViewPanels()->isScrollEnabled());
-        QCOMPARE(editor->scrollViewPanels()->subviews().last(), panel); // stays in front
+        QCOMPARE(canvas->frame(), QRectF(64, 88, 640, 720));
+        QCOMPARE(WidgetAnimation::frame(f.ui().comicToolbar).x(), 0);
+        QCOMPARE(WidgetAnimation::frame(f.ui().panelToolbar).x(), 768);
+        QCOMPARE(f.ui().scrollViewFaces->alpha(), 0.0);
+        QVERIFY(canvas->isScrollEnabled());
+        QCOMPARE(canvas->subviews().last(), panel); // stays in front
     }
 
     void aZoomedSinglePanelScrollsThroughThreeStops()
     {
-        editor->addSinglePanel();
-        editor->removeLastPanel();
-        editor->removeLastPanel();
-        editor->addSinglePanel(); // a single row at y 480
-        View *panel = editor->panels()[4].get();
-        QCOMPARE(panel->frame(), QRectF(0, 480, 640, 240));
-        editor->scrollViewPanels()->setContentOffset(QPointF(0, 240));
-        editor->selectPanel(panel);
+        EditorFixture f;
+        f.rows().removeLastPanel();
+        f.rows().addSinglePanel(); // a single row at y 480
+        View *panel = f.panel(4);
+        f.ui().scrollViewPanels->setContentOffset(QPointF(0, 240));
+        f.editor->selectPanel(panel);
         QCOMPARE(panel->transform(), QTransform::fromTranslate(320, -120).scale(2, 2));
         QCOMPARE(panel->frame(), QRectF(0, 240, 1280, 480));
-        auto left = [&] { return WidgetAnimation::alpha(editor->panelScrollLeftBtn()); };
-        auto right = [&] { return WidgetAnimation::alpha(editor->panelScrollRightBtn()); };
+        auto left = [&] { return WidgetAnimation::alpha(f.ui().panelScrollLeftBtn); };
+        auto right = [&] { return WidgetAnimation::alpha(f.ui().panelScrollRightBtn); };
         QCOMPARE(left(), 0.0);
         QCOMPARE(right(), 1.0);
 
-        editor->scrollPanelRight();
+        f.ui().panelScrollRightBtn->click();
         QCOMPARE(panel->frame().x(), -320.0);
         QCOMPARE(left(), 1.0);
         QCOMPARE(right(), 1.0);
-        editor->scrollPanelRight();
+        f.mode().scrollPanelRight();
         QCOMPARE(panel->frame().x(), -640.0);
         QCOMPARE(right(), 0.0);
-        editor->scrollPanelRight(); // at its stop: nothing moves
+        f.mode().scrollPanelRight(); // at its stop: nothing moves
         QCOMPARE(panel->frame().x(), -640.0);
 
-        editor->scrollPanelLeft();
+        f.mode().scrollPanelLeft();
         QCOMPARE(panel->frame().x(), -320.0);
         QCOMPARE(right(), 1.0);
-        editor->scrollPanelLeft();
+        f.mode().scrollPanelLeft();
         QCOMPARE(panel->frame().x(), 0.0);
         QCOMPARE(left(), 0.0);
 
-        editor->deselectPanel();
+        f.editor->deselectPanel();
         QCOMPARE(left(), 0.0);
         QCOMPARE(right(), 0.0);
     }
 
     void tapsZoomAPanelAndDoNotLeavePanelMode()
     {
+        EditorFixture f;
         // The first panel lies at the canvas's top-left, 64 and 88 points in.
-        tap(*editor, QPointF(64 + 100, 88 + 100));
-        QCOMPARE(editor->selectedPanel(), editor->panels()[0].get());
-        tap(*editor, QPointF(64 + 500, 88 + 300));
-        QCOMPARE(editor->selectedPanel(), editor->panels()[0].get());
+        f.tap(QPointF(64 + 100, 88 + 100));
+        QCOMPARE(f.mode().selectedPanel(), f.panel(0));
+        f.tap(QPointF(64 + 500, 88 + 300));
+        QCOMPARE(f.mode().selectedPanel(), f.panel(0));
         // Taps during the mode animation are harmless.
-        editor->deselectPanel();
-        tap(*editor, QPointF(64 + 500, 88 + 100));
-        QCOMPARE(editor->selectedPanel(), editor->panels()[1].get());
+        f.editor->deselectPanel();
+        f.tap(QPointF(64 + 500, 88 + 100));
+        QCOMPARE(f.mode().selectedPanel(), f.panel(1));
         Animation::finishAll();
     }
 
-    void phoneShowsTheCanvasAtHalfScale()
+    void aPhoneShowsTheCanvasAtHalfScaleAndHidesTheTitleWhenZoomed()
     {
-        makeEditor(Device::Idiom::Phone);
-        ScrollView *canvas = editor->scrollViewPanels();
+        EditorFixture f(Device::Idiom::Phone);
+        ScrollView *canvas = f.ui().scrollViewPanels;
         QCOMPARE(canvas->transform(), QTransform::fromScale(0.5, 0.5));
         QCOMPARE(canvas->anchorPoint(), QPointF(1, 1));
         QCOMPARE(canvas->frame(), QRectF(0, 70, 320, 360));
         QCOMPARE(canvas->bounds().size(), QSizeF(640, 720));
 
-        tap(*editor, QPointF(250, 70 + 60)); // right panel of the first row
-        QCOMPARE(editor->selectedPanel(), editor->panels()[1].get());
+        f.tap(QPointF(250, 70 + 60)); // right panel of the first row
+        QCOMPARE(f.mode().selectedPanel(), f.panel(1));
         QCOMPARE(canvas->frame(), QRectF(0, 44, 320, 240));
-        QCOMPARE(editor->selectedPanel()->frame(), QRectF(0, 0, 640, 480));
-        QCOMPARE(WidgetAnimation::frame(editor->comicToolbar()).x(), -320);
-        editor->deselectPanel();
+        QCOMPARE(f.panel(1)->frame(), QRectF(0, 0, 640, 480));
+        QCOMPARE(WidgetAnimation::frame(f.ui().comicToolbar).x(), -320);
+        // The zoomed panel lies over the title: the title takes no taps,
+        // focus or typing meant for the panel.
+        QVERIFY(!f.ui().comicTitle->isVisibleTo(f.editor.get()));
+        f.editor->deselectPanel();
         QCOMPARE(canvas->frame(), QRectF(0, 70, 320, 360));
+        QVERIFY(f.ui().comicTitle->isVisibleTo(f.editor.get()));
     }
 
     void clearComicAsksFirst()
     {
-        editor->addSinglePanel();
-        editor->reset();
-        QVERIFY(editor->alert());
-        QCOMPARE(editor->alert()->title(), QString("Clear Comic"));
-        QCOMPARE(editor->alert()->message(), QString("Are you sure?"));
-        QCOMPARE(editor->alert()->buttonTitles(), (QStringList{"Yes", "No"}));
-        editor->alert()->clickButtonAtIndex(1);
-        QCOMPARE(editor->numberOfPanels(), 4);
+        EditorFixture f;
+        f.rows().addSinglePanel();
+        f.actions().reset->trigger();
+        AlertView *alert = f.editor->transients().alert();
+        QVERIFY(alert);
+        QCOMPARE(alert->title(), QString("Clear Comic"));
+        QCOMPARE(alert->message(), QString("Are you sure?"));
+        QCOMPARE(alert->buttonTitles(), (QStringList{"Yes", "No"}));
+        alert->clickButtonAtIndex(1);
+        QCOMPARE(f.rows().numberOfPanels(), 4);
 
-        editor->reset();
-        editor->alert()->clickButtonAtIndex(0);
-        QCOMPARE(editor->numberOfPanels(), 3);
-        QVERIFY(!editor->undoManager()->canUndo());
-        QVERIFY(!editor->undoBtn()->isEnabled());
-        QVERIFY(!editor->redoBtn()->isEnabled());
+        f.actions().reset->trigger();
+        f.editor->transients().alert()->clickButtonAtIndex(0);
+        QCOMPARE(f.rows().numberOfPanels(), 3);
+        QVERIFY(!f.history().canUndo());
+        QVERIFY(!f.actions().undo->isEnabled());
+        QVERIFY(!f.actions().redo->isEnabled());
     }
 
     void undoingARowAdditionLeavesPanelMode()
     {
-        editor->addSinglePanel();
-        editor->selectPanel(editor->panels()[0].get());
-        editor->undo();
-        QCOMPARE(editor->selectedPanel(), nullptr);
-        QCOMPARE(editor->numberOfPanels(), 3);
+        EditorFixture f;
+        f.rows().addSinglePanel();
+        f.zoom(0);
+        f.editor->undo();
+        QCOMPARE(f.mode().selectedPanel(), nullptr);
+        QCOMPARE(f.rows().numberOfPanels(), 3);
         // The canvas had scrolled to the added row; it shows no empty space
         // once that row is gone.
-        QCOMPARE(editor->scrollViewPanels()->contentOffset(), QPointF(0, 0));
-        QCOMPARE(editor->undoManager()->redoActionName(), QString("Redo Add Panels"));
-        QVERIFY(editor->redoBtn()->isEnabled());
-        editor->redo();
-        QCOMPARE(editor->numberOfPanels(), 4);
-        QCOMPARE(editor->panels()[6]->frame(), QRectF(0, 720, 640, 240));
+        QCOMPARE(f.ui().scrollViewPanels->contentOffset(), QPointF(0, 0));
+        QCOMPARE(f.history().redoActionName(), QString("Redo Add Panels"));
+        QVERIFY(f.actions().redo->isEnabled());
+        f.editor->redo();
+        QCOMPARE(f.rows().numberOfPanels(), 4);
+        QCOMPARE(f.panel(6)->frame(), QRectF(0, 720, 640, 240));
     }
 
     void longUndoRedoSequencesKeepThePanelListExact()
     {
         // A random walk of row commands, undos and redos, checked after
         // every step against the lists recorded on the way.
+        EditorFixture f;
         QRandomGenerator random(20261206);
-        QList<QList<View *>> history{{}};
-        for (const ViewPtr &p : editor->panels())
-            history[0] << p.get();
+        QList<QList<View *>> lists{f.rows().panels()};
         int position = 0;
-        auto current = [&] {
-            QList<View *> list;
-            for (const ViewPtr &p : editor->panels())
-                list << p.get();
-            return list;
-        };
         for (int step = 0; step < 400; ++step) {
             const int choice = random.bounded(5);
-            if (choice == 0 || choice == 1) {
-                choice == 0 ? editor->addSinglePanel() : editor->addDoublePanel();
-            } else if (choice == 2) {
-                if (editor->numberOfPanels() == 0)
+            if (choice == 3 || choice == 4) {
+                const bool back = choice == 3;
+                if (back ? position == 0 : position + 1 >= lists.size())
                     continue;
-                editor->removeLastPanel();
-            } else if (choice == 3) {
-                if (position == 0)
-                    continue;
-                editor->undo();
-                --position;
-                QCOMPARE(current(), history[position]);
-                continue;
-            } else {
-                if (position + 1 >= history.size())
-                    continue;
-                editor->redo();
-                ++position;
-                QCOMPARE(current(), history[position]);
+                back ? f.editor->undo() : f.editor->redo();
+                position += back ? -1 : 1;
+                QCOMPARE(f.rows().panels(), lists[position]);
                 continue;
             }
-            history.resize(++position);
-            history << current();
-            QCOMPARE(editor->panels().size(), 2 * editor->numberOfPanels());
-            QCOMPARE(editor->undoBtn()->isEnabled(), true);
-            QCOMPARE(editor->redoBtn()->isEnabled(), false);
+            if (choice == 2 && f.rows().numberOfPanels() == 0)
+                continue;
+            choice == 0 ? f.rows().addSinglePanel() : choice == 1 ? f.rows().addDoublePanel() : f.rows().removeLastPanel();
+            lists.resize(++position);
+            lists << f.rows().panels();
+            QCOMPARE(f.ui().scrollViewPanels->contentSize().height(), 240.0 * f.rows().numberOfPanels());
+            QVERIFY(f.actions().undo->isEnabled());
+            QVERIFY(!f.actions().redo->isEnabled());
         }
-        while (editor->undoManager()->canUndo())
-            editor->undo();
-        QCOMPARE(current(), history[0]);
-        QCOMPARE(editor->scrollViewPanels()->subviews().size() >= 6, true);
-    }
-
-    void landscapeIsRefused()
-    {
-        QVERIFY(PanelryViewController::shouldAutorotateToInterfaceOrientation(1));
-        QVERIFY(PanelryViewController::shouldAutorotateToInterfaceOrientation(2));
-        QVERIFY(!PanelryViewController::shouldAutorotateToInterfaceOrientation(3));
-        QVERIFY(!PanelryViewController::shouldAutorotateToInterfaceOrientation(4));
+        while (f.history().canUndo())
+            f.editor->undo();
+        QCOMPARE(f.rows().panels(), lists[0]);
     }
 };
 

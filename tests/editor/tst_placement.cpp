@@ -1,7 +1,7 @@
 // Placing pictures in the zoomed panel: size and position, the picture
 // row, the selection and undo step that follow, and pictures coming
 // through the image picker (scaled down, or refused).
-#include "objects/ObjectTestFixture.h"
+#include "editor/EditorFixture.h"
 
 #include "storage/FMDatabase.h"
 #include "toolkit/ImagePicker.h"
@@ -40,8 +40,6 @@ class TestPlacement : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { quietOffscreenWarnings(); }
-
     void theLongerSideBecomes150Points_data()
     {
         QTest::addColumn<QSize>("picture");
@@ -67,13 +65,13 @@ private slots:
     void aPictureLandsAtTheLeftEdgeOfWhatIsOnScreen()
     {
         EditorFixture f;
-        f.editor->addSinglePanel();
+        f.rows().addSinglePanel();
         f.zoom(6);
         for (double x : {0.0, 160.0, 320.0}) {
             QCOMPARE(f.place(300, 600)->frame().topLeft(), QPointF(x, 0));
-            f.editor->scrollPanelRight();
+            f.mode().scrollPanelRight();
         }
-        f.editor->deselectSelectedPanel();
+        f.mode().deselectSelectedPanel();
         f.zoom(3);
         QCOMPARE(f.place(300, 600)->frame().topLeft(), QPointF(0, 0));
     }
@@ -81,7 +79,7 @@ private slots:
     void thePictureIsStoredAsPngInARowOfTheOpenComic()
     {
         EditorFixture f;
-        f.editor->setComicId(42);
+        f.editor->store().setComicId(42);
         f.zoom(0);
         ComicObjectImage *object = f.place(64, 32);
         int comicId = 0;
@@ -100,18 +98,17 @@ private slots:
         View *panel = f.zoom(0);
         ComicObjectImage *below = f.place(100, 100);
         ComicObjectImage *object = f.place(300, 600);
-        const ViewPtr keep(object);
         QCOMPARE(below->alpha(), 0.2);
         QCOMPARE(object->borderWidth(), 1.0);
-        QCOMPARE(f.editor->editTextBtn()->alpha(), 0.0); // a picture has nothing to edit
-        QCOMPARE(f.history()->undoActionName(), QString("Undo Add Image"));
+        QCOMPARE(f.controls().editTextBtn->alpha(), 0.0); // a picture has nothing to edit
+        QCOMPARE(f.history().undoActionName(), QString("Undo Add Image"));
         f.editor->deselectObject();
         const Geometry placed = Geometry::of(object);
 
         f.editor->undo();
         QCOMPARE(panel->subviews(), QList<View *>({below}));
-        QCOMPARE(f.history()->redoActionName(), QString("Redo Add Image"));
-        QVERIFY(f.editor->redoBtn()->isEnabled());
+        QCOMPARE(f.history().redoActionName(), QString("Redo Add Image"));
+        QVERIFY(f.actions().redo->isEnabled());
         f.editor->redo();
         QCOMPARE(Geometry::of(object), placed);
         QVERIFY(object->isUserInteractionEnabled());
@@ -121,12 +118,12 @@ private slots:
     {
         EditorFixture f;
         QImage picture(50, 50, QImage::Format_ARGB32);
-        f.editor->addImageToComic(picture);
+        f.editor->placement().addImageToComic(picture);
         f.zoom(0);
-        f.editor->addImageToComic(QImage());
-        for (const ViewPtr &panel : f.editor->panels())
+        f.editor->placement().addImageToComic(QImage());
+        for (View *panel : f.rows().panels())
             QVERIFY(panel->subviews().isEmpty());
-        QVERIFY(!f.history()->canUndo());
+        QVERIFY(!f.history().canUndo());
     }
 
     void aPhotoFromThePickerIsScaledDownAndPlaced()
@@ -138,8 +135,8 @@ private slots:
         const QString path = f.home.path() + "/photo.jpg";
         QVERIFY(photo.save(path, "JPEG"));
 
-        f.editor->addImgBtn()->button()->click(); // no camera: the album opens at once
-        f.editor->imagePicker()->deliverPath(path);
+        f.editor->commands().button(f.actions().addImage)->button()->click(); // no camera: the album opens at once
+        f.editor->placement().imagePicker()->deliverPath(path);
         QTRY_COMPARE(panel->subviews().size(), 1);
         auto *object = qobject_cast<ComicObjectImage *>(panel->subviews().first());
         QCOMPARE(object->image().size(), QSize(2048, 1536));
@@ -157,12 +154,12 @@ private slots:
         text.close();
 
         for (const QString &path : {text.fileName(), f.home.path() + "/missing.jpg"}) {
-            f.editor->addImage();
-            f.editor->imagePicker()->deliverPath(path);
+            f.editor->placement().addImage();
+            f.editor->placement().imagePicker()->deliverPath(path);
         }
         QTRY_COMPARE(bannersReading("Image could not be opened"), 2);
         QVERIFY(panel->subviews().isEmpty());
-        QVERIFY(!f.history()->canUndo());
+        QVERIFY(!f.history().canUndo());
     }
 };
 

@@ -5,6 +5,7 @@
 #include "toolkit/View.h"
 
 #include <QtTest>
+#include <memory>
 
 namespace {
 
@@ -64,7 +65,7 @@ private slots:
 
     void panBeginsPastTheSlopAndReportsTranslationInAView()
     {
-        ViewPtr root(new View(QRectF(0, 0, 400, 400)));
+        std::unique_ptr<View> root(new View(QRectF(0, 0, 400, 400)));
         auto *scaled = new View(QRectF(0, 0, 100, 100));
         scaled->setTransform(QTransform::fromScale(2, 2));
         root->addSubview(scaled);
@@ -132,7 +133,7 @@ private slots:
     void dispatcherLetsOneRecogniserWinAndCancelsTheViewsTouches()
     {
         // A scroll view with a tappable child, as the canvas with its panels.
-        ViewPtr root(new View(QRectF(0, 0, 400, 400)));
+        std::unique_ptr<View> root(new View(QRectF(0, 0, 400, 400)));
         auto *scroll = new ScrollView(QRectF(0, 0, 400, 200));
         scroll->setContentSize(QSizeF(400, 800));
         root->addSubview(scroll);
@@ -172,10 +173,10 @@ private slots:
 
     void aRecogniserMayDeleteItsViewInItsAction()
     {
-        ViewPtr root(new View(QRectF(0, 0, 100, 100)));
+        std::unique_ptr<View> root(new View(QRectF(0, 0, 100, 100)));
         auto *doomed = new View(QRectF(0, 0, 100, 100));
         root->addSubview(doomed);
-        doomed->addGestureRecognizer(new TapGestureRecognizer([doomed](GestureRecognizer *) { doomed->removeFromSuperview(); }));
+        doomed->addGestureRecognizer(new TapGestureRecognizer([doomed](GestureRecognizer *) { delete doomed; }));
         TouchDispatcher dispatcher(root.get());
         dispatcher.touchBegan(1, QPointF(10, 10));
         dispatcher.touchEnded(1, QPointF(10, 10));

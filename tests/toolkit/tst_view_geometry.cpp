@@ -1,4 +1,5 @@
 #include "toolkit/Animation.h"
+#include "toolkit/HeldView.h"
 #include "toolkit/Clock.h"
 #include "toolkit/ScrollView.h"
 #include "toolkit/View.h"
@@ -6,6 +7,7 @@
 #include <QPointer>
 #include <QtTest>
 #include <cmath>
+#include <memory>
 
 namespace {
 bool near(const QRectF &a, const QRectF &b)
@@ -25,7 +27,7 @@ private slots:
 
     void frameFollowsTransformAboutTheCentre()
     {
-        ViewPtr v(new View(QRectF(100, 100, 100, 50)));
+        std::unique_ptr<View> v(new View(QRectF(100, 100, 100, 50)));
         QCOMPARE(v->center(), QPointF(150, 125));
         QCOMPARE(v->bounds(), QRectF(0, 0, 100, 50));
 
@@ -47,7 +49,7 @@ private slots:
 
     void transformOperationsActInTheViewsOwnSpaceFirst()
     {
-        ViewPtr v(new View(QRectF(0, 0, 100, 100)));
+        std::unique_ptr<View> v(new View(QRectF(0, 0, 100, 100)));
         // Translation then scale 2: the scale acts first, the translation
         // moves the centre.
         v->setTransform(QTransform::fromTranslate(10, 20).scale(2, 2));
@@ -61,7 +63,7 @@ private slots:
     {
         // The phone's canvas: half scale about its bottom-right corner, in
         // panel mode, with a panel zoomed twice to fill it.
-        ViewPtr root(new View(QRectF(0, 0, 320, 480)));
+        std::unique_ptr<View> root(new View(QRectF(0, 0, 320, 480)));
         auto *canvas = new ScrollView(QRectF(0, 0, 640, 480));
         root->addSubview(canvas);
         canvas->setTransform(QTransform::fromScale(0.5, 0.5));
@@ -92,7 +94,7 @@ private slots:
 
     void hitTestFindsTheDeepestTouchableView()
     {
-        ViewPtr root(new View(QRectF(0, 0, 300, 300)));
+        std::unique_ptr<View> root(new View(QRectF(0, 0, 300, 300)));
         auto *a = new View(QRectF(0, 0, 200, 200));
         auto *b = new View(QRectF(50, 50, 100, 100));
         root->addSubview(a);
@@ -120,32 +122,41 @@ private slots:
         QCOMPARE(root->hitTest(QPointF(0, 0)), c);
     }
 
-    void countedReferencesKeepRemovedViewsAlive()
+    void theTreeOwnsItsViewsAndAStepOwnsWhatItTookOut()
     {
-        ViewPtr root(new View(QRectF(0, 0, 100, 100)));
-        auto *child = new View(QRectF(0, 0, 10, 10));
+        std::unique_ptr<View> root(new View(QRectF(0, 0, 100, 100)));
+        auto *kept = new View(QRectF(0, 0, 10, 10));
         auto *grandchild = new View(QRectF(0, 0, 5, 5));
-        root->addSubview(child);
-        child->addSubview(grandchild);
-        QPointer<View> watchChild(child), watchGrandchild(grandchild);
+        auto *dropped = new View(QRectF(0, 0, 10, 10));
+        root->addSubview(kept);
+        kept->addSubview(grandchild);
+        root->addSubview(dropped);
+        QPointer<View> watchKept(kept), watchGrandchild(grandchild), watchDropped(dropped);
 
-        ViewPtr held(child);
-        child->removeFromSuperview();
-        QVERIFY(watchChild);
-        QCOMPARE(child->superview(), nullptr);
-        QCOMPARE(grandchild->superview(), child);
+        {
+            // A step owns what it took out while it is still out; a view
+            // put back belongs to the tree again, and a step that is not the
+            // owner never deletes, even what is out of the tree.
+            HeldView puttingBack(kept, true);
+            HeldView takingOut(dropped, true);
+            kept->removeFromSuperview();
+            dropped->removeFromSuperview();
+            QCOMPARE(grandchild->superview(), kept);
+            root->insertSubview(kept, 0);
+            HeldView notOwner(dropped, false);
+        }
+        QVERIFY(watchKept);
+        QVERIFY(!watchDropped);
+        QCOMPARE(root->subviews(), QList<View *>{kept});
 
-        root->addSubview(held.get());
-        held = ViewPtr();
-        QVERIFY(watchChild);
-        child->removeFromSuperview(); // the last reference
-        QVERIFY(!watchChild);
+        root.reset();
+        QVERIFY(!watchKept);
         QVERIFY(!watchGrandchild);
     }
 
     void modelValuesAreFinalAtOnceInsideAnimations()
     {
-        ViewPtr v(new View(QRectF(0, 0, 100, 100)));
+        std::unique_ptr<View> v(new View(QRectF(0, 0, 100, 100)));
         Animation::begin(0.5);
         v->setCenter(QPointF(200, 200));
         v->setAlpha(0.2);

@@ -7,6 +7,7 @@
 #include "ui/NotificationManager.h"
 #include "ui/UIToolbarCustom.h"
 
+#include <QAction>
 #include <QPainter>
 #include <QToolButton>
 #include <QtTest>
@@ -41,7 +42,9 @@ private slots:
     void shortPressRunsTheCommandLongPressShowsTheHintOnce()
     {
         int runs = 0;
-        ButtonWithHint button("icon_add.png", "Add Panel", [&] { ++runs; }, &window);
+        QAction command("Add Panel");
+        connect(&command, &QAction::triggered, [&] { ++runs; });
+        ButtonWithHint button("icon_add.png", &command, &window);
         button.show();
         press(button, 0.5);
         QCOMPARE(runs, 1);
@@ -59,15 +62,17 @@ private slots:
     void disabledButtonIsDimIgnoresTapsAndStillHints()
     {
         int runs = 0;
-        ButtonWithHint button("icon_minus.png", "Remove last Panel", [&] { ++runs; }, &window);
+        QAction command("Remove last Panel");
+        connect(&command, &QAction::triggered, [&] { ++runs; });
+        ButtonWithHint button("icon_minus.png", &command, &window);
         button.show();
-        button.disable();
+        command.setEnabled(false);
         QCOMPARE(button.buttonOpacity(), 0.5);
         press(button, 0.2);
         QCOMPARE(runs, 0);
         press(button, 1.0);
         QCOMPARE(shown, QStringList{"Remove last Panel"});
-        button.setEnabled(true);
+        command.setEnabled(true);
         QCOMPARE(button.buttonOpacity(), 1.0);
         press(button, 0.2);
         QCOMPARE(runs, 1);
@@ -75,7 +80,8 @@ private slots:
 
     void activityIndicatorSwapsWithTheIcon()
     {
-        ButtonWithActivityIndicator button("icon_action.png", "More...", nullptr, &window);
+        QAction command("More...");
+        ButtonWithActivityIndicator button("icon_action.png", &command, &window);
         button.show();
         QVERIFY(!button.isShowingIndicator());
         button.showIndicator();
@@ -99,7 +105,8 @@ private slots:
         backdrop.setPalette(palette);
         auto *bar = new UIToolbarCustom(&backdrop);
         bar->setGeometry(backdrop.rect());
-        bar->setItems({nullptr, new ButtonWithHint("icon_add.png", "Add Panel", nullptr), nullptr});
+        QAction command("Add Panel");
+        bar->setItems({nullptr, new ButtonWithHint("icon_add.png", &command), nullptr});
         const QImage image = backdrop.grab().toImage();
         QCOMPARE(image.pixelColor(5, 5), QColor(0, 128, 0));
         QCOMPARE(image.pixelColor(195, 40), QColor(0, 128, 0));

@@ -2,7 +2,11 @@
 // opens and closes on each device (a popover at the toolbar button on a
 // tablet, a full-window page with "Back" on a phone), and that picking a
 // category refills the strip from its start.
+#include "editor/FaceStrip.h"
+#include "editor/PanelRows.h"
 #include "editor/PanelryViewController.h"
+#include "editor/Transients.h"
+#include "editor/EditorCommands.h"
 #include "faces/RageFaceCategoryBrowser.h"
 #include "faces/RageFaceImageView.h"
 #include "faces/RageFaceLibrary.h"
@@ -58,25 +62,25 @@ class TestFaceBrowser : public QObject
         Device::setIdiom(idiom);
         m_editor = std::make_unique<PanelryViewController>();
         m_editor->show();
-        m_editor->selectPanel(m_editor->panels().first().get());
+        m_editor->selectPanel(m_editor->rows().panels().first());
         Clock::shared().advance(1);
     }
 
     // Through the toolbar button, as the user opens it.
-    void openBrowser() { m_editor->rageFaceCategoriesBtn()->button()->click(); }
-    Popover *popover() const { return qobject_cast<Popover *>(m_editor->popover()); }
+    void openBrowser() { m_editor->commands().button(m_editor->commands().actions().selectRageCategory)->button()->click(); }
+    Popover *popover() const { return qobject_cast<Popover *>(m_editor->transients().popover()); }
 
     // The strip shows the category's faces, from its start.
     void verifyStripShows(const QString &name)
     {
         const QString folder = AppPaths::resource("RageFaces/" + name);
         QList<RageFaceImageView *> tiles;
-        for (View *child : m_editor->scrollViewFaces()->subviews())
+        for (View *child : m_editor->ui().scrollViewFaces->subviews())
             if (auto *tile = qobject_cast<RageFaceImageView *>(child))
                 tiles << tile;
         QCOMPARE(tiles.size(), QDir(folder + "/thumb").entryList({"*.png"}, QDir::Files).size());
         QVERIFY(tiles.first()->imagePath().startsWith(folder + "/"));
-        QCOMPARE(m_editor->scrollViewFaces()->contentOffset(), QPointF(0, 0));
+        QCOMPARE(m_editor->ui().scrollViewFaces->contentOffset(), QPointF(0, 0));
     }
 
 private slots:
@@ -113,7 +117,7 @@ private slots:
     void tabletPickRefillsTheStripAndClosesThePopover()
     {
         openEditor(Device::Idiom::Tablet);
-        m_editor->scrollViewFaces()->setContentOffset(QPointF(90, 0));
+        m_editor->ui().scrollViewFaces->setContentOffset(QPointF(90, 0));
         openBrowser();
         QPointer<Popover> shown = popover();
         QVERIFY(shown && shown->isVisible() && shown->windowFlags().testFlag(Qt::Popup));
@@ -121,14 +125,14 @@ private slots:
         QCOMPARE(shown->container()->title(), QString("Select a Category"));
         QVERIFY(!shown->container()->leftButton());
         // Above the button, which sits in the bottom toolbar.
-        QVERIFY(shown->geometry().bottom() < m_editor->rageFaceCategoriesBtn()->mapToGlobal(QPoint(0, 0)).y());
+        QVERIFY(shown->geometry().bottom() < m_editor->commands().button(m_editor->commands().actions().selectRageCategory)->mapToGlobal(QPoint(0, 0)).y());
 
         auto *browser = qobject_cast<RageFaceCategoryBrowser *>(shown->container()->screen());
         QCOMPARE(browser->searchResultsWidget()->geometry(), QRect(0, 44, 320, 436));
         clickRow(browser, "Animals");
         QVERIFY(browser->activityIndicator()->isAnimating());
         verifyStripShows("Animals");
-        QVERIFY(!m_editor->popover());
+        QVERIFY(!m_editor->transients().popover());
         settle();
         QVERIFY(!shown);
     }
@@ -142,7 +146,7 @@ private slots:
         QTest::mouseClick(m_editor->windowHandle(), Qt::LeftButton, {}, QPoint(20, 20));
         settle();
         QVERIFY(!first);
-        QVERIFY(!m_editor->popover());
+        QVERIFY(!m_editor->transients().popover());
 
         openBrowser();
         QPointer<Popover> second = popover();
@@ -152,7 +156,7 @@ private slots:
         // The second one's closing does not take the third with it.
         QVERIFY(!second);
         QVERIFY(third && third->isVisible());
-        QCOMPARE(m_editor->popover(), third.data());
+        QCOMPARE(m_editor->transients().popover(), third.data());
         verifyStripShows("Normal");
     }
 
@@ -160,7 +164,7 @@ private slots:
     {
         openEditor(Device::Idiom::Phone);
         openBrowser();
-        QVERIFY(!m_editor->popover());
+        QVERIFY(!m_editor->transients().popover());
         QPointer<ModalScreen> page = m_editor->findChild<ModalScreen *>();
         QVERIFY(page);
         Clock::shared().advance(0.5); // slid in

@@ -1,7 +1,7 @@
 // Comic objects in a zoomed panel, driven by touches: tap to select, a
 // second tap to flip, drag to move, long press for the menu, removal, and
 // the undo steps of moves and flips.
-#include "objects/ObjectTestFixture.h"
+#include "editor/EditorFixture.h"
 
 #include "storage/FMDatabase.h"
 #include "toolkit/EditMenu.h"
@@ -23,8 +23,6 @@ class TestComicObject : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { quietOffscreenWarnings(); }
-
     void kindWordsGoByTheExactClass()
     {
         ComicObjectImage image;
@@ -39,7 +37,7 @@ private slots:
         panel->addSubview(plain);
         const QPointF from = EditorFixture::centerOnScreen(plain);
         f.drag(from, {from + QPointF(30, 30)});
-        QCOMPARE(f.history()->undoActionName(), QString("Undo Move "));
+        QCOMPARE(f.history().undoActionName(), QString("Undo Move "));
     }
 
     void aFirstTapSelectsASecondFlipsAndUndoGivesTheWholeTransformBack()
@@ -50,19 +48,19 @@ private slots:
         const QTransform rotated = QTransform().rotateRadians(0.7);
         face->setTransform(rotated);
         f.editor->deselectObject();
-        const int steps = f.history()->count();
+        const int steps = f.history().stack()->count();
 
         f.tap(EditorFixture::centerOnScreen(face));
         QVERIFY(face->isSelected());
         QCOMPARE(face->transform(), rotated);
-        QCOMPARE(f.history()->count(), steps);
+        QCOMPARE(f.history().stack()->count(), steps);
 
         // The flip restarts the idle timer.
         EditorFixture::settle(2.0);
         f.tap(EditorFixture::centerOnScreen(face));
         const QTransform mirrored = QTransform(rotated).scale(-1, 1);
         QCOMPARE(face->transform(), mirrored);
-        QCOMPARE(f.history()->undoActionName(), QString("Undo Flip Image"));
+        QCOMPARE(f.history().undoActionName(), QString("Undo Flip Image"));
         EditorFixture::settle(2.5);
         QVERIFY(face->isSelected());
         f.tap(EditorFixture::centerOnScreen(face));
@@ -71,7 +69,7 @@ private slots:
         f.editor->undo();
         QVERIFY(!face->isSelected());
         QCOMPARE(face->transform(), mirrored);
-        QCOMPARE(f.history()->redoActionName(), QString("Redo Flip Image"));
+        QCOMPARE(f.history().redoActionName(), QString("Redo Flip Image"));
         f.editor->undo();
         QCOMPARE(face->transform(), rotated);
         f.editor->redo();
@@ -86,8 +84,8 @@ private slots:
         f.editor->deselectObject();
         // The window system reports the second press of a quick pair as a
         // double click.
-        QWidget *viewport = f.editor->stage()->viewport();
-        const QPoint at = f.editor->stage()->mapFromScene(EditorFixture::centerOnScreen(face));
+        QWidget *viewport = f.ui().stage->viewport();
+        const QPoint at = f.ui().stage->mapFromScene(EditorFixture::centerOnScreen(face));
         for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
                                   QEvent::MouseButtonRelease}) {
             QMouseEvent event(type, at, viewport->mapToGlobal(at), Qt::LeftButton,
@@ -112,18 +110,18 @@ private slots:
         QCOMPARE(face->center(), before.center + QPointF(30, 20));
         QCOMPARE(face->transform(), before.transform);
         QVERIFY(face->isSelected());
-        const QRectF box = f.editor->selectedPanel()->convertRect(face->frame(), f.editor->controlsOverlay());
-        QCOMPARE(f.editor->deleteBtn()->frame().topLeft(), box.topLeft());
+        const QRectF box = f.mode().selectedPanel()->convertRect(face->frame(), f.ui().controlsOverlay);
+        QCOMPARE(f.controls().deleteBtn->frame().topLeft(), box.topLeft());
         f.editor->undo();
         QCOMPARE(Geometry::of(face), before);
         f.editor->redo();
         QCOMPARE(face->center(), before.center + QPointF(30, 20));
 
         // Back to where it began is a step all the same.
-        const int steps = f.history()->count();
+        const int steps = f.history().stack()->count();
         f.drag(from, {from + QPointF(40, 0), from});
-        QCOMPARE(f.history()->count(), steps + 1);
-        QCOMPARE(f.history()->undoActionName(), QString("Undo Move Image"));
+        QCOMPARE(f.history().stack()->count(), steps + 1);
+        QCOMPARE(f.history().undoActionName(), QString("Undo Move Image"));
     }
 
     void aLongPressSelectsOpensTheMenuAndNeverDrags()
@@ -134,7 +132,7 @@ private slots:
         f.editor->deselectObject();
         const QPointF at = EditorFixture::centerOnScreen(face);
         const QPointF center = face->center();
-        const int steps = f.history()->count();
+        const int steps = f.history().stack()->count();
 
         f.touches().touchBegan(1, at);
         EditorFixture::settle(0.35);
@@ -149,7 +147,7 @@ private slots:
         f.touches().touchMoved(1, at + QPointF(80, 0));
         f.touches().touchEnded(1, at + QPointF(80, 0));
         QCOMPARE(face->center(), center);
-        QCOMPARE(f.history()->count(), steps);
+        QCOMPARE(f.history().stack()->count(), steps);
         f.editor->deselectObject();
         QVERIFY(!menu->isMenuVisible());
     }
@@ -159,19 +157,19 @@ private slots:
         EditorFixture f;
         View *panel = f.zoom(0);
         ComicObjectImage *face = f.place(100, 100);
-        f.editor->deselectSelectedPanel();
+        f.mode().deselectSelectedPanel();
 
         // In the overview a tap on the object zooms its panel instead.
         f.tap(EditorFixture::centerOnScreen(face));
-        QCOMPARE(f.editor->selectedPanel(), panel);
+        QCOMPARE(f.mode().selectedPanel(), panel);
         QVERIFY(!face->isSelected());
         f.tap(EditorFixture::centerOnScreen(face));
         QVERIFY(face->isSelected());
 
         // Brought back by an undo in the overview, it stays untouchable.
-        f.editor->deleteObject();
+        f.selection().deleteObject();
         EditorFixture::settle(0.5);
-        f.editor->deselectSelectedPanel();
+        f.mode().deselectSelectedPanel();
         f.editor->undo();
         QCOMPARE(face->superview(), panel);
         QVERIFY(!face->isUserInteractionEnabled());
@@ -184,9 +182,8 @@ private slots:
         ComicObjectImage *face = f.place(100, 100);
         face->setTransform(QTransform().rotateRadians(0.3).scale(-1, 1));
         const Geometry before = Geometry::of(face);
-        const ViewPtr keep(face);
 
-        f.editor->deleteObject();
+        f.selection().deleteObject();
         QCOMPARE(face->alpha(), 0.0);
         Clock::shared().advance(0.2);
         QCOMPARE(face->superview(), panel);

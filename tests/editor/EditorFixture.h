@@ -1,7 +1,15 @@
 #pragma once
 // A headless editor in a fresh home on the test clock, driven by synthetic
-// touches through its stage: the harness of the tests of objects in panels.
+// touches through its stage: the harness of the editor's tests. It reaches
+// the editor's parts through its collaborators.
+#include "editor/ComicStore.h"
+#include "editor/EditorCommands.h"
+#include "editor/ObjectSelection.h"
+#include "editor/PanelMode.h"
+#include "editor/PanelRows.h"
 #include "editor/PanelryViewController.h"
+#include "editor/Placement.h"
+#include "editor/UndoHistory.h"
 #include "objects/ComicObjectImage.h"
 #include "objects/ImageView.h"
 #include "storage/UserDatabase.h"
@@ -9,24 +17,12 @@
 #include "toolkit/Device.h"
 #include "toolkit/ScrollView.h"
 #include "toolkit/Stage.h"
-#include "toolkit/UndoManager.h"
+#include "toolkit/TextField.h"
 #include "ui/ButtonWithHint.h"
 
+#include <QAction>
 #include <QtTest>
 #include <memory>
-
-// The offscreen platform cannot raise or mask the banners' windows and says
-// so each time; initTestCase calls this.
-namespace objecttest {
-inline QtMessageHandler previousHandler = nullptr;
-}
-inline void quietOffscreenWarnings()
-{
-    objecttest::previousHandler = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &c, const QString &m) {
-        if (!m.startsWith(QLatin1String("This plugin does not support")))
-            objecttest::previousHandler(type, c, m);
-    });
-}
 
 class EditorFixture
 {
@@ -52,11 +48,20 @@ public:
             Clock::shared().advance(0.05);
     }
 
+    PanelRows &rows() const { return editor->rows(); }
+    PanelMode &mode() const { return editor->panelMode(); }
+    ObjectSelection &selection() const { return editor->selection(); }
+    const ObjectSelection::Controls &controls() const { return editor->selection().controls(); }
+    UndoHistory &history() const { return editor->history(); }
+    const EditorUi &ui() const { return editor->ui(); }
+    const EditorCommands::Actions &actions() const { return editor->commands().actions(); }
+    View *panel(int index) const { return rows().panels().at(index); }
+
     View *zoom(int panelIndex)
     {
-        View *panel = editor->panels().at(panelIndex).get();
-        editor->selectPanel(panel);
-        return panel;
+        View *p = panel(panelIndex);
+        editor->selectPanel(p);
+        return p;
     }
 
     // Places a picture of this size, which the placement selects; the
@@ -65,11 +70,11 @@ public:
     {
         QImage picture(width, height, QImage::Format_ARGB32);
         picture.fill(Qt::darkCyan);
-        editor->addImageToComic(picture);
-        auto *object = qobject_cast<ComicObjectImage *>(editor->selectedComicObject());
+        editor->placement().addImageToComic(picture);
+        auto *object = qobject_cast<ComicObjectImage *>(selection().selectedComicObject());
         if (object && !center.isNull()) {
             object->setCenter(center);
-            editor->updateControlsForObject(object);
+            selection().updateControlsForObject(object);
         }
         return object;
     }
@@ -78,7 +83,7 @@ public:
     static QPointF onScreen(const View *view, const QPointF &point) { return view->convertPoint(point, nullptr); }
     static QPointF centerOnScreen(const View *view) { return onScreen(view, view->bounds().center()); }
 
-    TouchDispatcher &touches() const { return editor->stage()->dispatcher(); }
+    TouchDispatcher &touches() const { return ui().stage->dispatcher(); }
     void tap(const QPointF &at) { drag(at, {}); }
     // One finger down at `from`, through `path`, up at its end.
     void drag(const QPointF &from, const QList<QPointF> &path, int id = 1)
@@ -95,7 +100,6 @@ public:
         const QPointF from = centerOnScreen(handle);
         drag(from, {from + by, from + by});
     }
-    UndoManager *history() const { return editor->undoManager(); }
 
     TestHome home;
     std::unique_ptr<PanelryViewController> editor;

@@ -2,7 +2,11 @@
 // and the touches on tiles (tap, long press, drag). Runs on a face library
 // generated for the test, named by PANELRY_RESOURCES before anything looks
 // up the resources folder.
+#include "editor/FaceStrip.h"
+#include "editor/PanelRows.h"
 #include "editor/PanelryViewController.h"
+#include "editor/Transients.h"
+#include "editor/EditorCommands.h"
 #include "faces/RageFaceImageView.h"
 #include "support/TestHome.h"
 #include "toolkit/Clock.h"
@@ -65,7 +69,7 @@ class TestFaceStrip : public QObject
     {
         Device::setIdiom(idiom);
         m_editor = std::make_unique<PanelryViewController>();
-        m_panel = m_editor->panels().first().get();
+        m_panel = m_editor->rows().panels().first();
         if (zoomed)
             m_editor->selectPanel(m_panel); // the strip shows
         Clock::shared().advance(1);
@@ -74,7 +78,7 @@ class TestFaceStrip : public QObject
     QList<RageFaceImageView *> tiles() const
     {
         QList<RageFaceImageView *> found;
-        for (View *child : m_editor->scrollViewFaces()->subviews())
+        for (View *child : m_editor->ui().scrollViewFaces->subviews())
             if (auto *tile = qobject_cast<RageFaceImageView *>(child))
                 found << tile;
         return found;
@@ -86,7 +90,7 @@ class TestFaceStrip : public QObject
     // One finger down on the point, held, moved by `drag`, lifted.
     void touch(const QPointF &at, double hold, const QPointF &drag = QPointF())
     {
-        TouchDispatcher &touches = m_editor->stage()->dispatcher();
+        TouchDispatcher &touches = m_editor->ui().stage->dispatcher();
         touches.touchBegan(1, at);
         for (int step = 1; step <= 10; ++step)
             touches.touchMoved(1, at + drag * step / 10);
@@ -151,9 +155,9 @@ private slots:
         makeEditor(idiom, false);
         QCOMPARE(tiles().size(), 4); // "Normal", from start-up
         auto *other = new View(QRectF(0, 0, 10, 10));
-        m_editor->scrollViewFaces()->addSubview(other);
+        m_editor->ui().scrollViewFaces->addSubview(other);
 
-        m_editor->addFacesFromDirectory("RageFaces/Rethumb");
+        m_editor->faceStrip().addFacesFromDirectory("RageFaces/Rethumb");
         QCOMPARE(tiles().size(), 5);
         const QStringList byName = {"a.png", "b.png", "C.png", "d.png", "e.png"};
         for (int i = 0; i < 5; ++i) {
@@ -161,15 +165,15 @@ private slots:
             QCOMPARE(tiles()[i]->imagePath(), category("Rethumb") + "/" + byName[i]);
             QCOMPARE(tiles()[i]->image().size(), QSize(80, 80));
         }
-        QCOMPARE(m_editor->scrollViewFaces()->contentSize().width(), contentWidth);
-        QVERIFY(m_editor->scrollViewFaces()->subviews().contains(other));
+        QCOMPARE(m_editor->ui().scrollViewFaces->contentSize().width(), contentWidth);
+        QVERIFY(m_editor->ui().scrollViewFaces->subviews().contains(other));
     }
 
     void refillsStartAtZeroAndEmptyCategoriesEmptyTheStrip()
     {
         makeEditor(Device::Idiom::Phone);
-        ScrollView *strip = m_editor->scrollViewFaces();
-        m_editor->addFacesFromDirectory("RageFaces/Many"); // ten columns: 724 points
+        ScrollView *strip = m_editor->ui().scrollViewFaces;
+        m_editor->faceStrip().addFacesFromDirectory("RageFaces/Many"); // ten columns: 724 points
         const int before = objects();
         Pasteboard::setImage(QImage());
         touch(onScreen(4), 1.0, QPointF(-200, 0));
@@ -177,14 +181,14 @@ private slots:
         QCOMPARE(objects(), before); // a drag is no tap
         QVERIFY(Pasteboard::image().isNull()); // nor a long press
 
-        m_editor->rageFaceCategoryBrowserDidPickCategory("RageFaces/Rethumb");
+        m_editor->faceStrip().rageFaceCategoryBrowserDidPickCategory("RageFaces/Rethumb");
         QCOMPARE(strip->contentOffset(), QPointF(0, 0));
         QCOMPARE(tiles().size(), 5);
 
         for (const char *empty : {"RageFaces/EmptyThumb", "RageFaces/Nowhere"}) {
-            m_editor->addFacesFromDirectory("RageFaces/Many");
+            m_editor->faceStrip().addFacesFromDirectory("RageFaces/Many");
             strip->setContentOffset(QPointF(120, 0));
-            m_editor->addFacesFromDirectory(empty);
+            m_editor->faceStrip().addFacesFromDirectory(empty);
             QVERIFY(tiles().isEmpty());
             QCOMPARE(strip->contentSize().width(), strip->bounds().width()); // nothing to scroll over
             QCOMPARE(strip->contentOffset(), QPointF(0, 0));
@@ -200,9 +204,9 @@ private slots:
         QVERIFY(Pasteboard::image().isNull());
 
         m_editor->selectPanel(m_panel);
-        m_editor->addFacesFromDirectory("RageFaces/Rethumb");
+        m_editor->faceStrip().addFacesFromDirectory("RageFaces/Rethumb");
         const int before = objects();
-        TouchDispatcher &touches = m_editor->stage()->dispatcher();
+        TouchDispatcher &touches = m_editor->ui().stage->dispatcher();
         touches.touchBegan(1, onScreen(2));
         Clock::shared().advance(0.45);
         QVERIFY(Pasteboard::image().isNull());
@@ -217,7 +221,7 @@ private slots:
     void tapPlacesTheFullSizeFace()
     {
         makeEditor(Device::Idiom::Tablet);
-        m_editor->addFacesFromDirectory("RageFaces/Rethumb");
+        m_editor->faceStrip().addFacesFromDirectory("RageFaces/Rethumb");
         const int before = objects();
         touch(onScreen(3), 0.3); // shorter than the long press
         QCOMPARE(objects(), before + 1);
@@ -227,7 +231,7 @@ private slots:
 
         // An unreadable thumbnail gives an empty tile; a missing face file
         // places nothing.
-        m_editor->addFacesFromDirectory("RageFaces/Broken");
+        m_editor->faceStrip().addFacesFromDirectory("RageFaces/Broken");
         QVERIFY(tiles().first()->image().isNull());
         touch(onScreen(0), 0.05);
         QCOMPARE(objects(), before + 1);

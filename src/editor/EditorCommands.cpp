@@ -1,0 +1,171 @@
+#include "editor/EditorCommands.h"
+
+#include "editor/PanelRows.h"
+#include "editor/Transients.h"
+#include "toolkit/ActionSheet.h"
+#include "toolkit/AlertView.h"
+#include "toolkit/AppPaths.h"
+#include "ui/ButtonWithActivityIndicator.h"
+#include "ui/ButtonWithHint.h"
+#include "ui/NotificationManager.h"
+#include "ui/UIToolbarCustom.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QSlider>
+#include <QToolButton>
+
+namespace {
+// The sheets and alerts the toolbars open, told apart by their tags.
+enum Tag { kMoreSheet = 2, kClearComicAlert = 1 };
+
+enum MoreSheetButton { kShare = 0, kSaveToLibrary = 1 };
+
+QPushButton *makeSwatchButton(const QString &style)
+{
+    auto *button = new QPushButton;
+    button->setFixedSize(30, 30);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setStyleSheet(style);
+    return button;
+}
+
+void notify(const QString &text) { NotificationManager::sharedManager()->notifyText(text, QString(), 6, 2.0, nullptr, true); }
+}
+
+EditorCommands::EditorCommands(QWidget *editor, const EditorUi &ui, bool tablet, const PanelRows &rows,
+                               Transients &transients, QObject *parent)
+    : QObject(parent)
+    , m_ui(ui)
+    , m_tablet(tablet)
+    , m_rows(rows)
+    , m_transients(transients)
+{
+    createActions(editor);
+    setToolbars();
+}
+
+void EditorCommands::createActions(QWidget *editor)
+{
+    auto make = [this, editor](const QString &text, const QList<QKeySequence> &shortcuts = {}) {
+        auto *action = new QAction(text, this);
+        if (!shortcuts.isEmpty()) {
+            action->setShortcuts(shortcuts);
+            editor->addAction(action);
+        }
+        return action;
+    };
+    Actions &a = m_actions;
+    a.help = make("Panelry");
+    a.undo = make("Undo", QKeySequence::keyBindings(QKeySequence::Undo));
+    a.redo = make("Redo", QKeySequence::keyBindings(QKeySequence::Redo));
+    a.reset = make("Reset");
+    a.more = make("More...");
+    a.addDoublePanel = make("Add Panel with Divider");
+    a.addSinglePanel = make("Add Panel");
+    a.removeLastPanel = make("Remove last Panel");
+    a.addText = make("Add Text");
+    a.addImage = make("Add Image");
+    a.addDrawing = make("Add Drawing");
+    a.selectRageCategory = make("Select Rage Category");
+    a.paste = make("Paste");
+    a.deselectPanel = make("Deselect Panel");
+    a.finishDrawing = make("Finish Drawing");
+    a.copy = make("Copy");
+    a.cut = make("Cut");
+    a.bringToFront = make("Bring to Front");
+    a.sendToBack = make("Send to Back");
+    a.deleteObject = make("Delete", {QKeySequence(Qt::Key_Delete), QKeySequence(Qt::Key_Backspace)});
+
+    a.undo->setEnabled(false);
+    a.redo->setEnabled(false);
+    a.paste->setEnabled(false);
+
+    connect(a.more, &QAction::triggered, this, &EditorCommands::tools);
+    connect(a.reset, &QAction::triggered, this, &EditorCommands::reset);
+}
+
+void EditorCommands::setToolbars()
+{
+    auto hint = [this](const QString &image, QAction *action) {
+        auto *button = new ButtonWithHint(image, action);
+        m_buttons << button;
+        return button;
+    };
+    const Actions &a = m_actions;
+
+    auto *title = new QToolButton;
+    title->setDefaultAction(a.help);
+    title->setFocusPolicy(Qt::NoFocus);
+    title->setStyleSheet("QToolButton { color: white; font-weight: bold; font-size: 17px; border: none;"
+                         " background: transparent; }");
+    m_uploadBtn = new ButtonWithActivityIndicator("icon_action.png", a.more);
+    m_buttons << m_uploadBtn;
+    m_ui.appToolbar->setItems({title, nullptr, hint("icon_circle_arrow_left.png", a.undo),
+                               hint("icon_circle_arrow_right.png", a.redo), hint("icon_refresh.png", a.reset),
+                               m_uploadBtn});
+
+    m_ui.comicToolbar->setItems({nullptr, hint("icon_add_two.png", a.addDoublePanel),
+                                 hint("icon_add.png", a.addSinglePanel), hint("icon_minus.png", a.removeLastPanel),
+                                 nullptr});
+
+    m_ui.panelToolbar->setItems({hint("icon_font.png", a.addText), hint("icon_photo.png", a.addImage),
+                                 hint("icon_brush.png", a.addDrawing), hint("icon_troll.png", a.selectRageCategory),
+                                 hint("icon_paste.png", a.paste), nullptr, hint("icon_checkmark.png", a.deselectPanel)});
+
+    m_paint.selectPaintColorBtn = makeSwatchButton("QPushButton { background: red; border: 1px solid white; }");
+    m_paint.eraseBtn = makeSwatchButton("QPushButton { background: transparent; border: 1px solid white; }");
+    m_paint.eraseBtn->setIcon(QIcon(AppPaths::resource("icons/icon_eraser.png")));
+    m_paint.brushSizeSlider = new QSlider(Qt::Horizontal);
+    m_paint.brushSizeSlider->setRange(1, 20);
+    m_paint.brushSizeSlider->setValue(2);
+    m_paint.brushSizeSlider->setFixedWidth(m_tablet ? 300 : 120);
+    m_ui.paintToolbar->setItems({m_paint.selectPaintColorBtn, m_paint.eraseBtn, nullptr, m_paint.brushSizeSlider,
+                                 nullptr, hint("icon_checkmark.png", a.finishDrawing)});
+}
+
+ButtonWithHint *EditorCommands::button(QAction *action) const
+{
+    for (ButtonWithHint *button : m_buttons)
+        if (button->action() == action)
+            return button;
+    return nullptr;
+}
+
+void EditorCommands::tools()
+{
+    m_transients.dismissActionsheetOrPopoverIfVisible();
+    auto *sheet = new ActionSheet({"Share", "Save to Library", "Save to Device", "Load from Device", "Upload History"},
+                                  "Cancel", this);
+    sheet->setTag(kMoreSheet);
+    sheet->onClicked = [this](ActionSheet *s, int index) { actionSheetClickedButtonAtIndex(s, index); };
+    m_transients.showActionSheet(sheet, m_uploadBtn);
+}
+
+void EditorCommands::actionSheetClickedButtonAtIndex(ActionSheet *sheet, int index)
+{
+    if (sheet->tag() != kMoreSheet)
+        return;
+    // Sharing and saving a picture need rows, not objects.
+    const bool hasRows = m_rows.numberOfPanels() > 0;
+    if (index == kShare && !hasRows)
+        notify("Nothing to share");
+    else if (index == kSaveToLibrary && !hasRows)
+        notify("Nothing to save");
+}
+
+void EditorCommands::reset()
+{
+    m_transients.dismissActionsheetOrPopoverIfVisible();
+    auto *alert = new AlertView("Clear Comic", "Are you sure?", "Yes", {"No"}, this);
+    alert->setTag(kClearComicAlert);
+    alert->onClicked = [this](AlertView *a, int index) { alertViewClickedButtonAtIndex(a, index); };
+    m_transients.showAlert(alert);
+}
+
+void EditorCommands::alertViewClickedButtonAtIndex(AlertView *alert, int index)
+{
+    // "Yes" is the alert's cancel button, index 0.
+    if (alert->tag() == kClearComicAlert && index == 0)
+        emit clearComicConfirmed();
+}

@@ -1,0 +1,71 @@
+#pragma once
+#include "editor/EditorUi.h"
+
+#include <QObject>
+
+class ActionSheet;
+class AlertView;
+class ButtonWithActivityIndicator;
+class ButtonWithHint;
+class PanelRows;
+class QAction;
+class QPushButton;
+class QSlider;
+class Transients;
+
+// Every command of the editor as a QAction, which the toolbar buttons, the
+// object menu and the keyboard shortcuts share: a command's enabled state
+// shows on all of them. This fills the four toolbars once, and owns the two
+// questions the toolbars ask: the "More..." sheet and "Clear Comic".
+class EditorCommands : public QObject
+{
+    Q_OBJECT
+public:
+    struct Actions {
+        QAction *help, *undo, *redo, *reset, *more;
+        QAction *addDoublePanel, *addSinglePanel, *removeLastPanel;
+        QAction *addText, *addImage, *addDrawing, *selectRageCategory, *paste, *deselectPanel;
+        QAction *finishDrawing;
+        QAction *copy, *cut, *bringToFront, *sendToBack, *deleteObject;
+    };
+    // The paint toolbar's own controls.
+    struct PaintControls {
+        QPushButton *selectPaintColorBtn;
+        QPushButton *eraseBtn;
+        QSlider *brushSizeSlider;
+    };
+
+    EditorCommands(QWidget *editor, const EditorUi &ui, bool tablet, const PanelRows &rows, Transients &transients,
+                   QObject *parent = nullptr);
+
+    const Actions &actions() const { return m_actions; }
+    const PaintControls &paintControls() const { return m_paint; }
+    // The button that shows a command in a toolbar, where popovers and
+    // sheets of that command are anchored.
+    ButtonWithHint *button(QAction *action) const;
+    ButtonWithActivityIndicator *uploadBtn() const { return m_uploadBtn; }
+
+    // The "More..." command: a sheet of further commands.
+    void tools();
+    void actionSheetClickedButtonAtIndex(ActionSheet *sheet, int index);
+    // The "Reset" command: asks whether to clear the comic.
+    void reset();
+    void alertViewClickedButtonAtIndex(AlertView *alert, int index);
+
+signals:
+    // "Clear Comic" was answered with "Yes".
+    void clearComicConfirmed();
+
+private:
+    void createActions(QWidget *editor);
+    void setToolbars();
+
+    EditorUi m_ui;
+    bool m_tablet;
+    const PanelRows &m_rows;
+    Transients &m_transients;
+    Actions m_actions{};
+    PaintControls m_paint{};
+    ButtonWithActivityIndicator *m_uploadBtn = nullptr;
+    QList<ButtonWithHint *> m_buttons;
+};

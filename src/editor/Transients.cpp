@@ -1,0 +1,76 @@
+#include "editor/Transients.h"
+
+#include "toolkit/ActionSheet.h"
+#include "toolkit/AlertView.h"
+#include "toolkit/ModalScreen.h"
+#include "toolkit/Popover.h"
+
+Transients::Transients(QWidget *editor, bool tablet, QObject *parent)
+    : QObject(parent)
+    , m_editor(editor)
+    , m_tablet(tablet)
+{
+}
+
+void Transients::showActionSheet(ActionSheet *sheet, QWidget *anchor)
+{
+    // The sheet forgets itself once answered or dismissed.
+    connect(sheet, &QObject::destroyed, this, [this, sheet] {
+        if (_actionSheet == sheet)
+            _actionSheet = nullptr;
+    });
+    _actionSheet = sheet;
+    if (m_tablet)
+        sheet->showFrom(anchor);
+    else
+        sheet->showIn(m_editor);
+}
+
+void Transients::presentScreen(QWidget *screen, const QSize &popoverSize, QWidget *anchor)
+{
+    if (!m_tablet) {
+        (new ModalScreen(screen, m_editor))->present(true);
+        return;
+    }
+    auto *popover = new Popover(screen, popoverSize, m_editor);
+    // Still ours after closing: the user closed it with a tap outside.
+    popover->onClosed = [this, popover] {
+        if (m_popover == popover)
+            popoverControllerDidDismissPopover();
+    };
+    setPopover(popover);
+    popover->presentFrom(anchor);
+}
+
+void Transients::setPopover(QWidget *popover)
+{
+    if (m_popover && m_popover != popover)
+        m_popover->deleteLater();
+    m_popover = popover;
+}
+
+void Transients::showAlert(AlertView *alert)
+{
+    m_alert = alert;
+    alert->show(m_editor);
+}
+
+void Transients::dismissActionsheetOrPopoverIfVisible()
+{
+    if (QWidget *popover = m_popover) {
+        m_popover = nullptr;
+        popover->close();
+        popover->deleteLater();
+    }
+    if (_actionSheet)
+        _actionSheet->dismissWithClickedButtonIndex(-1);
+}
+
+void Transients::popoverControllerDidDismissPopover() { m_popover = nullptr; }
+
+void Transients::dismissAll()
+{
+    dismissActionsheetOrPopoverIfVisible();
+    if (m_alert)
+        m_alert->clickButtonAtIndex(-1);
+}

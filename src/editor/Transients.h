@@ -1,0 +1,46 @@
+#pragma once
+#include "toolkit/ActionSheet.h"
+#include "toolkit/AlertView.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QSize>
+
+// What opens over the editor for a moment: at most one action sheet and at
+// most one popover (on a tablet; a phone presents the same screens as modal
+// screens with "Back"), and the alert asking a question. Every command that
+// opens something or changes the comic closes the sheet and the popover
+// first.
+class Transients : public QObject
+{
+    Q_OBJECT
+public:
+    Transients(QWidget *editor, bool tablet, QObject *parent = nullptr);
+
+    QWidget *popover() const { return m_popover; }
+    ActionSheet *actionSheet() const { return _actionSheet; }
+    AlertView *alert() const { return m_alert; }
+
+    // From its toolbar button on a tablet, over the editor on a phone.
+    void showActionSheet(ActionSheet *sheet, QWidget *anchor);
+    // A secondary screen: in a popover of this size at the anchor on a
+    // tablet, a modal screen on a phone.
+    void presentScreen(QWidget *screen, const QSize &popoverSize, QWidget *anchor);
+    // A window that goes away with the next command, as a popover does (the
+    // image picker's).
+    void setPopover(QWidget *popover);
+    void showAlert(AlertView *alert);
+
+    void dismissActionsheetOrPopoverIfVisible();
+    // The user closed the popover.
+    void popoverControllerDidDismissPopover();
+    // Closes everything, the alert too (its harmless answer).
+    void dismissAll();
+
+private:
+    QWidget *m_editor;
+    bool m_tablet;
+    QPointer<ActionSheet> _actionSheet;
+    QPointer<QWidget> m_popover;
+    QPointer<AlertView> m_alert;
+};

@@ -1,0 +1,66 @@
+#include "editor/UndoHistory.h"
+
+#include "ui/NotificationManager.h"
+
+namespace {
+constexpr double kStepNameDuration = 0.75;
+
+void announce(const QString &name)
+{
+    if (!name.isEmpty())
+        NotificationManager::sharedManager()->notifyText(name, QString(), 6, kStepNameDuration, nullptr, true);
+}
+}
+
+UndoHistory::UndoHistory(QObject *parent)
+    : QObject(parent)
+{
+    m_stack.setUndoLimit(0);
+}
+
+UndoHistory::~UndoHistory()
+{
+    // The steps go first, while the views they name may still be in the tree.
+    m_stack.clear();
+}
+
+void UndoHistory::push(QUndoCommand *command)
+{
+    if (m_stepping) {
+        delete command;
+        return;
+    }
+    m_stack.push(command);
+}
+
+QString UndoHistory::undoActionName() const
+{
+    return m_stack.canUndo() ? QStringLiteral("Undo ") + m_stack.undoText() : QString();
+}
+
+QString UndoHistory::redoActionName() const
+{
+    return m_stack.canRedo() ? QStringLiteral("Redo ") + m_stack.redoText() : QString();
+}
+
+void UndoHistory::undo()
+{
+    if (m_stepping || !m_stack.canUndo())
+        return;
+    announce(undoActionName());
+    m_stepping = true;
+    m_stack.undo();
+    m_stepping = false;
+}
+
+void UndoHistory::redo()
+{
+    if (m_stepping || !m_stack.canRedo())
+        return;
+    announce(redoActionName());
+    m_stepping = true;
+    m_stack.redo();
+    m_stepping = false;
+}
+
+void UndoHistory::removeAllActions() { m_stack.clear(); }

@@ -64,9 +64,9 @@ public:
     qint64 lastInsertRowId() const;
 
     // The longest a statement waits, in all, for another connection's lock:
-    // far longer than any write of ours holds one (a large comic is saved
-    // within a fraction of a second), short enough that a lock held by
-    // another program delays the window by seconds, not for ever.
+    // far longer than our own short statements hold one (the autosave
+    // thread's writes), short enough that a lock kept by another program
+    // delays the window by seconds, not for ever.
     static constexpr std::chrono::milliseconds defaultBusyTimeLimit{3000};
     std::chrono::milliseconds busyTimeLimit() const { return _busyTimeLimit; }
     void setBusyTimeLimit(std::chrono::milliseconds limit) { _busyTimeLimit = limit; }

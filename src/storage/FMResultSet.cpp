@@ -45,10 +45,10 @@ bool FMResultSet::next()
     sqlite3_stmt *statement = _statement->statement();
     const FMBusyLimits limits = _parentDB ? _parentDB->busyLimits() : FMBusyLimits{FMDatabase::defaultBusyTimeLimit};
     const int rc = fmStepRetryingWhileBusy(statement, limits, "rs", _parentDB ? _parentDB->databasePath() : QString());
-    if (rc == SQLITE_ROW)
-        return true;
     if (_parentDB)
         _parentDB->_busyTimedOut = rc == kFMBusyTimedOut;
+    if (rc == SQLITE_ROW)
+        return true;
     if (rc == SQLITE_ERROR || rc == SQLITE_MISUSE)
         qCWarning(lcDatabase, "Error calling sqlite3_step (%d: %s) rs", rc, sqlite3_errmsg(sqlite3_db_handle(statement)));
     else if (rc != SQLITE_DONE && rc != kFMBusyTimedOut)

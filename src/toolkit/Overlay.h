@@ -18,6 +18,8 @@ class Overlay : public QWidget
 {
     Q_OBJECT
 public:
+    // parent: any widget of the window it is to show in; the overlay joins
+    // that window.
     explicit Overlay(QWidget *parent = nullptr);
 
     // Shows it in the anchor's window beside the anchor (see showBeside).

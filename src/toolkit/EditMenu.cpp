@@ -53,10 +53,16 @@ QRect EditMenu::targetInWindow() const
 
 void EditMenu::setMenuVisible(bool visible, bool)
 {
-    hideMenu();
     QGraphicsView *stage = stageOf(m_targetView);
-    if (!visible || !stage)
+    if (!visible || !stage) {
+        hideMenu();
         return;
+    }
+    // Shown again: it stays up, so no hiding is reported.
+    if (m_menu) {
+        m_menu->hide();
+        m_menu->deleteLater();
+    }
     auto *menu = new Overlay(stage->window());
     menu->setObjectName("editMenu");
     menu->setStyleSheet("#editMenu { background: #1c1c1e; border: 1px solid #555; border-radius: 8px; }"
@@ -73,8 +79,7 @@ void EditMenu::setMenuVisible(bool visible, bool)
         if (row->isEmpty())
             button->setObjectName("first");
         row->addWidget(button);
-        const QString title = item.title;
-        connect(button, &QPushButton::clicked, this, [this, title] { triggerItem(title); });
+        connect(button, &QPushButton::clicked, this, [this, action = item.action] { run(action); });
     }
     connect(menu, &Overlay::userDismissed, this, &EditMenu::hideMenu);
     m_menu = menu;
@@ -92,16 +97,20 @@ void EditMenu::hideMenu()
     emit didHideMenu();
 }
 
+void EditMenu::run(std::function<void()> action)
+{
+    // Those told of the hiding may change the items; this one runs regardless.
+    hideMenu();
+    if (action)
+        action();
+}
+
 bool EditMenu::triggerItem(const QString &title)
 {
-    for (const Item &item : std::as_const(m_menuItems)) {
-        if (item.title != title)
-            continue;
-        const auto action = item.action;
-        setMenuVisible(false);
-        if (action)
-            action();
-        return true;
-    }
+    for (const Item &item : std::as_const(m_menuItems))
+        if (item.title == title) {
+            run(item.action);
+            return true;
+        }
     return false;
 }

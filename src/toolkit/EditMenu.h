@@ -51,6 +51,7 @@ private:
     EditMenu() = default;
     QRect targetInWindow() const;
     void hideMenu();
+    void run(std::function<void()> action);
 
     QList<Item> m_menuItems;
     QRectF m_targetRect;

@@ -19,10 +19,13 @@ ImagePicker::ImagePicker(SourceType sourceType, QWidget *parent)
 {
     connect(&m_reading, &QFutureWatcher<QImage>::finished, this, [this] {
         const QImage image = m_reading.result();
+        const QPointer<ImagePicker> self(this); // a receiver may delete it
         if (image.isNull())
             emit didFailToOpen(_pendingPath);
         else
             emit didFinishPickingImage(image);
+        if (self)
+            emit finished();
     });
 }
 
@@ -39,6 +42,7 @@ void ImagePicker::open()
 {
     if (!isSourceTypeAvailable(m_sourceType)) {
         emit didCancel();
+        emit finished();
         return;
     }
     QStringList patterns;
@@ -79,8 +83,11 @@ bool ImagePicker::eventFilter(QObject *, QEvent *event)
 
 void ImagePicker::dialogRejected()
 {
+    const QPointer<ImagePicker> self(this); // a receiver may delete it
     if (!m_closedByCode)
         emit didCancel();
+    if (self)
+        emit finished();
 }
 
 void ImagePicker::deliverPath(const QString &path)

@@ -37,8 +37,8 @@ public:
     SourceType sourceType() const { return m_sourceType; }
     // Shows the picker without blocking; the answer comes as a signal.
     void open();
-    // Closes the picker's window, if it shows, and emits nothing. A picture
-    // already chosen is still read and delivered.
+    // Closes the picker's window, if it shows, and reports no cancel (only
+    // finished). A picture already chosen is still read and delivered.
     void dismiss();
     // The dialog's window while it shows, otherwise null.
     QWidget *window() const;
@@ -55,6 +55,10 @@ signals:
     void didFinishPickingImage(const QImage &image);
     void didFailToOpen(const QString &path);
     void didCancel();
+    // Nothing more comes from this picker: sent after the picture (or its
+    // failure) was delivered, after a cancel, and after its window was closed
+    // from code before a choice. The owner may delete it then.
+    void finished();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -338,6 +338,7 @@ private slots:
         Host host;
         ImagePicker picker(ImagePicker::SourceType::PhotoLibrary, &host.window);
         QSignalSpy cancelled(&picker, &ImagePicker::didCancel);
+        QSignalSpy finished(&picker, &ImagePicker::finished);
         picker.open();
         auto *dialog = qobject_cast<QFileDialog *>(picker.window());
         QVERIFY(dialog && dialog->isWindow() && dialog->isVisible());
@@ -350,16 +351,19 @@ private slots:
         settle();
         QVERIFY(!picker.window());
         QCOMPARE(cancelled.count(), 0);
+        QCOMPARE(finished.count(), 1);
 
         // The editor may close the window itself; that is no cancel either.
         picker.open();
         picker.window()->close();
         settle();
         QCOMPARE(cancelled.count(), 0);
+        QCOMPARE(finished.count(), 2);
 
         picker.open();
         QTest::keyClick(picker.window(), Qt::Key_Escape);
         QCOMPARE(cancelled.count(), 1);
+        QCOMPARE(finished.count(), 3);
     }
 
     void thePickerListsOnlyPicturesQtCanRead()

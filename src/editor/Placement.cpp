@@ -99,11 +99,10 @@ void Placement::openImagePicker(int sourceType)
     auto *picker = new ImagePicker(ImagePicker::SourceType(sourceType), m_editor);
     connect(picker, &ImagePicker::didFinishPickingImage, this,
             [this, picker](const QImage &image) { imagePickerControllerDidFinishPickingImage(picker, image); });
-    connect(picker, &ImagePicker::didFailToOpen, this, [picker] {
-        pictureCouldNotBeOpened();
-        picker->deleteLater();
-    });
-    connect(picker, &ImagePicker::didCancel, picker, &QObject::deleteLater);
+    connect(picker, &ImagePicker::didFailToOpen, this, &pictureCouldNotBeOpened);
+    // Answered, cancelled or closed by the next command, it has nothing more
+    // to say.
+    connect(picker, &ImagePicker::finished, picker, &QObject::deleteLater);
     m_imagePicker = picker;
     picker->open();
     // The picker's window goes away with the next command, as a popover does.
@@ -115,7 +114,6 @@ void Placement::imagePickerControllerDidFinishPickingImage(ImagePicker *picker, 
 {
     m_transients.dismissActionsheetOrPopoverIfVisible();
     picker->dismiss();
-    picker->deleteLater();
     // A photo's PNG takes far too long to encode on the interface thread.
     auto *encoding = new QFutureWatcher<QByteArray>(this);
     connect(encoding, &QFutureWatcher<QByteArray>::finished, this, [this, encoding, image] {

@@ -1,8 +1,18 @@
 #include "toolkit/ActionSheet.h"
 
-#include <QMenu>
+#include "toolkit/Overlay.h"
+
 #include <QPushButton>
 #include <QVBoxLayout>
+
+namespace {
+const QString kButtonStyle = "QPushButton { background: #2a2a2a; color: white; border: 1px solid #555;"
+                             " border-radius: 8px; padding: 9px 18px; font-weight: bold; }"
+                             "QPushButton:pressed { background: #4a4a4a; }";
+constexpr int kMargin = 16;
+constexpr int kTabletMargin = 6;
+constexpr int kCancelGap = 8;
+}
 
 ActionSheet::ActionSheet(const QStringList &buttons, const QString &cancelButton, QObject *parent)
     : QObject(parent)
@@ -19,62 +29,82 @@ ActionSheet::~ActionSheet()
 
 QStringList ActionSheet::buttonTitles() const { return m_buttons + QStringList{m_cancel}; }
 
+Overlay *ActionSheet::makeSheet(QWidget *window)
+{
+    auto *sheet = new Overlay(window);
+    sheet->setObjectName("actionSheet");
+    connect(sheet, &Overlay::userDismissed, this, [this] { clickButtonAtIndex(cancelButtonIndex()); });
+    m_widget = sheet;
+    return sheet;
+}
+
+void ActionSheet::addButton(QBoxLayout *layout, int index)
+{
+    auto *button = new QPushButton(buttonTitles().at(index), layout->parentWidget());
+    button->setFocusPolicy(Qt::NoFocus);
+    layout->addWidget(button);
+    connect(button, &QPushButton::clicked, this, [this, index] { clickButtonAtIndex(index); });
+}
+
 void ActionSheet::showFrom(QWidget *anchor)
 {
-    auto *menu = new QMenu(anchor);
-    menu->setAttribute(Qt::WA_DeleteOnClose);
+    // A press outside is the cancel button, which a tablet does not show.
+    Overlay *sheet = makeSheet(anchor);
+    sheet->setStyleSheet("#actionSheet { background: black; border: 1px solid #555; border-radius: 10px; }" +
+                         kButtonStyle);
+    auto *layout = new QVBoxLayout(sheet);
+    layout->setContentsMargins(kTabletMargin, kTabletMargin, kTabletMargin, kTabletMargin);
     for (int i = 0; i < m_buttons.size(); ++i)
-        menu->addAction(m_buttons[i], this, [this, i] { clickButtonAtIndex(i); });
-    // Closing the menu without a choice is the cancel button.
-    connect(menu, &QMenu::aboutToHide, this, [this] {
-        QMetaObject::invokeMethod(this, [this] {
-            if (!m_done)
-                clickButtonAtIndex(cancelButtonIndex());
-        }, Qt::QueuedConnection);
-    });
-    m_widget = menu;
-    menu->popup(anchor->mapToGlobal(QPoint(0, anchor->height())));
+        addButton(layout, i);
+    sheet->showAt(anchor);
 }
 
 void ActionSheet::showIn(QWidget *view)
 {
-    auto *sheet = new QWidget(view);
-    sheet->setObjectName("actionSheet");
-    sheet->setStyleSheet("#actionSheet { background: rgba(0, 0, 0, 150); }"
-                         "QPushButton { background: #2a2a2a; color: white; border: 1px solid #555;"
-                         " border-radius: 8px; padding: 9px; font-weight: bold; }"
-                         "QPushButton:pressed { background: #4a4a4a; }");
-    sheet->setGeometry(view->rect());
-    auto *layout = new QVBoxLayout(sheet);
-    layout->setContentsMargins(16, 16, 16, 16);
-    layout->addStretch(1);
-    const QStringList titles = buttonTitles();
-    for (int i = 0; i < titles.size(); ++i) {
-        auto *button = new QPushButton(titles[i], sheet);
-        if (i == cancelButtonIndex())
-            layout->addSpacing(8);
-        layout->addWidget(button);
-        connect(button, &QPushButton::clicked, this, [this, i] { clickButtonAtIndex(i); });
-    }
-    m_widget = sheet;
-    sheet->show();
-    sheet->raise();
+    Overlay *sheet = makeSheet(view);
+    sheet->setStyleSheet("#actionSheet { background: rgba(0, 0, 0, 150); }" + kButtonStyle);
+    auto *buttons = new QWidget(sheet);
+    // A press between the buttons is not one on the dimmed window.
+    buttons->setAttribute(Qt::WA_NoMousePropagation);
+    auto *outer = new QVBoxLayout(sheet);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addStretch(1);
+    outer->addWidget(buttons);
+    auto *layout = new QVBoxLayout(buttons);
+    layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+    for (int i = 0; i < m_buttons.size(); ++i)
+        addButton(layout, i);
+    layout->addSpacing(kCancelGap);
+    addButton(layout, cancelButtonIndex());
+    sheet->showCovering(view->window());
 }
 
-bool ActionSheet::isVisible() const { return m_widget && m_widget->isVisible() && !m_done; }
+bool ActionSheet::isVisible() const { return m_widget && m_widget->isOpen() && !m_done; }
 
 void ActionSheet::clickButtonAtIndex(int index)
 {
     if (m_done)
         return;
-    m_done = true;
-    if (m_widget)
-        m_widget->hide();
+    finish();
     if (index >= 0 && onClicked)
         onClicked(this, index);
     if (onDismissed)
         onDismissed(this, index);
-    deleteLater();
 }
 
-void ActionSheet::dismissWithClickedButtonIndex(int index) { clickButtonAtIndex(index); }
+void ActionSheet::dismissWithClickedButtonIndex(int index)
+{
+    if (m_done)
+        return;
+    finish();
+    if (onDismissed)
+        onDismissed(this, index);
+}
+
+void ActionSheet::finish()
+{
+    m_done = true;
+    if (m_widget)
+        m_widget->hide();
+    deleteLater();
+}

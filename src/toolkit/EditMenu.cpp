@@ -1,10 +1,21 @@
 #include "toolkit/EditMenu.h"
 
+#include "toolkit/Overlay.h"
 #include "toolkit/View.h"
 
 #include <QGraphicsScene>
 #include <QGraphicsView>
-#include <QMenu>
+#include <QHBoxLayout>
+#include <QPushButton>
+
+namespace {
+QGraphicsView *stageOf(const View *view)
+{
+    if (!view || !view->scene() || view->scene()->views().isEmpty())
+        return nullptr;
+    return view->scene()->views().constFirst();
+}
+}
 
 EditMenu *EditMenu::sharedMenuController()
 {
@@ -28,59 +39,78 @@ void EditMenu::setTargetRect(const QRectF &rect, View *inView)
 
 View *EditMenu::targetView() const { return m_targetView; }
 
-bool EditMenu::isMenuVisible() const { return m_menu && m_menu->isVisible(); }
+bool EditMenu::isMenuVisible() const { return m_menu && m_menu->isOpen(); }
 
-QPoint EditMenu::globalAnchor(const QSize &menuSize) const
+QRect EditMenu::targetInWindow() const
 {
-    if (!m_targetView || !m_targetView->scene() || m_targetView->scene()->views().isEmpty())
-        return QPoint();
-    QGraphicsView *stage = m_targetView->scene()->views().constFirst();
+    QGraphicsView *stage = stageOf(m_targetView);
+    if (!stage)
+        return QRect();
     const QRectF sceneRect = m_targetView->convertRect(m_targetRect, nullptr);
     const QRect onStage = stage->mapFromScene(sceneRect).boundingRect();
-    const QRect global(stage->viewport()->mapToGlobal(onStage.topLeft()), onStage.size());
-    // Centred above the target, or below it when there is no room above.
-    QPoint at(global.center().x() - menuSize.width() / 2, global.top() - menuSize.height());
-    if (at.y() < stage->window()->mapToGlobal(QPoint(0, 0)).y())
-        at.setY(global.bottom());
-    return at;
+    return QRect(stage->viewport()->mapTo(stage->window(), onStage.topLeft()), onStage.size());
 }
 
 void EditMenu::setMenuVisible(bool visible, bool)
 {
-    if (!visible) {
-        if (m_menu)
-            m_menu->close(); // aboutToHide tells the others
+    QGraphicsView *stage = stageOf(m_targetView);
+    if (!visible || !stage) {
+        hideMenu();
         return;
     }
-    if (m_menu)
-        m_menu->close();
-    QWidget *parent = nullptr;
-    if (m_targetView && m_targetView->scene() && !m_targetView->scene()->views().isEmpty())
-        parent = m_targetView->scene()->views().constFirst();
-    auto *menu = new QMenu(parent);
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    for (const Item &item : std::as_const(m_menuItems)) {
-        const auto action = item.action;
-        menu->addAction(item.title, this, [action] {
-            if (action)
-                action();
-        });
+    // Shown again: it stays up, so no hiding is reported.
+    if (m_menu) {
+        m_menu->hide();
+        m_menu->deleteLater();
     }
-    connect(menu, &QMenu::aboutToHide, this, &EditMenu::didHideMenu);
+    auto *menu = new Overlay(stage->window());
+    menu->setObjectName("editMenu");
+    menu->setStyleSheet("#editMenu { background: #1c1c1e; border: 1px solid #555; border-radius: 8px; }"
+                        "QPushButton { color: white; background: transparent; border: none;"
+                        " border-left: 1px solid #555; padding: 8px 12px; font-size: 14px; }"
+                        "QPushButton#first { border-left: none; }"
+                        "QPushButton:pressed { background: #48484a; }");
+    auto *row = new QHBoxLayout(menu);
+    row->setContentsMargins(1, 1, 1, 1);
+    row->setSpacing(0);
+    for (const Item &item : std::as_const(m_menuItems)) {
+        auto *button = new QPushButton(item.title, menu);
+        button->setFocusPolicy(Qt::NoFocus);
+        if (row->isEmpty())
+            button->setObjectName("first");
+        row->addWidget(button);
+        connect(button, &QPushButton::clicked, this, [this, action = item.action] { run(action); });
+    }
+    connect(menu, &Overlay::userDismissed, this, &EditMenu::hideMenu);
     m_menu = menu;
-    menu->popup(globalAnchor(menu->sizeHint()));
+    menu->showBeside([this] { return targetInWindow(); }, stage->window());
+}
+
+void EditMenu::hideMenu()
+{
+    // Only a menu that is up is kept.
+    if (!m_menu)
+        return;
+    m_menu->hide();
+    m_menu->deleteLater();
+    m_menu = nullptr;
+    emit didHideMenu();
+}
+
+void EditMenu::run(std::function<void()> action)
+{
+    // Those told of the hiding may change the items; this one runs regardless.
+    hideMenu();
+    if (action)
+        action();
 }
 
 bool EditMenu::triggerItem(const QString &title)
 {
-    for (const Item &item : std::as_const(m_menuItems)) {
-        if (item.title != title)
-            continue;
-        const auto action = item.action;
-        setMenuVisible(false);
-        if (action)
-            action();
-        return true;
-    }
+    for (const Item &item : std::as_const(m_menuItems))
+        if (item.title == title) {
+            run(item.action);
+            return true;
+        }
     return false;
 }

@@ -2,17 +2,19 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
-#include <QRectF>
+#include <QRect>
 #include <QStringList>
 
 #include <functional>
 
-class QMenu;
+class Overlay;
 class View;
 
-// The edit menu: one shared context menu of commands shown next to a target
-// rectangle of a canvas view. The owner sets the items before showing it;
-// didHideMenu follows every hiding.
+// The edit menu: one shared row of commands shown in the window, centred
+// above a target rectangle of a canvas view (below it when there is no room
+// above). It never blocks the window: a press outside it hides it and still
+// reaches what it hit, and so does Escape. The owner sets the items before
+// showing it; didHideMenu follows every hiding, by the user or by code.
 class EditMenu : public QObject
 {
     Q_OBJECT
@@ -33,7 +35,10 @@ public:
     QRectF targetRect() const { return m_targetRect; }
     View *targetView() const;
 
+    // Shown, even in a window that is not on screen (yet).
     bool isMenuVisible() const;
+    // Shows the menu in the target view's window; without a target on a
+    // stage there is nowhere to show it and it stays hidden.
     void setMenuVisible(bool visible, bool animated = false);
 
     // Runs the item with this title as a click would, and hides the menu.
@@ -44,10 +49,12 @@ signals:
 
 private:
     EditMenu() = default;
-    QPoint globalAnchor(const QSize &menuSize) const;
+    QRect targetInWindow() const;
+    void hideMenu();
+    void run(std::function<void()> action);
 
     QList<Item> m_menuItems;
     QRectF m_targetRect;
     QPointer<View> m_targetView;
-    QPointer<QMenu> m_menu;
+    QPointer<Overlay> m_menu;
 };

@@ -6,6 +6,10 @@
 #include <QStandardPaths>
 #include <QtConcurrent/QtConcurrentRun>
 
+// What Qt's own readers and Debian's Qt image plugins decode. Listing them
+// does not load the plugins, as asking QImageReader would.
+const QStringList ImagePicker::kImageSuffixes = {"png", "jpg", "jpeg", "gif", "bmp"};
+
 bool ImagePicker::isSourceTypeAvailable(SourceType sourceType) { return sourceType == SourceType::PhotoLibrary; }
 
 ImagePicker::ImagePicker(SourceType sourceType, QWidget *parent)
@@ -15,10 +19,13 @@ ImagePicker::ImagePicker(SourceType sourceType, QWidget *parent)
 {
     connect(&m_reading, &QFutureWatcher<QImage>::finished, this, [this] {
         const QImage image = m_reading.result();
+        const QPointer<ImagePicker> self(this); // a receiver may delete it
         if (image.isNull())
             emit didFailToOpen(_pendingPath);
         else
             emit didFinishPickingImage(image);
+        if (self)
+            emit finished();
     });
 }
 
@@ -35,27 +42,52 @@ void ImagePicker::open()
 {
     if (!isSourceTypeAvailable(m_sourceType)) {
         emit didCancel();
+        emit finished();
         return;
     }
     QStringList patterns;
-    for (const QByteArray &suffix : QImageReader::supportedImageFormats())
-        patterns << "*." + QString::fromLatin1(suffix);
+    for (const QString &suffix : kImageSuffixes)
+        patterns << "*." + suffix;
     QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     if (!QDir(folder).exists())
         folder = QDir::homePath();
     auto *dialog = new QFileDialog(m_parent, tr("Choose a Picture"), folder, tr("Images (%1)").arg(patterns.join(' ')));
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // Qt's own dialog: a window that code can close at any time and that
+    // blocks nothing, which the desktop's native dialogs do not promise.
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setWindowModality(Qt::NonModal);
+    dialog->installEventFilter(this);
     connect(dialog, &QFileDialog::fileSelected, this, &ImagePicker::deliverPath);
-    connect(dialog, &QFileDialog::rejected, this, &ImagePicker::didCancel);
+    connect(dialog, &QFileDialog::rejected, this, &ImagePicker::dialogRejected);
     m_dialog = dialog;
-    dialog->open();
+    m_closedByCode = false;
+    dialog->show();
 }
 
 void ImagePicker::dismiss()
 {
     if (m_dialog)
         m_dialog->close();
+}
+
+bool ImagePicker::eventFilter(QObject *, QEvent *event)
+{
+    // Only the dialog is watched. A close the window system did not send came
+    // from code: the dialog's rejection that follows is no cancel of the user's.
+    if (event->type() == QEvent::Close && !event->spontaneous())
+        m_closedByCode = true;
+    return false;
+}
+
+void ImagePicker::dialogRejected()
+{
+    const QPointer<ImagePicker> self(this); // a receiver may delete it
+    if (!m_closedByCode)
+        emit didCancel();
+    if (self)
+        emit finished();
 }
 
 void ImagePicker::deliverPath(const QString &path)

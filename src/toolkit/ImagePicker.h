@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
 
 class QFileDialog;
 class QWidget;
@@ -11,12 +12,21 @@ class QWidget;
 // image files) or from the camera. It delivers the picture scaled down to
 // at most kMaxSide pixels on its longer side, read off the interface
 // thread, or reports that the file could not be read.
+//
+// The dialog is a window of its own that blocks nothing: the editor's
+// commands stay usable while it is open, and close it from code. Only the
+// user's answers are reported: a file chosen, or a cancel (the dialog's
+// Cancel button, Escape, or the window manager closing it). Closing it from
+// code, with dismiss() or by closing window(), reports nothing.
 class ImagePicker : public QObject
 {
     Q_OBJECT
 public:
     enum class SourceType { PhotoLibrary = 0, Camera = 1 };
     static constexpr int kMaxSide = 2048;
+    // What the dialog lists: picture files Qt reads here without asking its
+    // image plugins at start-up.
+    static const QStringList kImageSuffixes;
 
     // The camera needs Qt Multimedia, which this build does not carry.
     static bool isSourceTypeAvailable(SourceType sourceType);
@@ -27,8 +37,10 @@ public:
     SourceType sourceType() const { return m_sourceType; }
     // Shows the picker without blocking; the answer comes as a signal.
     void open();
-    // Closes the picker's window, if it shows.
+    // Closes the picker's window, if it shows, and reports no cancel (only
+    // finished). A picture already chosen is still read and delivered.
     void dismiss();
+    // The dialog's window while it shows, otherwise null.
     QWidget *window() const;
 
     // The user chose this file (the dialog calls it; tests may too).
@@ -43,11 +55,21 @@ signals:
     void didFinishPickingImage(const QImage &image);
     void didFailToOpen(const QString &path);
     void didCancel();
+    // Nothing more comes from this picker: sent after the picture (or its
+    // failure) was delivered, after a cancel, and after its window was closed
+    // from code before a choice. The owner may delete it then.
+    void finished();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void dialogRejected();
+
     SourceType m_sourceType;
     QPointer<QWidget> m_parent;
     QPointer<QFileDialog> m_dialog;
     QFutureWatcher<QImage> m_reading;
     QString _pendingPath;
+    bool m_closedByCode = false;
 };

@@ -1,15 +1,15 @@
 #pragma once
-#include <QWidget>
+#include "toolkit/Overlay.h"
 
 #include <functional>
 
 class NavigationContainer;
 
-// A popup window anchored at a control, showing a secondary screen of a
-// fixed content size under a navigation bar. It closes when its owner closes
-// it or when the user clicks outside it (or presses Escape); either way it
-// deletes itself afterwards.
-class Popover : public QWidget
+// A secondary screen of a fixed content size under a navigation bar, shown
+// inside the window next to the control it belongs to. The user closes it
+// with a press outside it (which still reaches what it hit) or Escape; its
+// owner closes it with close(). Either way it deletes itself afterwards.
+class Popover : public Overlay
 {
     Q_OBJECT
 public:
@@ -17,20 +17,15 @@ public:
 
     NavigationContainer *container() const { return m_container; }
     QSize contentSize() const { return m_contentSize; }
-    // Shows it next to the anchor: above it where there is room (anchors sit
-    // in bottom toolbars), otherwise below, inside the anchor's window.
+    // Shows it in the anchor's window next to the anchor: above it where
+    // there is room (anchors sit in bottom toolbars), otherwise below.
     void presentFrom(QWidget *anchor);
 
-    // Runs once, on the next pass of the event loop after any close. An owner
-    // that closed the popover itself has already let go of it by then, so an
-    // owner that still keeps it knows the user closed it.
+    // Runs when the user closed the popover, at once, before the press that
+    // closed it reaches what it hit. Never runs when code closes it.
     std::function<void()> onClosed;
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     NavigationContainer *m_container;
     QSize m_contentSize;
-    bool m_closing = false;
 };

@@ -65,8 +65,8 @@ void Stage::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         return;
-    // A popup that opened while the button was down (the object menu on a
-    // long press) took its release: that sequence is over.
+    // A window that opened while the button was down (a dialog, say) took
+    // its release: that sequence is over.
     if (m_mouseDown)
         m_dispatcher.cancelAll();
     m_mouseDown = true;

@@ -1,6 +1,7 @@
 #include "ui/NotificationWindow.h"
 
 #include "toolkit/Screen.h"
+#include "toolkit/WindowShape.h"
 
 #include <QApplication>
 #include <QWindow>
@@ -9,9 +10,11 @@ NotificationWindow::NotificationWindow(bool takesTouches, QWidget *parent)
     : QWidget(parent)
     , m_takesTouches(takesTouches)
 {
-    // Bypassing the window manager keeps it exactly over the editor and
-    // above popups, which are unmanaged windows too.
-    Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
+    // Bypassing the window manager keeps it exactly over the editor, and a
+    // newly mapped unmanaged window comes on top of the others. (A tool
+    // window would be raised once more, which platforms without window
+    // stacking warn about.)
+    Qt::WindowFlags flags = Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
         | Qt::WindowDoesNotAcceptFocus | Qt::NoDropShadowWindowHint | Qt::X11BypassWindowManagerHint;
     if (!takesTouches)
         flags |= Qt::WindowTransparentForInput;
@@ -22,20 +25,18 @@ NotificationWindow::NotificationWindow(bool takesTouches, QWidget *parent)
     setFocusPolicy(Qt::NoFocus);
     setGeometry(Screen::geometry());
     // Nothing of the window is there until the banner says where it is.
-    setMask(QRegion(-1, -1, 1, 1));
+    WindowShape::setShape(this, QRegion());
 }
 
 void NotificationWindow::setBannerRegion(const QRegion &region)
 {
-    // An empty mask would mean "no mask": the whole window would cover the editor.
-    const QRegion mask = region.isEmpty() ? QRegion(-1, -1, 1, 1) : region;
-    if (mask != this->mask())
-        setMask(mask);
+    m_bannerRegion = region;
+    WindowShape::setShape(this, region);
 }
 
 bool NotificationWindow::takesTouchAt(const QPoint &pos) const
 {
-    return m_takesTouches && !mask().isEmpty() && mask().contains(pos);
+    return m_takesTouches && m_bannerRegion.contains(pos);
 }
 
 void NotificationWindow::setRootView(QWidget *view)
@@ -47,7 +48,7 @@ void NotificationWindow::setRootView(QWidget *view)
 
 void NotificationWindow::makeVisible()
 {
-    // A newly mapped window comes on top of the others, popups included.
+    // A newly mapped window comes on top of the others.
     show();
     // A modal screen blocks input to every window but its own: a tappable
     // banner over one joins it, so that its taps still arrive.

@@ -4,10 +4,10 @@
 
 // The window of one banner: frameless, transparent, covering the screen and
 // kept above the editor, its popovers and its modal screens. It never takes
-// the keyboard focus. Only the banner's own region belongs to the window:
-// elsewhere the windows below show (even where no compositing manager makes
-// transparent pixels see-through) and take the touches. A banner that is not
-// tappable lets touches through everywhere.
+// the keyboard focus. Only the banner's own region belongs to the window
+// (where the window system shapes windows): elsewhere the windows below show
+// and take the touches. A banner that is not tappable lets touches through
+// everywhere.
 class NotificationWindow : public QWidget
 {
     Q_OBJECT
@@ -19,6 +19,7 @@ public:
     bool takesTouches() const { return m_takesTouches; }
     // Where the banner is drawn, in window coordinates.
     void setBannerRegion(const QRegion &region);
+    QRegion bannerRegion() const { return m_bannerRegion; }
     // Whether a touch at pos (window coordinates) stays in this window
     // rather than reaching the windows below.
     bool takesTouchAt(const QPoint &pos) const;
@@ -33,5 +34,6 @@ protected:
 
 private:
     bool m_takesTouches;
+    QRegion m_bannerRegion;
     QWidget *m_rootView = nullptr;
 };

@@ -232,6 +232,20 @@ private slots:
         QVERIFY(!f.actions().redo->isEnabled());
     }
 
+    void aToolbarTapWhileTheMoreSheetIsOpenClosesItAndRuns()
+    {
+        EditorFixture f;
+        f.editor->show();
+        f.rows().addSinglePanel();
+        f.actions().more->trigger();
+        QPointer<ActionSheet> sheet = f.editor->transients().actionSheet();
+        QVERIFY(sheet && sheet->isVisible());
+        QToolButton *undo = f.editor->commands().button(f.actions().undo)->button();
+        QTest::mouseClick(undo, Qt::LeftButton);
+        QVERIFY(!sheet || !sheet->isVisible());
+        QCOMPARE(f.rows().numberOfPanels(), 3);
+    }
+
     void undoingARowAdditionLeavesPanelMode()
     {
         EditorFixture f;

@@ -3,6 +3,7 @@
 // through the image picker (scaled down, or refused).
 #include "editor/EditorFixture.h"
 
+#include "editor/Transients.h"
 #include "storage/FMDatabase.h"
 #include "toolkit/ImagePicker.h"
 #include "ui/Notification.h"
@@ -143,6 +144,20 @@ private slots:
         QCOMPARE(object->frame().size(), QSizeF(150, 112.5));
         QVERIFY(object->isSelected());
         QCOMPARE(QImage::fromData(storedPicture(object->databaseId()), "PNG").size(), QSize(2048, 1536));
+    }
+
+    void anOpenPickerBlocksNoCommandAndTheNextCommandClosesIt()
+    {
+        EditorFixture f;
+        f.zoom(0);
+        f.editor->placement().addImage();
+        QPointer<QWidget> dialog = f.editor->placement().imagePicker()->window();
+        QVERIFY(dialog && dialog->isVisible());
+        QCOMPARE(dialog->windowModality(), Qt::NonModal);
+        f.actions().reset->trigger();
+        QVERIFY(!dialog || !dialog->isVisible());
+        QVERIFY(f.editor->transients().alert());
+        f.editor->transients().alert()->clickButtonAtIndex(1);
     }
 
     void aFileThatIsNoPictureIsRefusedWithABanner()

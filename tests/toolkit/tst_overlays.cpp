@@ -1,0 +1,378 @@
+// Popovers, action sheets and the edit menu inside a window: a press or a
+// touch outside one closes it as the user's answer and still reaches what it
+// hit; a press inside works as usual; closing from code is no user answer.
+// And the image picker's dialog blocks nothing.
+#include "support/TestHome.h"
+#include "toolkit/ActionSheet.h"
+#include "toolkit/EditMenu.h"
+#include "toolkit/GestureRecognizer.h"
+#include "toolkit/ImagePicker.h"
+#include "toolkit/NavigationContainer.h"
+#include "toolkit/Popover.h"
+#include "toolkit/Stage.h"
+#include "toolkit/View.h"
+
+#include <QFileDialog>
+#include <QImageReader>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+void settle()
+{
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+// Takes touches, as the editor's stage does.
+class TouchSurface : public QWidget
+{
+public:
+    using QWidget::QWidget;
+    int touchBegins = 0;
+
+protected:
+    bool event(QEvent *event) override
+    {
+        if (event->type() == QEvent::TouchBegin || event->type() == QEvent::TouchUpdate ||
+            event->type() == QEvent::TouchEnd) {
+            touchBegins += event->type() == QEvent::TouchBegin;
+            event->accept();
+            return true;
+        }
+        return QWidget::event(event);
+    }
+};
+
+// An editor-like window: a surface taking touches, a command button at the
+// top and an anchor button in a bottom toolbar. It writes down what happens,
+// in order.
+struct Host {
+    QWidget window;
+    TouchSurface *surface = new TouchSurface(&window);
+    QPushButton *undo = new QPushButton("Undo", &window);
+    QPushButton *anchor = new QPushButton("More...", &window);
+    QStringList log;
+
+    Host()
+    {
+        window.resize(768, 1024);
+        surface->setGeometry(0, 100, 768, 800);
+        surface->setAttribute(Qt::WA_AcceptTouchEvents);
+        undo->setGeometry(10, 10, 80, 40);
+        anchor->setGeometry(600, 960, 80, 40);
+        QObject::connect(undo, &QPushButton::clicked, [this] { log << "undo"; });
+        window.show();
+    }
+    QPoint surfacePoint() const { return surface->mapTo(&window, QPoint(300, 300)); }
+};
+
+QPointingDevice *touchScreen()
+{
+    static QPointingDevice *device = QTest::createTouchDevice();
+    return device;
+}
+
+// A click through the window system, which picks the widget under it.
+void clickAt(QWidget *window, const QPoint &at)
+{
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, at);
+}
+
+// One finger down and up at a point of the window.
+void tapWithFinger(QWidget *window, const QPoint &at)
+{
+    QTest::touchEvent(window, touchScreen()).press(0, at, window);
+    QTest::touchEvent(window, touchScreen()).release(0, at, window);
+}
+
+Popover *openPopover(Host &host, QPushButton **inside = nullptr)
+{
+    auto *screen = new QWidget;
+    screen->setWindowTitle("Categories");
+    auto *button = new QPushButton("Inside", screen);
+    button->setGeometry(20, 20, 120, 40);
+    QObject::connect(button, &QPushButton::clicked, [&host] { host.log << "inside"; });
+    auto *popover = new Popover(screen, QSize(320, 480), &host.window);
+    popover->onClosed = [&host] { host.log << "closed by user"; };
+    popover->presentFrom(host.anchor);
+    if (inside)
+        *inside = button;
+    return popover;
+}
+
+ActionSheet *openSheet(Host &host, bool tablet)
+{
+    auto *sheet = new ActionSheet({"Share", "Save"}, "Cancel");
+    sheet->onClicked = [&host](ActionSheet *, int index) { host.log << QString("clicked %1").arg(index); };
+    sheet->onDismissed = [&host](ActionSheet *, int index) { host.log << QString("dismissed %1").arg(index); };
+    if (tablet)
+        sheet->showFrom(host.anchor);
+    else
+        sheet->showIn(&host.window);
+    return sheet;
+}
+
+QPushButton *buttonTitled(QWidget *in, const QString &title)
+{
+    for (QPushButton *button : in->window()->findChildren<QPushButton *>())
+        if (button->text() == title && button->isVisible())
+            return button;
+    return nullptr;
+}
+
+}
+
+class TestOverlays : public QObject
+{
+    Q_OBJECT
+    TestHome m_home;
+
+private slots:
+    void cleanup() { settle(); }
+
+    void popoverSitsAboveItsButtonInsideTheWindow()
+    {
+        Host host;
+        QPointer<Popover> popover = openPopover(host);
+        QCOMPARE(popover->parentWidget(), &host.window);
+        QVERIFY(host.window.rect().contains(popover->geometry()));
+        QVERIFY(popover->geometry().bottom() < host.anchor->y());
+        QCOMPARE(host.window.childAt(popover->geometry().center()), popover->container()->screen());
+
+        // No room above a button at the top: below it.
+        host.anchor->move(700, 10);
+        popover->presentFrom(host.anchor);
+        QVERIFY(popover->y() > host.anchor->geometry().bottom());
+        QVERIFY(host.window.rect().contains(popover->geometry()));
+    }
+
+    void aPressOutsideClosesThePopoverAndReachesWhatItHit()
+    {
+        Host host;
+        QPushButton *inside = nullptr;
+        QPointer<Popover> popover = openPopover(host, &inside);
+        QTest::mouseClick(inside, Qt::LeftButton);
+        QVERIFY(popover->isVisible());
+
+        QTest::mouseClick(host.undo, Qt::LeftButton);
+        QCOMPARE(host.log, QStringList({"inside", "closed by user", "undo"}));
+        settle();
+        QVERIFY(!popover);
+    }
+
+    void aTouchOutsideClosesThePopoverAndReachesWhatItHit()
+    {
+        Host host;
+        QPushButton *inside = nullptr;
+        QPointer<Popover> popover = openPopover(host, &inside);
+        tapWithFinger(&host.window, inside->mapTo(&host.window, inside->rect().center()));
+        QCOMPARE(host.log, QStringList({"inside"}));
+        QVERIFY(popover->isVisible());
+
+        tapWithFinger(&host.window, host.surfacePoint());
+        QCOMPARE(host.surface->touchBegins, 1);
+        QCOMPARE(host.log, QStringList({"inside", "closed by user"}));
+        tapWithFinger(&host.window, host.undo->geometry().center());
+        QCOMPARE(host.log.last(), QString("undo"));
+    }
+
+    void escapeClosesThePopoverAndClosingFromCodeIsNoUserAnswer()
+    {
+        Host host;
+        QPointer<Popover> popover = openPopover(host);
+        QTest::keyClick(&host.window, Qt::Key_Escape);
+        QCOMPARE(host.log, QStringList({"closed by user"}));
+        settle();
+        QVERIFY(!popover);
+
+        popover = openPopover(host);
+        popover->close();
+        QTest::mouseClick(host.undo, Qt::LeftButton);
+        settle();
+        QVERIFY(!popover);
+        QCOMPARE(host.log, QStringList({"closed by user", "undo"}));
+    }
+
+    void tabletSheetCancelsOnAPressOutsideWhichGoesThrough()
+    {
+        Host host;
+        QPointer<ActionSheet> sheet = openSheet(host, true);
+        QCOMPARE(sheet->cancelButtonIndex(), 2);
+        QVERIFY(sheet->isVisible());
+        QPushButton *save = buttonTitled(&host.window, "Save");
+        QVERIFY(save && !buttonTitled(&host.window, "Cancel"));
+        QVERIFY(save->mapTo(&host.window, QPoint(0, 0)).y() < host.anchor->y());
+
+        QTest::mouseClick(host.undo, Qt::LeftButton);
+        QCOMPARE(host.log, QStringList({"clicked 2", "dismissed 2", "undo"}));
+        settle();
+        QVERIFY(!sheet);
+
+        host.log.clear();
+        sheet = openSheet(host, true);
+        tapWithFinger(&host.window, host.surfacePoint());
+        QCOMPARE(host.log, QStringList({"clicked 2", "dismissed 2"}));
+        QCOMPARE(host.surface->touchBegins, 1);
+
+        host.log.clear();
+        openSheet(host, true);
+        QTest::mouseClick(buttonTitled(&host.window, "Save"), Qt::LeftButton);
+        QCOMPARE(host.log, QStringList({"clicked 1", "dismissed 1"}));
+    }
+
+    void sheetsDismissedFromCodeRunNoCommand()
+    {
+        Host host;
+        for (bool tablet : {true, false}) {
+            host.log.clear();
+            QPointer<ActionSheet> sheet = openSheet(host, tablet);
+            sheet->dismissWithClickedButtonIndex(-1);
+            QVERIFY(!sheet->isVisible());
+            QTest::mouseClick(host.undo, Qt::LeftButton);
+            QCOMPARE(host.log, QStringList({"dismissed -1", "undo"}));
+            settle();
+            QVERIFY(!sheet);
+        }
+    }
+
+    void phoneSheetDimsTheWindowAndATapThereCancels()
+    {
+        Host host;
+        host.window.resize(320, 480);
+        openSheet(host, false);
+        QPushButton *cancel = buttonTitled(&host.window, "Cancel");
+        QVERIFY(cancel);
+        QVERIFY(cancel->mapTo(&host.window, QPoint(0, 0)).y() > 400);
+        // The dimmed window is in front of the button: the tap only cancels.
+        clickAt(&host.window, host.undo->geometry().center());
+        QCOMPARE(host.log, QStringList({"clicked 2", "dismissed 2"}));
+
+        host.log.clear();
+        openSheet(host, false);
+        tapWithFinger(&host.window, QPoint(160, 100));
+        QCOMPARE(host.log, QStringList({"clicked 2", "dismissed 2"}));
+        QCOMPARE(host.surface->touchBegins, 0);
+
+        host.log.clear();
+        openSheet(host, false);
+        QTest::keyClick(&host.window, Qt::Key_Escape);
+        QCOMPARE(host.log, QStringList({"clicked 2", "dismissed 2"}));
+
+        host.log.clear();
+        openSheet(host, false);
+        QTest::mouseClick(buttonTitled(&host.window, "Share"), Qt::LeftButton);
+        QCOMPARE(host.log, QStringList({"clicked 0", "dismissed 0"}));
+    }
+
+    void editMenuSitsAboveItsTargetAndAPressOutsideHidesItAndGoesThrough()
+    {
+        Host host;
+        auto *root = new View(QRectF(0, 0, 768, 800)); // the stage's scene owns it
+        auto *stage = new Stage(root, host.surface);
+        stage->setGeometry(host.surface->rect());
+        stage->show();
+        auto *object = new View(QRectF(200, 300, 100, 100));
+        root->addSubview(object);
+        int canvasTaps = 0;
+        root->addGestureRecognizer(new TapGestureRecognizer([&canvasTaps](GestureRecognizer *) { ++canvasTaps; }));
+
+        EditMenu *menu = EditMenu::sharedMenuController();
+        QSignalSpy hidden(menu, &EditMenu::didHideMenu);
+        bool moved = false;
+        const QList<EditMenu::Item> items = {{"Copy", nullptr}, {"Bring to Front", [&moved] { moved = true; }}};
+        // The editor forgets the items whenever the menu hides.
+        QObject forgetting;
+        connect(menu, &EditMenu::didHideMenu, &forgetting, [menu] { menu->setMenuItems({}); });
+        auto show = [&] {
+            menu->setMenuItems(items);
+            menu->setMenuVisible(true);
+        };
+        menu->setTargetRect(object->bounds(), object);
+        show();
+        show(); // shown again where it is: no hiding in between
+        QCOMPARE(hidden.count(), 0);
+        QVERIFY(menu->isMenuVisible());
+        QPushButton *front = buttonTitled(&host.window, "Bring to Front");
+        QVERIFY(front);
+        const QRect bar = front->parentWidget()->geometry();
+        const QRect target(stage->mapTo(&host.window, QPoint(200, 300)), QSize(100, 100));
+        QVERIFY(bar.bottom() < target.top());
+        QVERIFY(qAbs(bar.center().x() - target.center().x()) <= 1);
+
+        QTest::mouseClick(host.undo, Qt::LeftButton);
+        QVERIFY(!menu->isMenuVisible());
+        QCOMPARE(hidden.count(), 1);
+        QCOMPARE(host.log, QStringList({"undo"}));
+
+        // Touching the canvas hides it too, and the canvas gets the touch.
+        show();
+        tapWithFinger(&host.window, stage->mapTo(&host.window, QPoint(50, 50)));
+        QVERIFY(!menu->isMenuVisible());
+        QCOMPARE(hidden.count(), 2);
+        QCOMPARE(canvasTaps, 1);
+
+        show();
+        QTest::mouseClick(buttonTitled(&host.window, "Bring to Front"), Qt::LeftButton);
+        QVERIFY(moved);
+        QVERIFY(!menu->isMenuVisible());
+        QCOMPARE(hidden.count(), 3);
+
+        // No room above a target at the top of the window: below it.
+        object->setCenter(QPointF(250, -30));
+        menu->setTargetRect(object->bounds(), object);
+        show();
+        QVERIFY(buttonTitled(&host.window, "Copy")->parentWidget()->y() > stage->mapTo(&host.window, QPoint(0, 20)).y());
+        menu->setMenuVisible(false);
+        QCOMPARE(hidden.count(), 4);
+    }
+
+    void thePickerBlocksNoOtherCommand()
+    {
+        Host host;
+        ImagePicker picker(ImagePicker::SourceType::PhotoLibrary, &host.window);
+        QSignalSpy cancelled(&picker, &ImagePicker::didCancel);
+        QSignalSpy finished(&picker, &ImagePicker::finished);
+        picker.open();
+        auto *dialog = qobject_cast<QFileDialog *>(picker.window());
+        QVERIFY(dialog && dialog->isWindow() && dialog->isVisible());
+        QVERIFY(!QApplication::activeModalWidget());
+        // Through the window system, which drops input to blocked windows.
+        QTest::mouseClick(host.window.windowHandle(), Qt::LeftButton, {}, host.undo->geometry().center());
+        QCOMPARE(host.log, QStringList({"undo"}));
+
+        picker.dismiss();
+        settle();
+        QVERIFY(!picker.window());
+        QCOMPARE(cancelled.count(), 0);
+        QCOMPARE(finished.count(), 1);
+
+        // The editor may close the window itself; that is no cancel either.
+        picker.open();
+        picker.window()->close();
+        settle();
+        QCOMPARE(cancelled.count(), 0);
+        QCOMPARE(finished.count(), 2);
+
+        picker.open();
+        QTest::keyClick(picker.window(), Qt::Key_Escape);
+        QCOMPARE(cancelled.count(), 1);
+        QCOMPARE(finished.count(), 3);
+    }
+
+    void thePickerListsOnlyPicturesQtCanRead()
+    {
+        const QList<QByteArray> readable = QImageReader::supportedImageFormats();
+        for (const QString &suffix : ImagePicker::kImageSuffixes)
+            QVERIFY2(readable.contains(suffix.toLatin1()), qPrintable(suffix));
+    }
+};
+
+QTEST_MAIN(TestOverlays)
+#include "tst_overlays.moc"

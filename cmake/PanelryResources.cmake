@@ -6,13 +6,15 @@
 # The copy runs only when a resource changed: it is a command whose output
 # is a stamp file inside the copy and whose inputs are the globbed resource
 # files, so a build with nothing new does not touch it (check with
-# `ninja -C build -d explain`). The copy starts from an empty folder, so a
-# file removed from resources/ goes from the copy too.
+# `ninja -C build -d explain`). The folders are inputs as well, since
+# removing a file changes its folder, and the copy starts from an empty
+# folder: a file removed from resources/ goes from the copy too.
 
 set(PANELRY_RESOURCES_SOURCE_DIR "${PROJECT_SOURCE_DIR}/resources")
 set(PANELRY_RESOURCES_BUILD_DIR "${PROJECT_BINARY_DIR}/resources")
 
-file(GLOB_RECURSE PANELRY_RESOURCE_FILES CONFIGURE_DEPENDS "${PANELRY_RESOURCES_SOURCE_DIR}/*")
+file(GLOB_RECURSE PANELRY_RESOURCE_FILES CONFIGURE_DEPENDS LIST_DIRECTORIES true "${PANELRY_RESOURCES_SOURCE_DIR}/*")
+list(APPEND PANELRY_RESOURCE_FILES "${PANELRY_RESOURCES_SOURCE_DIR}")
 set(stamp "${PANELRY_RESOURCES_BUILD_DIR}/.copied")
 add_custom_command(OUTPUT "${stamp}"
   COMMAND ${CMAKE_COMMAND} -E rm -rf "${PANELRY_RESOURCES_BUILD_DIR}"

@@ -30,7 +30,6 @@ QPushButton *makeSwatchButton(const QString &style)
     return button;
 }
 
-void notify(const QString &text) { NotificationManager::sharedManager()->notifyText(text, QString(), 6, 2.0, nullptr, true); }
 }
 
 EditorCommands::EditorCommands(QWidget *editor, const EditorUi &ui, bool tablet, const PanelRows &rows,
@@ -149,9 +148,9 @@ void EditorCommands::actionSheetClickedButtonAtIndex(ActionSheet *sheet, int ind
     // Sharing and saving a picture need rows, not objects.
     const bool hasRows = m_rows.numberOfPanels() > 0;
     if (index == kShare && !hasRows)
-        notify("Nothing to share");
+        NotificationManager::sharedManager()->notify("Nothing to share", 2.0);
     else if (index == kSaveToLibrary && !hasRows)
-        notify("Nothing to save");
+        NotificationManager::sharedManager()->notify("Nothing to save", 2.0);
 }
 
 void EditorCommands::reset()

@@ -127,7 +127,7 @@ void PanelryViewController::viewDidAppear(bool animated)
 {
     if (animated)
         return;
-    NotificationManager::sharedManager()->notifyText("Tap a panel to begin", QString(), 6, 2.0, nullptr, true);
+    NotificationManager::sharedManager()->notify("Tap a panel to begin", 2.0);
     emit appeared();
 }
 

@@ -45,7 +45,7 @@ QSizeF placedSize(const QSizeF &picture)
 
 void pictureCouldNotBeOpened()
 {
-    NotificationManager::sharedManager()->notifyText("Image could not be opened", QString(), 6, 2.0, nullptr, true);
+    NotificationManager::sharedManager()->notify("Image could not be opened", 2.0);
 }
 }
 

@@ -8,7 +8,7 @@ constexpr double kStepNameDuration = 0.75;
 void announce(const QString &name)
 {
     if (!name.isEmpty())
-        NotificationManager::sharedManager()->notifyText(name, QString(), 6, kStepNameDuration, nullptr, true);
+        NotificationManager::sharedManager()->notify(name, kStepNameDuration);
 }
 }
 

@@ -9,55 +9,39 @@ void putObjectInPanel(View *object, View *panel, const PanelMode &panelMode)
     object->setUserInteractionEnabled(panel == panelMode.selectedPanel());
 }
 
-AddObjectCommand::AddObjectCommand(const QString &action, ComicObject *object, View *panel,
-                                   const PanelMode &panelMode)
+ObjectCommand::ObjectCommand(Kind kind, const QString &action, ComicObject *object, View *panel,
+                             const PanelMode &panelMode)
     : QUndoCommand(ComicObject::stepName(action, object))
-    , m_object(object, false)
+    , m_kind(kind)
+    , m_object(object, kind == Kind::Remove)
     , m_panel(panel)
     , m_panelMode(panelMode)
 {
 }
 
-void AddObjectCommand::undo()
-{
-    m_object.setOwned(true);
-    if (m_object)
-        m_object->removeFromSuperview();
-}
+void ObjectCommand::undo() { apply(m_kind == Kind::Remove); }
 
-void AddObjectCommand::redo()
+void ObjectCommand::redo()
 {
-    // Pushing the step is not the placing: the object is already there.
-    m_object.setOwned(false);
-    if (m_pushed && m_object && m_panel)
-        putObjectInPanel(m_object.get(), m_panel, m_panelMode);
+    // Pushing the step is not the change: the caller has made it (or, for a
+    // removal, starts it right after).
+    if (m_pushed)
+        apply(m_kind == Kind::Add);
     m_pushed = true;
 }
 
-RemoveObjectCommand::RemoveObjectCommand(const QString &action, ComicObject *object, View *panel,
-                                         const PanelMode &panelMode)
-    : QUndoCommand(ComicObject::stepName(action, object))
-    , m_object(object, true)
-    , m_panel(panel)
-    , m_panelMode(panelMode)
+void ObjectCommand::apply(bool putIn)
 {
-}
-
-void RemoveObjectCommand::undo()
-{
-    m_object.setOwned(false);
+    m_object.setOwned(!putIn);
     auto *object = static_cast<ComicObject *>(m_object.get());
     if (!object || !m_panel)
         return;
-    object->restoreFromRemoval();
-    putObjectInPanel(object, m_panel, m_panelMode);
-}
-
-void RemoveObjectCommand::redo()
-{
-    // Pushing the step is not the removal: the caller removes the object.
-    m_object.setOwned(true);
-    if (m_pushed && m_object)
-        static_cast<ComicObject *>(m_object.get())->remove();
-    m_pushed = true;
+    if (!putIn && m_kind == Kind::Add) {
+        object->removeFromSuperview();
+    } else if (!putIn) {
+        object->remove();
+    } else {
+        object->restoreFromRemoval();
+        putObjectInPanel(object, m_panel, m_panelMode);
+    }
 }

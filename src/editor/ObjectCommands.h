@@ -11,35 +11,25 @@ class View;
 // its panel is the zoomed one.
 void putObjectInPanel(View *object, View *panel, const PanelMode &panelMode);
 
-// An object placed or pasted into a panel: undone, it leaves the panel at
-// once; redone, it comes back on top.
-class AddObjectCommand : public QUndoCommand
+// An object that came into a panel (placed or pasted) or went out of it
+// (deleted or cut). Undone, an added object leaves the panel at once and a
+// removed one comes back on top at its full size and opacity; redone, the
+// opposite. A removal shrinks the object away. A removed object's picture
+// row stays in the database, so that it can come back.
+class ObjectCommand : public QUndoCommand
 {
 public:
-    // action: "Add" or "Paste".
-    AddObjectCommand(const QString &action, ComicObject *object, View *panel, const PanelMode &panelMode);
+    enum class Kind { Add, Remove };
+
+    // action: "Add", "Paste", "Delete" or "Cut".
+    ObjectCommand(Kind kind, const QString &action, ComicObject *object, View *panel, const PanelMode &panelMode);
     void undo() override;
     void redo() override;
 
 private:
-    HeldView m_object;
-    QPointer<View> m_panel;
-    const PanelMode &m_panelMode;
-    bool m_pushed = false;
-};
+    void apply(bool putIn);
 
-// An object deleted or cut from its panel: it shrinks away when done and
-// redone; undone, it comes back on top at its full size and opacity. Its
-// picture row stays in the database, so that it can come back.
-class RemoveObjectCommand : public QUndoCommand
-{
-public:
-    // action: "Delete" or "Cut".
-    RemoveObjectCommand(const QString &action, ComicObject *object, View *panel, const PanelMode &panelMode);
-    void undo() override;
-    void redo() override;
-
-private:
+    Kind m_kind;
     HeldView m_object;
     QPointer<View> m_panel;
     const PanelMode &m_panelMode;

@@ -114,7 +114,7 @@ void ObjectSelection::deleteObject()
     ComicObject *object = m_selected;
     if (!object || !object->superview())
         return;
-    m_history.push(new RemoveObjectCommand("Delete", object, object->superview(), m_panelMode));
+    m_history.push(new ObjectCommand(ObjectCommand::Kind::Remove, "Delete", object, object->superview(), m_panelMode));
     hideControls();
     object->remove();
     m_selected = nullptr;

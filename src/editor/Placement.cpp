@@ -149,5 +149,5 @@ void Placement::placeObject(ComicObject *object)
     object->setDelegate(m_objectDelegate);
     putObjectInPanel(object, panel, m_panelMode);
     object->select();
-    m_history.push(new AddObjectCommand("Add", object, panel, m_panelMode));
+    m_history.push(new ObjectCommand(ObjectCommand::Kind::Add, "Add", object, panel, m_panelMode));
 }

@@ -43,23 +43,17 @@ QString UndoHistory::redoActionName() const
     return m_stack.canRedo() ? QStringLiteral("Redo ") + m_stack.redoText() : QString();
 }
 
-void UndoHistory::undo()
-{
-    if (m_stepping || !m_stack.canUndo())
-        return;
-    announce(undoActionName());
-    m_stepping = true;
-    m_stack.undo();
-    m_stepping = false;
-}
+void UndoHistory::undo() { step(true); }
 
-void UndoHistory::redo()
+void UndoHistory::redo() { step(false); }
+
+void UndoHistory::step(bool back)
 {
-    if (m_stepping || !m_stack.canRedo())
+    if (m_stepping || !(back ? m_stack.canUndo() : m_stack.canRedo()))
         return;
-    announce(redoActionName());
+    announce(back ? undoActionName() : redoActionName());
     m_stepping = true;
-    m_stack.redo();
+    back ? m_stack.undo() : m_stack.redo();
     m_stepping = false;
 }
 

@@ -28,6 +28,8 @@ public:
     QString redoActionName() const;
 
 private:
+    void step(bool back);
+
     QUndoStack m_stack;
     bool m_stepping = false;
 };

@@ -139,6 +139,7 @@ void View::resizeSubviews(const QSizeF &oldSize)
     for (View *child : subviews())
         if (child->m_autoresizes)
             child->setFrame(child->frame().adjusted(0, 0, delta.width(), delta.height()));
+    layoutSubviews();
 }
 
 void View::geometryChanged(const Geometry &before)

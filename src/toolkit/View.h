@@ -103,6 +103,9 @@ public:
 protected:
     // Drawing of the view's own content, over the background.
     virtual void drawContent(QPainter *) {}
+    // The bounds changed size (the subviews that resize with the view have
+    // already followed): a view with content of its own lays it out again.
+    virtual void layoutSubviews() {}
 
 private:
     struct Geometry {

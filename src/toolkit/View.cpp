@@ -308,6 +308,14 @@ QRectF View::convertRect(const QRectF &rect, const View *toView) const
     return (up * down.inverted()).mapRect(rect);
 }
 
+QPointF View::pointFromScene(const QPointF &scenePoint) const
+{
+    QTransform up;
+    for (const View *v = this; v; v = v->superview())
+        up = up * v->toParent();
+    return up.inverted().map(scenePoint);
+}
+
 bool View::pointInside(const QPointF &point) const
 {
     return m_bounds.width() > 0 && m_bounds.height() > 0 && m_bounds.contains(point);

@@ -82,6 +82,8 @@ public:
     QRectF convertRect(const QRectF &rect, const View *toView) const;
     // Maps from this view's space to its parent's space and back.
     QTransform toParent() const;
+    // A point of the scene (where touches are) in this view's space.
+    QPointF pointFromScene(const QPointF &scenePoint) const;
 
     // Touches: the deepest view under the point (in this view's space) that
     // takes touches, or null.

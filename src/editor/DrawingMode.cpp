@@ -20,9 +20,6 @@
 #include <QSlider>
 
 namespace {
-// A new drawing covers what is on screen of the zoomed panel.
-constexpr QSizeF kNewDrawingSize(320, 240);
-
 void centerAt(QWidget *widget, double x)
 {
     QRect frame = WidgetAnimation::frame(widget);
@@ -66,11 +63,10 @@ void DrawingMode::addDrawing()
 
 void DrawingMode::addDrawingToComic()
 {
-    View *panel = m_panelMode.selectedPanel();
-    if (!panel)
+    const QRectF onScreen = m_placement.visiblePartOfPanel();
+    if (onScreen.isEmpty())
         return;
-    const QPointF topLeft(EditorLayout::visibleLeftEdge(panel->frame()), 0);
-    auto *drawing = new ComicObjectDrawing(QRectF(topLeft, kNewDrawingSize));
+    auto *drawing = new ComicObjectDrawing(onScreen);
     drawing->setBrushSize(m_controls.brushSizeSlider->value());
     drawing->setBrushColor(brushColor());
     // The row starts empty: there is no picture before the first stroke.

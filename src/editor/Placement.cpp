@@ -120,11 +120,20 @@ void Placement::placePicture(const QImage &image, const QByteArray &png)
     if (!panel || image.isNull())
         return;
     const int databaseId = ComicPicture::insert(m_store.comicId(), png);
-    const QPointF topLeft(EditorLayout::visibleLeftEdge(panel->frame()), 0);
-    auto *picture = new ComicObjectImage(QRectF(topLeft, placedSize(QSizeF(image.size()))));
+    auto *picture = new ComicObjectImage(QRectF(visiblePartOfPanel().topLeft(), placedSize(QSizeF(image.size()))));
     picture->setDatabaseId(databaseId);
     picture->setImage(image);
     placeObject(picture);
+}
+
+QRectF Placement::visiblePartOfPanel() const
+{
+    View *panel = m_panelMode.selectedPanel();
+    if (!panel)
+        return QRectF();
+    // The zoomed panel shows half a row's width of its own points.
+    return QRectF(EditorLayout::visibleLeftEdge(panel->frame()), 0, EditorLayout::kCanvasWidth / 2,
+                  EditorLayout::kRowHeight);
 }
 
 void Placement::placeObject(ComicObject *object)

@@ -16,10 +16,6 @@
 #include "toolkit/WidgetAnimation.h"
 #include "ui/UIToolbarCustom.h"
 
-namespace {
-constexpr QSizeF kNewTextSize(320, 240);
-}
-
 TextEditing::TextEditing(const EditorUi &ui, const EditorLayout &layout, const PanelMode &panelMode,
                          ObjectSelection &selection, Placement &placement, Transients &transients,
                          UndoHistory &history, QObject *parent)
@@ -49,11 +45,10 @@ void TextEditing::addText()
 
 void TextEditing::addTextToComic()
 {
-    View *panel = m_panelMode.selectedPanel();
-    if (!panel)
+    const QRectF onScreen = m_placement.visiblePartOfPanel();
+    if (onScreen.isEmpty())
         return;
-    const QPointF topLeft(EditorLayout::visibleLeftEdge(panel->frame()), 0);
-    auto *text = new ComicObjectText(QRectF(topLeft, kNewTextSize));
+    auto *text = new ComicObjectText(onScreen);
     m_placement.placeObject(text);
     editTextObject(text);
 }

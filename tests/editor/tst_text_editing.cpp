@@ -16,6 +16,8 @@
 #include "toolkit/Popover.h"
 #include "toolkit/SwatchButton.h"
 #include "toolkit/TextView.h"
+#include "toolkit/WidgetAnimation.h"
+#include "ui/UIToolbarCustom.h"
 
 #include <QToolButton>
 
@@ -71,6 +73,8 @@ private slots:
         const bool phone = idiom == Device::Idiom::Phone;
         QCOMPARE(f.ui().scrollViewPanels->frame().topLeft(), phone ? QPointF(0, 0) : panelArea.topLeft());
         QCOMPARE(f.ui().controlsOverlay->frame().y(), phone ? 0.0 : panelArea.y());
+        // The main toolbar's buttons would lie over the raised panel.
+        QCOMPARE(WidgetAnimation::alpha(f.ui().appToolbar), phone ? 0.0 : 1.0);
 
         QTest::keyClicks(f.ui().stage, "Two");
         QTest::keyClick(f.ui().stage, Qt::Key_Return);
@@ -87,6 +91,7 @@ private slots:
         QVERIFY(!text->keyboardToolbar()->isVisibleTo(f.editor.get()));
         QCOMPARE(f.ui().scrollViewPanels->frame(), panelArea);
         QCOMPARE(f.ui().controlsOverlay->frame().topLeft(), panelArea.topLeft());
+        QCOMPARE(WidgetAnimation::alpha(f.ui().appToolbar), 1.0);
 
         // The edit button types into it again.
         emit f.selection().editRequested(text);

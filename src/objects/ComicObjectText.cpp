@@ -113,8 +113,10 @@ double ComicObjectText::pointSize() const { return m_textView->font().pointSizeF
 
 void ComicObjectText::setPointSize(double pointSize)
 {
+    if (!(pointSize > 0))
+        return;
     QFont font = m_textView->font();
-    font.setPointSizeF(std::clamp(pointSize, kMinimumFontSize, kMaximumFontSize));
+    font.setPointSizeF(pointSize);
     setFont(font);
 }
 

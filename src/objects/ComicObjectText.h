@@ -39,7 +39,8 @@ public:
     // The style within the family ("Bold"), empty for its regular face.
     QString fontStyleName() const;
     double pointSize() const;
-    // Clamped to what the size slider offers; the slider follows.
+    // Any positive size (a stored text keeps its own); the slider follows
+    // as far as it reaches.
     void setPointSize(double pointSize);
     QColor fontColor() const;
     // The text's colour; the swatch follows.

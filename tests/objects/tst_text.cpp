@@ -46,6 +46,9 @@ private slots:
         // A size from elsewhere (a stored text) moves the slider.
         text.setPointSize(37.25);
         QCOMPARE(slider->doubleValue(), 37.25);
+        text.setPointSize(120);
+        QCOMPARE(text.pointSize(), 120.0);
+        QCOMPARE(slider->doubleValue(), 100.0);
     }
 
     void aChosenFontKeepsTheSizeAndAColourShowsInTheSwatch()

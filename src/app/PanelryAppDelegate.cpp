@@ -3,6 +3,7 @@
 #include "app/LaunchBanners.h"
 #include "editor/PanelryViewController.h"
 #include "storage/StorageLaunch.h"
+#include "toolkit/AppFonts.h"
 #include "toolkit/Screen.h"
 
 PanelryAppDelegate::PanelryAppDelegate() = default;
@@ -14,6 +15,8 @@ bool PanelryAppDelegate::didFinishLaunching()
     // The database is ready, and never-saved comics are gone, before the
     // editor creates its first comic.
     const StorageLaunchReport report = StorageLaunch::prepareAtLaunch();
+    // The lettering font is there before the first text asks for it.
+    AppFonts::registerBundledFonts();
     _viewController = new PanelryViewController;
     Screen::setMainWindow(_viewController);
     _viewController->show();

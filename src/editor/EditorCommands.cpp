@@ -5,6 +5,7 @@
 #include "toolkit/ActionSheet.h"
 #include "toolkit/AlertView.h"
 #include "toolkit/AppPaths.h"
+#include "toolkit/SwatchButton.h"
 #include "ui/ButtonWithActivityIndicator.h"
 #include "ui/ButtonWithHint.h"
 #include "ui/NotificationManager.h"
@@ -21,14 +22,7 @@ enum Tag { kMoreSheet = 2, kClearComicAlert = 1 };
 
 enum MoreSheetButton { kShare = 0, kSaveToLibrary = 1 };
 
-QPushButton *makeSwatchButton(const QString &style)
-{
-    auto *button = new QPushButton;
-    button->setFixedSize(30, 30);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setStyleSheet(style);
-    return button;
-}
+constexpr int kPaintButtonSide = 30;
 
 }
 
@@ -112,9 +106,12 @@ void EditorCommands::setToolbars()
                                  hint("icon_brush.png", a.addDrawing), hint("icon_troll.png", a.selectRageCategory),
                                  hint("icon_paste.png", a.paste), nullptr, hint("icon_checkmark.png", a.deselectPanel)});
 
-    m_paint.selectPaintColorBtn = makeSwatchButton("QPushButton { background: red; border: 1px solid white; }");
-    m_paint.eraseBtn = makeSwatchButton("QPushButton { background: transparent; border: 1px solid white; }");
+    m_paint.selectPaintColorBtn = new SwatchButton(Qt::red, kPaintButtonSide);
+    // The eraser stays lit while it is on.
+    m_paint.eraseBtn = new SwatchButton(Qt::transparent, kPaintButtonSide);
+    m_paint.eraseBtn->setCheckable(true);
     m_paint.eraseBtn->setIcon(QIcon(AppPaths::resource("icons/icon_eraser.png")));
+    m_paint.eraseBtn->setIconSize(QSize(24, 24));
     m_paint.brushSizeSlider = new QSlider(Qt::Horizontal);
     m_paint.brushSizeSlider->setRange(1, 20);
     m_paint.brushSizeSlider->setValue(2);

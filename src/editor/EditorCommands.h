@@ -11,6 +11,7 @@ class PanelRows;
 class QAction;
 class QPushButton;
 class QSlider;
+class SwatchButton;
 class Transients;
 
 // Every command of the editor as a QAction, which the toolbar buttons, the
@@ -30,7 +31,7 @@ public:
     };
     // The paint toolbar's own controls.
     struct PaintControls {
-        QPushButton *selectPaintColorBtn;
+        SwatchButton *selectPaintColorBtn;
         QPushButton *eraseBtn;
         QSlider *brushSizeSlider;
     };

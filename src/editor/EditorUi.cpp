@@ -1,5 +1,6 @@
 #include "editor/EditorUi.h"
 
+#include "editor/PaintPalette.h"
 #include "toolkit/ScrollView.h"
 #include "toolkit/Stage.h"
 #include "toolkit/TextField.h"
@@ -84,8 +85,10 @@ void buildToolbars(EditorUi &ui, QWidget *editor, const EditorLayout &layout)
     ui.comicToolbar = makeToolbar(layout.bottomToolbar);
     // Off screen to the right until a panel is zoomed.
     ui.panelToolbar = makeToolbar(layout.bottomToolbar.translated(layout.window.width(), 0));
-    ui.paintToolbar = makeToolbar(layout.bottomToolbar);
-    ui.paintToolbar->hide();
+    const int offRight = layout.window.width();
+    ui.paintToolbar = makeToolbar(layout.bottomToolbar.translated(offRight, 0));
+    ui.paintToolbox = new PaintPalette(layout.tablet, editor);
+    WidgetAnimation::setFrame(ui.paintToolbox, layout.faceStrip.translated(offRight, 0));
 }
 
 void buildTitleField(EditorUi &ui, QWidget *editor, const EditorLayout &layout)

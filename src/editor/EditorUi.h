@@ -1,6 +1,7 @@
 #pragma once
 #include "editor/EditorLayout.h"
 
+class PaintPalette;
 class QLabel;
 class QToolButton;
 class QWidget;
@@ -26,6 +27,9 @@ struct EditorUi {
     UIToolbarCustom *comicToolbar = nullptr;
     UIToolbarCustom *panelToolbar = nullptr;
     UIToolbarCustom *paintToolbar = nullptr;
+    // Drawing mode's swatches, where the face strip is; off screen to the
+    // right, with the paint toolbar, until a drawing is painted.
+    PaintPalette *paintToolbox = nullptr;
     QToolButton *panelScrollLeftBtn = nullptr;
     QToolButton *panelScrollRightBtn = nullptr;
     QLabel *emptyComicMsg = nullptr;

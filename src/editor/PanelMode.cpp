@@ -106,3 +106,13 @@ void PanelMode::scrollSelectedPanel(double step)
 void PanelMode::scrollPanelRight() { scrollSelectedPanel(-EditorLayout::kPanelScrollStep); }
 
 void PanelMode::scrollPanelLeft() { scrollSelectedPanel(EditorLayout::kPanelScrollStep); }
+
+void PanelMode::setScrollButtonsHidden(bool hidden)
+{
+    View *panel = m_selectedPanel;
+    const bool scrolls = !hidden && panel && panel->bounds().width() == EditorLayout::kCanvasWidth;
+    const double x = panel ? panel->frame().x() : 0;
+    WidgetAnimation::setAlpha(m_ui.panelScrollLeftBtn, scrolls && x != EditorLayout::kPanelScrollLeftStop ? 1.0 : 0.0);
+    WidgetAnimation::setAlpha(m_ui.panelScrollRightBtn,
+                              scrolls && x != EditorLayout::kPanelScrollRightStop ? 1.0 : 0.0);
+}

@@ -28,6 +28,9 @@ public:
     // Shows more of the zoomed single panel's left or right part.
     void scrollPanelLeft();
     void scrollPanelRight();
+    // Drawing mode hides the two scroll buttons; shown again, they are the
+    // ones the zoomed panel's position calls for.
+    void setScrollButtonsHidden(bool hidden);
 
 signals:
     void panelSelected(View *panel);

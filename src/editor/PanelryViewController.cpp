@@ -1,6 +1,7 @@
 #include "editor/PanelryViewController.h"
 
 #include "editor/ComicStore.h"
+#include "editor/DrawingMode.h"
 #include "editor/EditorCommands.h"
 #include "editor/FaceStrip.h"
 #include "editor/ObjectHandles.h"
@@ -8,6 +9,7 @@
 #include "editor/PanelMode.h"
 #include "editor/PanelRows.h"
 #include "editor/Placement.h"
+#include "editor/TextEditing.h"
 #include "editor/TitleField.h"
 #include "editor/Transients.h"
 #include "editor/UndoHistory.h"
@@ -29,6 +31,8 @@ PanelryViewController::PanelryViewController(QWidget *parent)
 
 PanelryViewController::~PanelryViewController()
 {
+    // A drawing being painted is stored before the editor goes.
+    m_selection->deselectObject();
     m_transients->dismissAll();
     // The steps go first, while the views they name are still in the tree.
     m_history->removeAllActions();
@@ -51,6 +55,10 @@ void PanelryViewController::viewDidLoad()
     m_transients = std::make_unique<Transients>(this, m_layout.tablet);
     m_commands = std::make_unique<EditorCommands>(this, m_ui, m_layout.tablet, *m_rows, *m_transients);
     m_placement = std::make_unique<Placement>(this, *m_panelMode, *m_history, *m_transients, *m_store, this);
+    m_drawingMode = std::make_unique<DrawingMode>(m_ui, m_layout, m_commands->paintControls(), *m_panelMode,
+                                                  *m_selection, *m_placement, *m_transients, *m_store, *m_rows);
+    m_textEditing = std::make_unique<TextEditing>(m_ui, m_layout, *m_panelMode, *m_selection, *m_placement,
+                                                  *m_transients, *m_history);
     m_faceStrip = std::make_unique<FaceStrip>(m_ui.scrollViewFaces, m_layout.tablet, *m_placement, *m_transients);
     m_titleField = std::make_unique<TitleField>(m_ui.comicTitle, m_ui.stage, m_ui.appToolbar, *m_store);
     connectCommands();
@@ -69,16 +77,21 @@ void PanelryViewController::connectCommands()
     on(a.addDoublePanel, m_rows.get(), &PanelRows::addDoublePanel);
     on(a.addSinglePanel, m_rows.get(), &PanelRows::addSinglePanel);
     on(a.removeLastPanel, m_rows.get(), &PanelRows::removeLastPanel);
+    // Opening a picker ends the typing of a text first (the text is kept).
+    for (QAction *opensPicker : {a.addImage, a.selectRageCategory})
+        on(opensPicker, m_textEditing.get(), &TextEditing::endEditing);
     on(a.addImage, m_placement.get(), &Placement::addImage);
     on(a.selectRageCategory, m_faceStrip.get(), &FaceStrip::showRageFaceCategores);
+    on(a.addText, m_textEditing.get(), &TextEditing::addText);
+    on(a.addDrawing, m_drawingMode.get(), &DrawingMode::addDrawing);
+    on(a.finishDrawing, m_drawingMode.get(), &DrawingMode::finishDrawing);
     on(a.deselectPanel, this, &PanelryViewController::deselectPanel);
     on(a.bringToFront, m_selection.get(), &ObjectSelection::bringObjectToFront);
     on(a.sendToBack, m_selection.get(), &ObjectSelection::sendObjectToBack);
     on(a.deleteObject, m_selection.get(), &ObjectSelection::deleteObject);
     // Commands whose work has not landed yet close what is open, as every
     // command does first.
-    for (QAction *pending : {a.addText, a.addDrawing, a.paste, a.finishDrawing})
-        on(pending, this, &PanelryViewController::dismissActionsheetOrPopoverIfVisible);
+    on(a.paste, this, &PanelryViewController::dismissActionsheetOrPopoverIfVisible);
     m_selection->setObjectMenuActions({a.copy, a.cut, a.bringToFront, a.sendToBack});
     m_placement->setAddImageAnchor(m_commands->button(a.addImage));
     m_faceStrip->setBrowserAnchor(m_commands->button(a.selectRageCategory));
@@ -104,6 +117,11 @@ void PanelryViewController::connectCollaborators()
         m_ui.emptyComicMsg->setVisible(rows == 0);
     });
     connect(m_panelMode.get(), &PanelMode::panelLeaving, m_selection.get(), &ObjectSelection::deselectObject);
+    // The edit button opens a drawing or a text; deleting a drawing being
+    // painted stores it first.
+    connect(m_selection.get(), &ObjectSelection::editRequested, m_drawingMode.get(), &DrawingMode::editTextObject);
+    connect(m_selection.get(), &ObjectSelection::editRequested, m_textEditing.get(), &TextEditing::editTextObject);
+    connect(m_selection.get(), &ObjectSelection::drawingMustFinish, m_drawingMode.get(), &DrawingMode::finishDrawing);
     connect(m_panelMode.get(), &PanelMode::panelScrolling, m_selection.get(), &ObjectSelection::deselectObject);
     // On a phone the zoomed canvas lies over the title.
     const bool titleCovered = m_layout.canvasPanelMode.intersects(m_layout.titleField);
@@ -154,6 +172,8 @@ void PanelryViewController::selectPanel(View *panel)
 void PanelryViewController::deselectPanel()
 {
     m_transients->dismissActionsheetOrPopoverIfVisible();
+    // What is painted or typed ends while its panel is still the zoomed one.
+    m_selection->deselectObject();
     m_panelMode->deselectSelectedPanel();
 }
 
@@ -173,14 +193,14 @@ void PanelryViewController::resetComic()
 void PanelryViewController::undo()
 {
     m_transients->dismissActionsheetOrPopoverIfVisible();
-    m_selection->deselectObject();
+    m_textEditing->deselectBeforeHistoryStep();
     m_history->undo();
 }
 
 void PanelryViewController::redo()
 {
     m_transients->dismissActionsheetOrPopoverIfVisible();
-    m_selection->deselectObject();
+    m_textEditing->deselectBeforeHistoryStep();
     m_history->redo();
 }
 
@@ -199,5 +219,19 @@ QUndoStack *PanelryViewController::undoStack() { return m_history->stack(); }
 void PanelryViewController::showObjectToolbar() { m_selection->showObjectToolbar(); }
 
 void PanelryViewController::resetTimer() { m_selection->resetTimer(); }
+
+void PanelryViewController::finishDrawing() { m_drawingMode->finishDrawing(); }
+
+void PanelryViewController::doneEditingText() { m_textEditing->doneEditingText(); }
+
+void PanelryViewController::changeTextColorFrom(const QColor &color, QWidget *anchor)
+{
+    m_textEditing->changeTextColorFrom(color, anchor);
+}
+
+void PanelryViewController::changeTextFontFromBarButtonItem(QWidget *anchor)
+{
+    m_textEditing->changeTextFontFromBarButtonItem(anchor);
+}
 
 void PanelryViewController::dismissActionsheetOrPopoverIfVisible() { m_transients->dismissActionsheetOrPopoverIfVisible(); }

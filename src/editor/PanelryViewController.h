@@ -8,6 +8,7 @@
 #include <memory>
 
 class ComicStore;
+class DrawingMode;
 class EditorCommands;
 class FaceStrip;
 class ObjectHandles;
@@ -15,6 +16,7 @@ class ObjectSelection;
 class PanelMode;
 class PanelRows;
 class Placement;
+class TextEditing;
 class TitleField;
 class Transients;
 class UndoHistory;
@@ -28,6 +30,8 @@ class View;
 //   ObjectSelection  the selected object, its controls and the idle timer
 //   ObjectHandles    resizing and rotating with the handles
 //   Placement        new pictures and objects in the zoomed panel
+//   DrawingMode      painting a drawing, the paint toolbar and palette
+//   TextEditing      typing a text, its colour and font pickers
 //   FaceStrip        the face tiles and the category browser
 //   Transients       the sheet, popover and alert on screen
 //   EditorCommands   every command as a QAction, the toolbars, their questions
@@ -67,6 +71,10 @@ public:
     QUndoStack *undoStack() override;
     void showObjectToolbar() override;
     void resetTimer() override;
+    void finishDrawing() override;
+    void doneEditingText() override;
+    void changeTextColorFrom(const QColor &color, QWidget *anchor) override;
+    void changeTextFontFromBarButtonItem(QWidget *anchor) override;
     void dismissActionsheetOrPopoverIfVisible() override;
 
     // The collaborators.
@@ -78,6 +86,8 @@ public:
     ObjectSelection &selection() const { return *m_selection; }
     ObjectHandles &handles() const { return *m_handles; }
     Placement &placement() const { return *m_placement; }
+    DrawingMode &drawingMode() const { return *m_drawingMode; }
+    TextEditing &textEditing() const { return *m_textEditing; }
     FaceStrip &faceStrip() const { return *m_faceStrip; }
     Transients &transients() const { return *m_transients; }
     EditorCommands &commands() const { return *m_commands; }
@@ -108,6 +118,8 @@ private:
     std::unique_ptr<Transients> m_transients;
     std::unique_ptr<EditorCommands> m_commands;
     std::unique_ptr<Placement> m_placement;
+    std::unique_ptr<DrawingMode> m_drawingMode;
+    std::unique_ptr<TextEditing> m_textEditing;
     std::unique_ptr<FaceStrip> m_faceStrip;
     std::unique_ptr<TitleField> m_titleField;
 };

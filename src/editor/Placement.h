@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QRectF>
 
 class ComicObject;
 class ComicObjectDelegate;
@@ -39,6 +40,10 @@ public:
     // A picture read from a file that may not have been readable: a banner
     // says so, and nothing is placed.
     void addImageOrReportFailure(const QImage &image);
+    // The part of the zoomed panel on screen, in the panel's own points:
+    // the whole of a half-width panel, the visible half of a full-width one.
+    // New drawings and texts cover it. Empty in the overview.
+    QRectF visiblePartOfPanel() const;
     // Adds a new object on top of the zoomed panel, selects it and records
     // it as "Add <kind>". Nothing without a zoomed panel (the object is then
     // deleted).

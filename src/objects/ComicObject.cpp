@@ -147,10 +147,12 @@ void ComicObject::deselect() { m_isSelected = false; }
 
 void ComicObject::remove()
 {
-    endSelectionOf(this);
+    // Marked first, so that what ends with the selection (a text's editing)
+    // knows the object is on its way out.
     if (!_removed)
         _transformBeforeRemoval = transform();
     _removed = true;
+    endSelectionOf(this);
     const quint64 token = ++_removalToken;
     QPointer<ComicObject> self(this);
     Animation::begin(kRemoveDuration);

@@ -1,7 +1,9 @@
 #pragma once
 
 class ComicObject;
+class QColor;
 class QUndoStack;
+class QWidget;
 
 // What a comic object asks of the editor that holds it. The editor is never
 // owned by its objects. The first five are what every object needs; the
@@ -24,7 +26,14 @@ public:
     // Restarts the idle timer that drops the selection.
     virtual void resetTimer() = 0;
 
+    // A drawing leaves drawing mode (its deselection while it is painted).
     virtual void finishDrawing() {}
+    // A text stops being typed (its done button), or is deselected.
     virtual void doneEditingText() {}
+    // From the keyboard toolbar of a text being typed: its colour swatch
+    // (with the text's colour) and its font button; the button is where a
+    // picker hangs.
+    virtual void changeTextColorFrom(const QColor &, QWidget *) {}
+    virtual void changeTextFontFromBarButtonItem(QWidget *) {}
     virtual void dismissActionsheetOrPopoverIfVisible() {}
 };

@@ -22,12 +22,7 @@ void GestureRecognizer::setEnabled(bool enabled)
 
 QPointF GestureRecognizer::mapToView(const QPointF &pos, const View *view) const
 {
-    if (!view)
-        return pos;
-    QTransform up;
-    for (const View *v = view; v; v = v->superview())
-        up = up * v->toParent();
-    return up.inverted().map(pos);
+    return view ? view->pointFromScene(pos) : pos;
 }
 
 QPointF GestureRecognizer::centroid() const

@@ -31,13 +31,26 @@ NavigationContainer::NavigationContainer(QWidget *screen, QWidget *parent)
 
 QString NavigationContainer::title() const { return _titleLabel->text(); }
 
+QPushButton *NavigationContainer::makeButton(const QString &title, std::function<void()> action)
+{
+    auto *button = new QPushButton(title, _bar);
+    button->setFocusPolicy(Qt::NoFocus);
+    connect(button, &QPushButton::clicked, this, [action = std::move(action)] { action(); });
+    button->show();
+    return button;
+}
+
 void NavigationContainer::setLeftButton(const QString &title, std::function<void()> action)
 {
     delete m_leftButton;
-    m_leftButton = new QPushButton(title, _bar);
-    m_leftButton->setFocusPolicy(Qt::NoFocus);
-    connect(m_leftButton, &QPushButton::clicked, this, [action = std::move(action)] { action(); });
-    m_leftButton->show();
+    m_leftButton = makeButton(title, std::move(action));
+    layOutBar();
+}
+
+void NavigationContainer::setRightButton(const QString &title, std::function<void()> action)
+{
+    delete m_rightButton;
+    m_rightButton = makeButton(title, std::move(action));
     layOutBar();
 }
 
@@ -53,9 +66,16 @@ void NavigationContainer::layOutBar()
 {
     // The title stays centred on the whole bar, whatever the button's width.
     _titleLabel->setGeometry(_bar->rect());
+    const int top = (kBarHeight - kButtonHeight) / 2;
     if (m_leftButton) {
         m_leftButton->adjustSize();
-        m_leftButton->setGeometry(kButtonMargin, (kBarHeight - kButtonHeight) / 2, m_leftButton->width(), kButtonHeight);
+        m_leftButton->setGeometry(kButtonMargin, top, m_leftButton->width(), kButtonHeight);
         m_leftButton->raise();
+    }
+    if (m_rightButton) {
+        m_rightButton->adjustSize();
+        const int w = m_rightButton->width();
+        m_rightButton->setGeometry(_bar->width() - kButtonMargin - w, top, w, kButtonHeight);
+        m_rightButton->raise();
     }
 }

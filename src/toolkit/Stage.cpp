@@ -1,7 +1,10 @@
 #include "toolkit/Stage.h"
 
+#include "toolkit/TextView.h"
 #include "toolkit/View.h"
 
+#include <QGuiApplication>
+#include <QInputMethod>
 #include <QMouseEvent>
 #include <QTouchEvent>
 #include <QWheelEvent>
@@ -92,3 +95,51 @@ void Stage::wheelEvent(QWheelEvent *event)
     emit wheelScrolled(mapToScene(event->position().toPoint()), QPointF(event->angleDelta()) / 8.0);
     event->accept();
 }
+
+void Stage::setFirstResponder(TextView *responder)
+{
+    if (m_firstResponder == responder)
+        return;
+    m_firstResponder = responder;
+    setAttribute(Qt::WA_InputMethodEnabled, responder != nullptr);
+    QInputMethod *inputMethod = QGuiApplication::inputMethod();
+    if (responder) {
+        setFocus(Qt::OtherFocusReason);
+        inputMethod->update(Qt::ImQueryAll);
+        inputMethod->show();
+    } else {
+        inputMethod->reset();
+        inputMethod->hide();
+    }
+}
+
+void Stage::keyPressEvent(QKeyEvent *event)
+{
+    if (m_firstResponder)
+        m_firstResponder->keyPressed(event);
+    else
+        QGraphicsView::keyPressEvent(event);
+}
+
+void Stage::inputMethodEvent(QInputMethodEvent *event)
+{
+    if (m_firstResponder)
+        m_firstResponder->inputMethodReceived(event);
+}
+
+QVariant Stage::inputMethodQuery(Qt::InputMethodQuery query) const
+{
+    if (!m_firstResponder)
+        return QVariant();
+    const QVariant answer = m_firstResponder->inputMethodQuery(query);
+    if (answer.userType() == QMetaType::QRectF)
+        return QRectF(mapFromScene(answer.toRectF()).boundingRect());
+    return answer;
+}
+
+bool Stage::focusNextPrevChild(bool next)
+{
+    return m_firstResponder ? false : QGraphicsView::focusNextPrevChild(next);
+}
+
+TextView *Stage::firstResponder() const { return m_firstResponder; }

@@ -2,7 +2,9 @@
 #include "toolkit/TouchDispatcher.h"
 
 #include <QGraphicsView>
+#include <QPointer>
 
+class TextView;
 class View;
 
 // The widget that shows a tree of views and feeds it touches: touch-screen
@@ -18,6 +20,12 @@ public:
     View *root() const { return m_root; }
     TouchDispatcher &dispatcher() { return m_dispatcher; }
 
+    // The text that takes what is typed on the stage (keys and the input
+    // method's text), or none. Setting one takes the keyboard focus and asks
+    // the platform for its on-screen keyboard, where it has one.
+    TextView *firstResponder() const;
+    void setFirstResponder(TextView *responder);
+
 signals:
     // A wheel turned over the stage, at this point of the root view.
     void wheelScrolled(const QPointF &rootPos, const QPointF &delta);
@@ -31,10 +39,16 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+    // Tab is typed into the text, not a move to the next widget.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     View *m_root;
     QGraphicsScene m_scene;
     TouchDispatcher m_dispatcher;
     bool m_mouseDown = false;
+    QPointer<TextView> m_firstResponder;
 };

@@ -139,6 +139,7 @@ void View::resizeSubviews(const QSizeF &oldSize)
     for (View *child : subviews())
         if (child->m_autoresizes)
             child->setFrame(child->frame().adjusted(0, 0, delta.width(), delta.height()));
+    layoutSubviews();
 }
 
 void View::geometryChanged(const Geometry &before)
@@ -305,6 +306,14 @@ QRectF View::convertRect(const QRectF &rect, const View *toView) const
     if (!toView)
         return up.mapRect(rect);
     return (up * down.inverted()).mapRect(rect);
+}
+
+QPointF View::pointFromScene(const QPointF &scenePoint) const
+{
+    QTransform up;
+    for (const View *v = this; v; v = v->superview())
+        up = up * v->toParent();
+    return up.inverted().map(scenePoint);
 }
 
 bool View::pointInside(const QPointF &point) const

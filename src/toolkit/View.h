@@ -82,6 +82,8 @@ public:
     QRectF convertRect(const QRectF &rect, const View *toView) const;
     // Maps from this view's space to its parent's space and back.
     QTransform toParent() const;
+    // A point of the scene (where touches are) in this view's space.
+    QPointF pointFromScene(const QPointF &scenePoint) const;
 
     // Touches: the deepest view under the point (in this view's space) that
     // takes touches, or null.
@@ -103,6 +105,9 @@ public:
 protected:
     // Drawing of the view's own content, over the background.
     virtual void drawContent(QPainter *) {}
+    // The bounds changed size (the subviews that resize with the view have
+    // already followed): a view with content of its own lays it out again.
+    virtual void layoutSubviews() {}
 
 private:
     struct Geometry {

@@ -1,0 +1,16 @@
+#pragma once
+#include <QByteArray>
+
+// The picture rows (comicData) of image and drawing objects: the PNG bytes
+// of a picture under the id that its object carries.
+namespace ComicPicture {
+
+// A new row of comic `comicId` holding `png`: its id, or -1 when the
+// database did not open or the row could not be inserted.
+int insert(int comicId, const QByteArray &png);
+
+// Writes `png` into row `id`. False when the database did not open or the
+// statement failed.
+bool update(int id, const QByteArray &png);
+
+}

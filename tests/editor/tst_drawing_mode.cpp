@@ -1,0 +1,302 @@
+// Drawing mode through the editor: a new drawing and the paint tools that
+// slide in, strokes under the finger through zoom, rotation, flip and the
+// phone's half scale, finishing into the picture row (also on deselecting,
+// deleting and undoing), rows shared with a copy or missing, and the brush
+// controls with nothing to paint on.
+#include "editor/EditorFixture.h"
+
+#include "editor/DrawingMode.h"
+#include "editor/PaintPalette.h"
+#include "editor/Transients.h"
+#include "objects/ComicObjectDrawing.h"
+#include "storage/ComicPicture.h"
+#include "storage/FMDatabase.h"
+#include "toolkit/SwatchButton.h"
+#include "toolkit/WidgetAnimation.h"
+#include "ui/UIToolbarCustom.h"
+
+#include <QSlider>
+#include <QToolButton>
+
+namespace {
+QByteArray storedPicture(int id)
+{
+    FMDatabase db(UserDatabase::path());
+    QByteArray data;
+    if (db.open())
+        if (auto rows = db.executeQuery("SELECT data FROM comicData WHERE id = ?", {id}))
+            while (rows->next())
+                data = rows->dataForColumn("data");
+    db.close();
+    return data;
+}
+
+ComicObjectDrawing *addDrawing(EditorFixture &f)
+{
+    f.actions().addDrawing->trigger();
+    return qobject_cast<ComicObjectDrawing *>(f.selection().selectedComicObject());
+}
+
+double centerX(QWidget *widget) { return QRectF(WidgetAnimation::frame(widget)).center().x(); }
+
+// A stroke across the object's middle on screen.
+void strokeAcross(EditorFixture &f, View *object)
+{
+    const QPointF c = EditorFixture::centerOnScreen(object);
+    f.drag(c - QPointF(40, 0), {c - QPointF(20, 0), c, c + QPointF(20, 0), c + QPointF(40, 0)});
+}
+
+bool isRed(const QColor &c) { return c.red() > 200 && c.green() < 60 && c.blue() < 60; }
+}
+
+class TestDrawingMode : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void aNewDrawingCoversWhatIsOnScreenAndThePaintToolsSlideIn()
+    {
+        EditorFixture f;
+        f.rows().addSinglePanel();
+        f.zoom(6);
+        f.mode().scrollPanelRight();
+        f.mode().scrollPanelRight();
+        ComicObjectDrawing *drawing = addDrawing(f);
+        QVERIFY(drawing);
+        QCOMPARE(drawing->frame(), QRectF(320, 0, 320, 240));
+        QVERIFY(drawing->isInDrawingMode());
+        QCOMPARE(drawing->brushColor(), QColor(Qt::red));
+        QCOMPARE(drawing->brushSize(), 2.0);
+        QCOMPARE(f.history().undoActionName(), QString("Undo Add Drawing"));
+        QCOMPARE(f.controls().deleteBtn->alpha(), 1.0);
+        QCOMPARE(f.controls().resizeHandle->alpha(), 0.0);
+        QCOMPARE(f.controls().editTextBtn->alpha(), 0.0);
+
+        const double w = f.editor->layout().window.width();
+        const EditorUi &ui = f.ui();
+        QCOMPARE(centerX(ui.paintToolbar), w / 2);
+        QCOMPARE(centerX(ui.paintToolbox), w / 2);
+        QCOMPARE(centerX(ui.panelToolbar), -w / 2);
+        QCOMPARE(ui.scrollViewFaces->center().x(), -w / 2);
+        QCOMPARE(WidgetAnimation::alpha(ui.panelScrollLeftBtn), 0.0);
+
+        // Three seconds of nothing do not end drawing mode.
+        EditorFixture::settle(4);
+        QCOMPARE(f.selection().selectedComicObject(), drawing);
+        f.actions().finishDrawing->trigger();
+        QVERIFY(!drawing->isInDrawingMode());
+        QCOMPARE(f.controls().editTextBtn->alpha(), 1.0);
+        QCOMPARE(centerX(ui.paintToolbar), 1.5 * w);
+        QCOMPARE(centerX(ui.paintToolbox), 1.5 * w);
+        QCOMPARE(centerX(ui.panelToolbar), w / 2);
+        QCOMPARE(ui.scrollViewFaces->center().x(), w / 2);
+        // The panel shows its right half: only the left scroll button.
+        QCOMPARE(WidgetAnimation::alpha(ui.panelScrollLeftBtn), 1.0);
+        QCOMPARE(WidgetAnimation::alpha(ui.panelScrollRightBtn), 0.0);
+
+        // A half-width panel gets it at x 0.
+        f.editor->deselectPanel();
+        f.zoom(1);
+        QCOMPARE(addDrawing(f)->frame(), QRectF(0, 0, 320, 240));
+    }
+
+    void aStrokeLandsUnderTheFinger_data()
+    {
+        QTest::addColumn<Device::Idiom>("idiom");
+        QTest::addColumn<QTransform>("transform");
+        const QTransform turnedAndFlipped = QTransform().rotate(35).scale(-1, 1);
+        QTest::newRow("tablet") << Device::Idiom::Tablet << QTransform();
+        QTest::newRow("tablet, turned and flipped") << Device::Idiom::Tablet << turnedAndFlipped;
+        QTest::newRow("phone") << Device::Idiom::Phone << QTransform();
+        QTest::newRow("phone, turned and flipped") << Device::Idiom::Phone << turnedAndFlipped;
+    }
+    void aStrokeLandsUnderTheFinger()
+    {
+        QFETCH(Device::Idiom, idiom);
+        QFETCH(QTransform, transform);
+        EditorFixture f(idiom);
+        f.zoom(3);
+        ComicObjectDrawing *drawing = addDrawing(f);
+        f.editor->commands().paintControls().brushSizeSlider->setValue(8);
+        f.actions().finishDrawing->trigger();
+        drawing->setTransform(transform);
+        emit f.selection().editRequested(drawing);
+        QVERIFY(drawing->isInDrawingMode());
+
+        strokeAcross(f, drawing);
+        EditorFixture::settle(1);
+        const QImage screen = f.ui().stage->grab().toImage();
+        const QPointF c = EditorFixture::centerOnScreen(drawing);
+        for (const QPointF &p : {c - QPointF(30, 0), c, c + QPointF(30, 0)})
+            QVERIFY2(isRed(screen.pixelColor(p.toPoint())), qPrintable(QString("no paint at %1, %2").arg(p.x()).arg(p.y())));
+        QVERIFY(!isRed(screen.pixelColor((c + QPointF(0, 25)).toPoint())));
+        QVERIFY(!isRed(screen.pixelColor((c - QPointF(60, 0)).toPoint())));
+        // The bitmap has one pixel per point of the drawing.
+        QCOMPARE(drawing->bitmap().size(), QSize(320, 240));
+        const QPointF inBitmap = drawing->pointFromScene(c);
+        QVERIFY(isRed(drawing->bitmap().pixelColor(inBitmap.toPoint())));
+    }
+
+    void finishingStoresThePictureAndThenADragMovesTheDrawing()
+    {
+        EditorFixture f;
+        View *panel = f.zoom(0);
+        ComicObjectImage *face = f.place(100, 100);
+        ComicObjectDrawing *drawing = addDrawing(f);
+        QCOMPARE(storedPicture(drawing->databaseId()), QByteArray()); // an empty row at first
+        const QPointF center = drawing->center();
+        strokeAcross(f, drawing);
+        QCOMPARE(drawing->center(), center);
+        f.actions().finishDrawing->trigger();
+        const QImage stored = QImage::fromData(storedPicture(drawing->databaseId()), "PNG");
+        QCOMPARE(stored.size(), QSize(320, 240));
+        QCOMPARE(stored.pixel(160, 120), drawing->bitmap().pixel(160, 120));
+        QVERIFY(qAlpha(stored.pixel(160, 120)) == 255);
+
+        const QPointF from = EditorFixture::centerOnScreen(drawing);
+        f.drag(from, {from + QPointF(30, 20), from + QPointF(60, 40)});
+        QCOMPARE(drawing->center(), center + QPointF(30, 20));
+
+        // Painted again, the objects above it take no touches until it is
+        // finished.
+        panel->bringSubviewToFront(face);
+        emit f.selection().editRequested(drawing);
+        QVERIFY(drawing->isInDrawingMode());
+        QVERIFY(!face->isUserInteractionEnabled());
+        QCOMPARE(f.controls().deleteBtn->alpha(), 0.0);
+        f.actions().finishDrawing->trigger();
+        QVERIFY(face->isUserInteractionEnabled());
+    }
+
+    void endingDrawingModeAnyOtherWayStoresThePictureToo_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("deselect panel") << "deselect panel";
+        QTest::newRow("delete") << "delete";
+        QTest::newRow("undo") << "undo";
+        QTest::newRow("clear comic") << "clear comic";
+    }
+    void endingDrawingModeAnyOtherWayStoresThePictureToo()
+    {
+        QFETCH(QString, way);
+        EditorFixture f;
+        f.zoom(0);
+        ComicObjectDrawing *drawing = addDrawing(f);
+        const int id = drawing->databaseId();
+        strokeAcross(f, drawing);
+        // A tap on the panel changes nothing while drawing.
+        f.tap(EditorFixture::onScreen(drawing, QPointF(300, 220)));
+        QVERIFY(drawing->isInDrawingMode());
+
+        if (way == "deselect panel")
+            f.actions().deselectPanel->trigger();
+        else if (way == "delete")
+            f.selection().deleteObject();
+        else if (way == "undo")
+            f.actions().undo->trigger();
+        else
+            f.editor->resetComic();
+        const QImage stored = QImage::fromData(storedPicture(id), "PNG");
+        QCOMPARE(stored.size(), QSize(320, 240));
+        QCOMPARE(qAlpha(stored.pixel(160, 120)), 255);
+        QCOMPARE(f.ui().paintToolbar->x(), f.editor->layout().window.width());
+    }
+
+    void aDrawingWhoseRowIsSharedOrMissingGetsItsOwnRow()
+    {
+        EditorFixture f;
+        f.zoom(0);
+        ComicObjectDrawing *original = addDrawing(f);
+        strokeAcross(f, original);
+        f.actions().finishDrawing->trigger();
+        const int sharedId = original->databaseId();
+        const QByteArray originalPicture = storedPicture(sharedId);
+
+        // A copy pasted in the same comic carries the same row.
+        auto *copy = new ComicObjectDrawing(QRectF(0, 0, 320, 240));
+        copy->setInDrawingMode(false);
+        copy->setDatabaseId(sharedId);
+        copy->setBitmap(original->bitmap());
+        f.editor->placement().placeObject(copy);
+        emit f.selection().editRequested(copy);
+        f.drag(QPointF(100, 400), {QPointF(200, 420), QPointF(300, 440)});
+        f.actions().finishDrawing->trigger();
+        QVERIFY(copy->databaseId() > sharedId);
+        QCOMPARE(storedPicture(sharedId), originalPicture);
+        QCOMPARE(QImage::fromData(storedPicture(copy->databaseId()), "PNG"), copy->bitmap().convertToFormat(QImage::Format_ARGB32));
+
+        // One whose first row could not be stored gets one when finished.
+        auto *rowless = new ComicObjectDrawing(QRectF(0, 0, 320, 240));
+        rowless->setDatabaseId(-1);
+        rowless->setBrushColor(Qt::blue);
+        rowless->setBrushSize(4);
+        f.editor->placement().placeObject(rowless);
+        strokeAcross(f, rowless);
+        f.actions().finishDrawing->trigger();
+        QVERIFY(rowless->databaseId() > copy->databaseId());
+        QCOMPARE(QImage::fromData(storedPicture(rowless->databaseId()), "PNG").size(), QSize(320, 240));
+    }
+
+    void theBrushControlsActOnlyOnADrawing()
+    {
+        EditorFixture f;
+        f.zoom(0);
+        const EditorCommands::PaintControls &paint = f.editor->commands().paintControls();
+        DrawingMode &mode = f.editor->drawingMode();
+        ComicObjectImage *face = f.place(100, 100);
+        for (int pass = 0; pass < 2; ++pass) { // a picture selected, then nothing
+            paint.eraseBtn->click();
+            paint.selectPaintColorBtn->click();
+            f.ui().paintToolbox->swatches().first()->click();
+            paint.brushSizeSlider->setValue(9);
+            f.actions().finishDrawing->trigger();
+            mode.didSelectPaintColor(Qt::green);
+            QVERIFY(!paint.eraseBtn->isChecked());
+            QCOMPARE(f.editor->transients().popover(), nullptr);
+            QCOMPARE(paint.selectPaintColorBtn->color(), QColor(Qt::red));
+            f.editor->deselectObject();
+        }
+        QVERIFY(face->superview());
+
+        // With a drawing: the eraser, then the colour button leaves it
+        // without opening the picker; a swatch leaves it too.
+        ComicObjectDrawing *drawing = addDrawing(f);
+        QCOMPARE(drawing->brushSize(), 9.0);
+        paint.eraseBtn->click();
+        QVERIFY(drawing->erase());
+        QVERIFY(paint.eraseBtn->isChecked());
+        paint.selectPaintColorBtn->click();
+        QVERIFY(!drawing->erase());
+        QVERIFY(!paint.eraseBtn->isChecked());
+        QCOMPARE(f.editor->transients().popover(), nullptr);
+        paint.eraseBtn->click();
+        SwatchButton *blue = f.ui().paintToolbox->swatches().at(9);
+        blue->click();
+        QVERIFY(!drawing->erase());
+        QCOMPARE(drawing->brushColor(), blue->color());
+        QCOMPARE(paint.selectPaintColorBtn->color(), blue->color());
+        // Now the colour button opens the brush's colour picker.
+        paint.selectPaintColorBtn->click();
+        QVERIFY(f.editor->transients().popover());
+    }
+
+    void addingADrawingIsOneStepWhateverWasPainted()
+    {
+        EditorFixture f;
+        View *panel = f.zoom(0);
+        ComicObjectDrawing *drawing = addDrawing(f);
+        strokeAcross(f, drawing);
+        strokeAcross(f, drawing);
+        f.actions().undo->trigger();
+        QVERIFY(!drawing->superview());
+        QCOMPARE(f.history().redoActionName(), QString("Redo Add Drawing"));
+        f.actions().redo->trigger();
+        QCOMPARE(drawing->superview(), panel);
+        QCOMPARE(f.history().undoActionName(), QString("Undo Add Drawing"));
+        QVERIFY(!drawing->isInDrawingMode());
+        QCOMPARE(qAlpha(drawing->bitmap().pixel(160, 120)), 255);
+    }
+};
+
+QTEST_MAIN(TestDrawingMode)
+#include "tst_drawing_mode.moc"

@@ -1,0 +1,208 @@
+// Text editing through the editor: a new text typed at once, the keyboard
+// toolbar and the phone's raised panel area, the font and colour pickers
+// opened from the toolbar, empty texts, what a mode change leaves of the
+// text, and the undo step of a new text.
+#include "editor/EditorFixture.h"
+
+#include "editor/TextEditing.h"
+#include "editor/Transients.h"
+#include "objects/ComicObjectText.h"
+#include "pickers/ColorPickerView.h"
+#include "pickers/ColorPickerViewController.h"
+#include "pickers/FontBrowser.h"
+#include "toolkit/AppFonts.h"
+#include "toolkit/FractionalSlider.h"
+#include "toolkit/NavigationContainer.h"
+#include "toolkit/Popover.h"
+#include "toolkit/SwatchButton.h"
+#include "toolkit/TextView.h"
+#include "toolkit/WidgetAnimation.h"
+#include "ui/UIToolbarCustom.h"
+
+#include <QToolButton>
+
+namespace {
+ComicObjectText *addText(EditorFixture &f)
+{
+    f.actions().addText->trigger();
+    return qobject_cast<ComicObjectText *>(f.selection().selectedComicObject());
+}
+
+// The screen in the popover on screen (a tablet's).
+template <typename Screen>
+Screen *screenInPopover(EditorFixture &f)
+{
+    auto *popover = qobject_cast<Popover *>(f.editor->transients().popover());
+    return popover ? qobject_cast<Screen *>(popover->container()->screen()) : nullptr;
+}
+}
+
+class TestTextEditing : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { AppFonts::registerBundledFonts(); }
+
+    void aNewTextIsTypedIntoAtOnce_data()
+    {
+        QTest::addColumn<Device::Idiom>("idiom");
+        QTest::newRow("tablet") << Device::Idiom::Tablet;
+        QTest::newRow("phone") << Device::Idiom::Phone;
+    }
+    void aNewTextIsTypedIntoAtOnce()
+    {
+        QFETCH(Device::Idiom, idiom);
+        EditorFixture f(idiom);
+        f.zoom(1);
+        const QRectF panelArea = f.ui().scrollViewPanels->frame();
+        ComicObjectText *text = addText(f);
+        QVERIFY(text);
+        QCOMPARE(text->frame(), QRectF(0, 0, 320, 240));
+        QCOMPARE(text->fontFamily(), QString("Courier"));
+        QCOMPARE(text->pointSize(), 22.0);
+        QVERIFY(text->isBeingEdited());
+        QCOMPARE(f.history().undoActionName(), QString("Undo Add Text"));
+        QCOMPARE(f.controls().deleteBtn->alpha(), 0.0);
+        QCOMPARE(f.controls().editTextBtn->alpha(), 0.0);
+        // The keyboard toolbar across the window's bottom.
+        const QSize window = f.editor->layout().window;
+        QCOMPARE(text->keyboardToolbar()->geometry(), QRect(0, window.height() - 40, window.width(), 40));
+        QVERIFY(text->keyboardToolbar()->isVisibleTo(f.editor.get()));
+        // On a phone the panel goes up out of the keyboard's way.
+        const bool phone = idiom == Device::Idiom::Phone;
+        QCOMPARE(f.ui().scrollViewPanels->frame().topLeft(), phone ? QPointF(0, 0) : panelArea.topLeft());
+        QCOMPARE(f.ui().controlsOverlay->frame().y(), phone ? 0.0 : panelArea.y());
+        // The main toolbar's buttons would lie over the raised panel.
+        QCOMPARE(WidgetAnimation::alpha(f.ui().appToolbar), phone ? 0.0 : 1.0);
+
+        QTest::keyClicks(f.ui().stage, "Two");
+        QTest::keyClick(f.ui().stage, Qt::Key_Return);
+        QTest::keyClicks(f.ui().stage, "lines");
+        QCOMPARE(text->text(), QString("Two\nlines"));
+        EditorFixture::settle(5); // no idle deselection while typing
+        QCOMPARE(f.selection().selectedComicObject(), text);
+
+        text->doneBtn()->click();
+        QVERIFY(!text->isBeingEdited());
+        QCOMPARE(f.selection().selectedComicObject(), text);
+        QCOMPARE(f.controls().resizeHandle->alpha(), 1.0);
+        QCOMPARE(f.controls().editTextBtn->alpha(), 1.0);
+        QVERIFY(!text->keyboardToolbar()->isVisibleTo(f.editor.get()));
+        QCOMPARE(f.ui().scrollViewPanels->frame(), panelArea);
+        QCOMPARE(f.ui().controlsOverlay->frame().topLeft(), panelArea.topLeft());
+        QCOMPARE(WidgetAnimation::alpha(f.ui().appToolbar), 1.0);
+
+        // The edit button types into it again.
+        emit f.selection().editRequested(text);
+        QVERIFY(text->isBeingEdited());
+        QTest::keyClicks(f.ui().stage, "!");
+        QCOMPARE(text->text(), QString("Two\nlines!"));
+    }
+
+    void theToolbarsPickersChangeTheTextBeingTyped()
+    {
+        EditorFixture f;
+        f.zoom(0);
+        ComicObjectText *text = addText(f);
+        text->sizeSlider()->setDoubleValue(40.5);
+        text->changeFontSize(40.5);
+
+        text->fontBtn()->click();
+        auto *browser = screenInPopover<FontBrowser>(f);
+        QVERIFY(browser);
+        browser->tableViewDidSelectRow(int(browser->familyNames().indexOf("Comic Neue")), 0);
+        QCOMPARE(text->fontFamily(), QString("Comic Neue"));
+        QCOMPARE(text->pointSize(), 40.5);
+        QCOMPARE(f.editor->transients().popover(), nullptr);
+        QVERIFY(text->isBeingEdited());
+
+        text->colorBtn()->click();
+        auto *picker = screenInPopover<ColorPickerViewController>(f);
+        QVERIFY(picker);
+        QCOMPARE(picker->windowTitle(), QString("Text Color"));
+        QTest::mouseClick(picker->colorPickerView(), Qt::LeftButton, Qt::NoModifier, QPoint(210, 130));
+        const QColor chosen = picker->getSelectedColor();
+        QVERIFY(chosen != QColor(Qt::black));
+        picker->done();
+        QCOMPARE(text->fontColor(), chosen);
+        QCOMPARE(text->colorBtn()->color(), chosen);
+        QCOMPARE(f.editor->transients().popover(), nullptr);
+
+        // Their answers do nothing once the text is not the selection.
+        ComicObjectImage *face = f.place(100, 100);
+        f.editor->textEditing().fontBrowserDidSelectFont(nullptr, QFont("DejaVu Sans"));
+        QCOMPARE(text->fontFamily(), QString("Comic Neue"));
+        QVERIFY(face->superview());
+    }
+
+    void aTextLeftEmptyGoesAsAStepThatUndoBringsBack()
+    {
+        EditorFixture f;
+        View *panel = f.zoom(0);
+        ComicObjectText *text = addText(f);
+        QTest::keyClicks(f.ui().stage, "  ");
+        text->doneBtn()->click();
+        EditorFixture::settle(1);
+        QVERIFY(!text->superview());
+        QCOMPARE(f.history().undoActionName(), QString("Undo Delete Text"));
+        f.actions().undo->trigger();
+        QCOMPARE(text->superview(), panel);
+
+        // Undone while it is typed, a new empty text simply goes.
+        ComicObjectText *other = addText(f);
+        f.actions().undo->trigger();
+        EditorFixture::settle(1);
+        QVERIFY(!other->superview());
+        QCOMPARE(f.history().redoActionName(), QString("Redo Add Text"));
+        f.actions().redo->trigger();
+        QCOMPARE(other->superview(), panel);
+    }
+
+    void aModeChangeEndsTheTypingAndKeepsTheText_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<Device::Idiom>("idiom");
+        QTest::newRow("deselect panel") << "deselect panel" << Device::Idiom::Phone;
+        QTest::newRow("add image") << "add image" << Device::Idiom::Tablet;
+        QTest::newRow("category") << "category" << Device::Idiom::Tablet;
+        QTest::newRow("undo") << "undo" << Device::Idiom::Phone;
+    }
+    void aModeChangeEndsTheTypingAndKeepsTheText()
+    {
+        QFETCH(QString, change);
+        QFETCH(Device::Idiom, idiom);
+        EditorFixture f(idiom);
+        View *panel = f.zoom(0);
+        ComicObjectText *text = addText(f);
+        QTest::keyClicks(f.ui().stage, "kept");
+        if (change == "deselect panel")
+            f.actions().deselectPanel->trigger();
+        else if (change == "add image")
+            f.actions().addImage->trigger();
+        else if (change == "category")
+            f.actions().selectRageCategory->trigger();
+        else
+            f.actions().undo->trigger();
+        EditorFixture::settle(1);
+        QVERIFY(!text->isBeingEdited());
+        QCOMPARE(text->text(), QString("kept"));
+        QVERIFY(!text->keyboardToolbar()->isVisibleTo(f.editor.get()));
+        QCOMPARE(f.ui().stage->firstResponder(), nullptr);
+        const QRectF expected = f.mode().selectedPanel() ? f.editor->layout().canvasPanelMode : f.editor->layout().canvasOverview;
+        QCOMPARE(f.ui().scrollViewPanels->frame(), expected);
+        if (change == "undo") {
+            QVERIFY(!text->superview());
+            f.actions().redo->trigger();
+        }
+        QCOMPARE(text->superview(), panel);
+        QCOMPARE(text->text(), QString("kept"));
+        // What the command opened stays open.
+        if (idiom == Device::Idiom::Tablet)
+            QVERIFY(f.editor->transients().popover());
+        f.editor->transients().dismissAll();
+    }
+};
+
+QTEST_MAIN(TestTextEditing)
+#include "tst_text_editing.moc"

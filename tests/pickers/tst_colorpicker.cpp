@@ -1,0 +1,141 @@
+// The colour picker: where it opens on a colour, the colour under a tap in
+// the field and along the strip (white and black included), Done and
+// Cancel, and the title by use.
+#include "pickers/ColorPickerParts.h"
+#include "pickers/ColorPickerView.h"
+#include "pickers/ColorPickerViewController.h"
+#include "pickers/ColorPickerViewControllerDelegate.h"
+#include "pickers/HsvColor.h"
+#include "toolkit/Clock.h"
+
+#include <QtTest>
+
+namespace {
+// Whoever opened the picker: keeps what Done reported.
+struct Opener : ColorPickerViewControllerDelegate {
+    QList<QColor> chosen;
+    void colorPickerViewControllerDidSelectColor(ColorPickerViewController *, const QColor &color) override
+    {
+        chosen << color;
+    }
+};
+
+void tap(QWidget *view, const QPointF &at)
+{
+    QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, at.toPoint());
+}
+
+bool near(const QColor &a, const QColor &b, int tolerance)
+{
+    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance &&
+           std::abs(a.blue() - b.blue()) <= tolerance;
+}
+}
+
+class TestColorPicker : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { Clock::shared().setManual(true); }
+
+    void itOpensOnTheColourInUse()
+    {
+        Opener opener;
+        ColorPickerViewController red(ColorPickerViewController::BrushColor, Qt::red, &opener);
+        QCOMPARE(red.windowTitle(), QString("Brush Color"));
+        ColorPickerView *view = red.colorPickerView();
+        QCOMPARE(view->crossHairsCenter(), QPointF(11, 120));
+        QCOMPARE(view->brightnessBarCenter().x(), 15.0);
+        QCOMPARE(view->showColor()->swatchColor(), QColor(Qt::red));
+        red.done();
+        QCOMPARE(opener.chosen, QList<QColor>{QColor(Qt::red)});
+
+        ColorPickerViewController white(ColorPickerViewController::TextColor, Qt::white, &opener);
+        QCOMPARE(white.windowTitle(), QString("Text Color"));
+        QCOMPARE(white.colorPickerView()->crossHairsCenter(), QPointF(11, 377));
+        ColorPickerViewController black(ColorPickerViewController::TextColor, Qt::black, &opener);
+        QCOMPARE(black.colorPickerView()->brightnessBarCenter().x(), 315.0);
+        QCOMPARE(black.getSelectedColor(), QColor(Qt::black));
+    }
+
+    void aTapInTheFieldChoosesTheColourUnderTheFinger_data()
+    {
+        QTest::addColumn<QPointF>("at");
+        QTest::newRow("top left") << QPointF(12, 121);
+        QTest::newRow("middle") << QPointF(160, 200);
+        QTest::newRow("blue") << QPointF(210, 150);
+        QTest::newRow("near white") << QPointF(100, 376);
+    }
+    void aTapInTheFieldChoosesTheColourUnderTheFinger()
+    {
+        QFETCH(QPointF, at);
+        Opener opener;
+        ColorPickerViewController picker(ColorPickerViewController::BrushColor, Qt::red, &opener);
+        picker.resize(ColorPickerViewController::kContentSize);
+        ColorPickerView *view = picker.colorPickerView();
+        const QColor underFinger = view->grab().toImage().pixelColor(at.toPoint());
+        tap(view, at);
+        QCOMPARE(view->crossHairsCenter(), at);
+        picker.done();
+        QVERIFY2(near(opener.chosen.last(), underFinger, 4),
+                 qPrintable(opener.chosen.last().name() + " under the finger " + underFinger.name()));
+    }
+
+    void whiteAndBlackCanBeChosen()
+    {
+        Opener opener;
+        ColorPickerViewController picker(ColorPickerViewController::BrushColor, Qt::red, &opener);
+        ColorPickerView *view = picker.colorPickerView();
+        tap(view, QPointF(150, 376.9)); // the field's bottom row
+        picker.done();
+        QVERIFY(near(opener.chosen.last(), Qt::white, 1));
+
+        // The strip's ends: full brightness on the left, black on the right.
+        const QRect strip = ColorPickerView::kGradientFrame;
+        tap(view, QPointF(160, 200));
+        tap(view, QPointF(strip.left(), strip.center().y()));
+        QCOMPARE(view->currentBrightness(), 1.0f);
+        QCOMPARE(view->brightnessBarCenter().x(), double(strip.left()));
+        tap(view, QPointF(strip.right() + 0.9, strip.center().y()));
+        picker.done();
+        QVERIFY(near(opener.chosen.last(), Qt::black, 1));
+    }
+
+    void aHueChosenOnBlackComesAtFullBrightness()
+    {
+        Opener opener;
+        ColorPickerViewController picker(ColorPickerViewController::TextColor, Qt::black, &opener);
+        tap(picker.colorPickerView(), QPointF(160, 121));
+        picker.done();
+        QVERIFY(near(opener.chosen.last(), QColor(0, 255, 255), 3));
+    }
+
+    void aTapElsewhereChangesNothingAndCancelTellsNobody()
+    {
+        Opener opener;
+        ColorPickerViewController picker(ColorPickerViewController::BrushColor, QColor(30, 200, 60), &opener);
+        ColorPickerView *view = picker.colorPickerView();
+        const QColor before = picker.getSelectedColor();
+        tap(view, QPointF(5, 60));
+        tap(view, QPointF(160, 380));
+        QCOMPARE(picker.getSelectedColor(), before);
+        QVERIFY(near(before, QColor(30, 200, 60), 1));
+        picker.cancel();
+        QVERIFY(opener.chosen.isEmpty());
+    }
+
+    void hueSaturationAndBrightnessGoBothWays()
+    {
+        for (const QColor &c : {QColor(Qt::red), QColor(12, 200, 99), QColor(250, 250, 3), QColor(90, 90, 90)}) {
+            const HsvColor hsv = HsvColor::of(c);
+            QVERIFY(near(HsvColor::toColor(hsv.hue, hsv.saturation, hsv.brightness), c, 1));
+        }
+        QCOMPARE(HsvColor::of(Qt::white).hue, 0.0f);
+        QCOMPARE(HsvColor::of(QColor(255, 0, 1)).hue < 1.0f, true);
+        QCOMPARE(HsvColor::toColor(0.5, 2.0, -1), QColor(Qt::black));
+    }
+};
+
+QTEST_MAIN(TestColorPicker)
+#include "tst_colorpicker.moc"

@@ -7,8 +7,7 @@
 #include "editor/Transients.h"
 #include "editor/UndoHistory.h"
 #include "objects/ComicObjectImage.h"
-#include "storage/FMDatabase.h"
-#include "storage/UserDatabase.h"
+#include "objects/ObjectPictures.h"
 #include "toolkit/ActionSheet.h"
 #include "toolkit/ImagePicker.h"
 #include "toolkit/PngData.h"
@@ -22,17 +21,6 @@
 namespace {
 constexpr double kPlacedSide = 150;
 constexpr int kImageSourceSheet = 1;
-
-// The new comicData row's id, or -1 when the picture could not be stored.
-int storePicture(int comicId, const QByteArray &png)
-{
-    FMDatabase db(UserDatabase::path());
-    int id = -1;
-    if (db.open() && db.executeUpdate("INSERT INTO comicData (comicId, data) VALUES (?, ?)", {comicId, png}))
-        id = int(db.lastInsertRowId());
-    db.close();
-    return id;
-}
 
 // The longer side becomes 150 points; the aspect ratio stays.
 QSizeF placedSize(const QSizeF &picture)
@@ -131,7 +119,7 @@ void Placement::placePicture(const QImage &image, const QByteArray &png)
     View *panel = m_panelMode.selectedPanel();
     if (!panel || image.isNull())
         return;
-    const int databaseId = storePicture(m_store.comicId(), png);
+    const int databaseId = ObjectPictures::store(m_store.comicId(), png);
     const QPointF topLeft(EditorLayout::visibleLeftEdge(panel->frame()), 0);
     auto *picture = new ComicObjectImage(QRectF(topLeft, placedSize(QSizeF(image.size()))));
     picture->setDatabaseId(databaseId);

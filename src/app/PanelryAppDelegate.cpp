@@ -3,7 +3,9 @@
 #include "app/LaunchBanners.h"
 #include "editor/PanelryViewController.h"
 #include "storage/StorageLaunch.h"
+#include "toolkit/Lifecycle.h"
 #include "toolkit/Screen.h"
+#include "toolkit/TerminationSignals.h"
 
 PanelryAppDelegate::PanelryAppDelegate() = default;
 
@@ -16,7 +18,13 @@ bool PanelryAppDelegate::didFinishLaunching()
     const StorageLaunchReport report = StorageLaunch::prepareAtLaunch();
     _viewController = new PanelryViewController;
     Screen::setMainWindow(_viewController);
+    // Closing the window, quitting, a logout or a shutdown: the comic is
+    // saved before the application goes.
+    Lifecycle::shared()->watchWindow(_viewController);
+    TerminationSignals::install();
     _viewController->show();
+    // The application starts active, which starts the autosave timer.
+    _viewController->activateWindow();
     LaunchBanners::announce(report);
     return true;
 }

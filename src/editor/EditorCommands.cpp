@@ -19,7 +19,7 @@ namespace {
 // The sheets and alerts the toolbars open, told apart by their tags.
 enum Tag { kMoreSheet = 2, kClearComicAlert = 1 };
 
-enum MoreSheetButton { kShare = 0, kSaveToLibrary = 1 };
+enum MoreSheetButton { kShare = 0, kSaveToLibrary = 1, kSaveToDevice = 2, kLoadFromDevice = 3 };
 
 QPushButton *makeSwatchButton(const QString &style)
 {
@@ -151,6 +151,10 @@ void EditorCommands::actionSheetClickedButtonAtIndex(ActionSheet *sheet, int ind
         NotificationManager::sharedManager()->notify("Nothing to share", 2.0);
     else if (index == kSaveToLibrary && !hasRows)
         NotificationManager::sharedManager()->notify("Nothing to save", 2.0);
+    else if (index == kSaveToDevice)
+        emit saveToDeviceRequested();
+    else if (index == kLoadFromDevice)
+        emit loadFromDeviceRequested();
 }
 
 void EditorCommands::reset()

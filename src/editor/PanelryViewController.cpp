@@ -13,6 +13,8 @@
 #include "editor/UndoHistory.h"
 #include "objects/ComicObject.h"
 #include "toolkit/Device.h"
+#include "toolkit/Lifecycle.h"
+#include "toolkit/TextField.h"
 #include "toolkit/Stage.h"
 #include "ui/ButtonWithHint.h"
 #include "ui/UIToolbarCustom.h"
@@ -97,6 +99,7 @@ void PanelryViewController::connectCommands()
 void PanelryViewController::connectCollaborators()
 {
     connect(m_commands.get(), &EditorCommands::clearComicConfirmed, this, &PanelryViewController::resetComic);
+    connectStore();
     connect(m_rows.get(), &PanelRows::panelTapped, this, &PanelryViewController::selectPanel);
     connect(m_rows.get(), &PanelRows::rowAboutToBeTakenAway, this, &PanelryViewController::deselectPanel);
     connect(m_rows.get(), &PanelRows::rowCountChanged, this, [this](int rows) {
@@ -112,6 +115,23 @@ void PanelryViewController::connectCollaborators()
         m_titleField->setCoveredByCanvas(titleCovered);
     });
     connect(m_panelMode.get(), &PanelMode::panelDeselected, this, [this] { m_titleField->setCoveredByCanvas(false); });
+}
+
+void PanelryViewController::connectStore()
+{
+    ComicStore *store = m_store.get();
+    store->setComic(m_rows.get(), m_ui.scrollViewPanels, this);
+    connect(m_commands.get(), &EditorCommands::saveToDeviceRequested, store,
+            [store] { store->saveComicToDevice(ComicStore::SaveKind::Manual); });
+    connect(store, &ComicStore::aboutToLoad, this, &PanelryViewController::resetComic);
+    connect(store, &ComicStore::comicLoaded, m_ui.comicTitle, &QLineEdit::setText);
+    // A title typed while the comic had no record is kept once it has one.
+    connect(store, &ComicStore::recordCreated, this, [this] { m_store->storeTitle(m_ui.comicTitle->text()); });
+    Lifecycle *lifecycle = Lifecycle::shared();
+    connect(lifecycle, &Lifecycle::didBecomeActive, store, &ComicStore::didBecomeActive);
+    connect(lifecycle, &Lifecycle::willResignActive, store, &ComicStore::willResignActive);
+    connect(lifecycle, &Lifecycle::didEnterBackgroundOrWillTerminate, store,
+            &ComicStore::didEnterBackgroundOrWillTerminate);
 }
 
 void PanelryViewController::showEvent(QShowEvent *event)
@@ -161,6 +181,7 @@ void PanelryViewController::resetComic()
 {
     m_selection->deselectObject();
     deselectPanel();
+    m_store->saveComicToDevice(ComicStore::SaveKind::Leaving);
     m_rows->removeAllRows();
     m_selection->hideControls();
     for (int i = 0; i < 3; ++i)

@@ -94,6 +94,7 @@ protected:
 private:
     void connectCommands();
     void connectCollaborators();
+    void connectStore();
 
     EditorLayout m_layout;
     EditorUi m_ui;

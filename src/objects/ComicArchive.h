@@ -1,4 +1,6 @@
 #pragma once
+#include "toolkit/View.h" // DecodedComic owns views
+
 #include <QByteArray>
 #include <QList>
 
@@ -7,7 +9,6 @@
 #include <vector>
 
 class ComicObject;
-class View;
 
 // The stored form of a comic and of one object, as keyed archives.
 //

@@ -3,6 +3,7 @@
 #include "editor/ComicStore.h"
 #include "editor/EditorCommands.h"
 #include "editor/FaceStrip.h"
+#include "editor/LoadComicScreen.h"
 #include "editor/ObjectHandles.h"
 #include "editor/ObjectSelection.h"
 #include "editor/PanelMode.h"
@@ -16,6 +17,7 @@
 #include "toolkit/Lifecycle.h"
 #include "toolkit/TextField.h"
 #include "toolkit/Stage.h"
+#include "ui/ButtonWithActivityIndicator.h"
 #include "ui/ButtonWithHint.h"
 #include "ui/UIToolbarCustom.h"
 #include "ui/NotificationManager.h"
@@ -55,6 +57,7 @@ void PanelryViewController::viewDidLoad()
     m_placement = std::make_unique<Placement>(this, *m_panelMode, *m_history, *m_transients, *m_store, this);
     m_faceStrip = std::make_unique<FaceStrip>(m_ui.scrollViewFaces, m_layout.tablet, *m_placement, *m_transients);
     m_titleField = std::make_unique<TitleField>(m_ui.comicTitle, m_ui.stage, m_ui.appToolbar, *m_store);
+    m_loadComicScreen = std::make_unique<LoadComicScreen>(*m_transients, *m_store);
     connectCommands();
     connectCollaborators();
 
@@ -123,6 +126,9 @@ void PanelryViewController::connectStore()
     store->setComic(m_rows.get(), m_ui.scrollViewPanels, this);
     connect(m_commands.get(), &EditorCommands::saveToDeviceRequested, store,
             [store] { store->saveComicToDevice(ComicStore::SaveKind::Manual); });
+    m_loadComicScreen->setAnchor(m_commands->uploadBtn());
+    connect(m_commands.get(), &EditorCommands::loadFromDeviceRequested, m_loadComicScreen.get(),
+            &LoadComicScreen::showLoadComicViewController);
     connect(store, &ComicStore::aboutToLoad, this, &PanelryViewController::resetComic);
     connect(store, &ComicStore::comicLoaded, m_ui.comicTitle, &QLineEdit::setText);
     // A title typed while the comic had no record is kept once it has one.

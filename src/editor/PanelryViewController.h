@@ -10,6 +10,7 @@
 class ComicStore;
 class EditorCommands;
 class FaceStrip;
+class LoadComicScreen;
 class ObjectHandles;
 class ObjectSelection;
 class PanelMode;
@@ -31,7 +32,8 @@ class View;
 //   FaceStrip        the face tiles and the category browser
 //   Transients       the sheet, popover and alert on screen
 //   EditorCommands   every command as a QAction, the toolbars, their questions
-//   ComicStore       the open comic's record in the user database
+//   ComicStore       the open comic's record, saving and loading it
+//   LoadComicScreen  the saved-comics browser of "Load from Device"
 //   TitleField       the comic's title
 // What joins several of them lives here: set-up, the tap on a panel, leaving
 // panel mode, undo and redo, starting a new comic, and what the comic
@@ -82,6 +84,7 @@ public:
     Transients &transients() const { return *m_transients; }
     EditorCommands &commands() const { return *m_commands; }
     ComicStore &store() const { return *m_store; }
+    LoadComicScreen &loadComicScreen() const { return *m_loadComicScreen; }
     TitleField &titleField() const { return *m_titleField; }
 
 signals:
@@ -111,4 +114,5 @@ private:
     std::unique_ptr<Placement> m_placement;
     std::unique_ptr<FaceStrip> m_faceStrip;
     std::unique_ptr<TitleField> m_titleField;
+    std::unique_ptr<LoadComicScreen> m_loadComicScreen;
 };

@@ -31,14 +31,33 @@ NavigationContainer::NavigationContainer(QWidget *screen, QWidget *parent)
 
 QString NavigationContainer::title() const { return _titleLabel->text(); }
 
+QPushButton *NavigationContainer::makeButton(const QString &title, std::function<void()> action)
+{
+    auto *button = new QPushButton(title, _bar);
+    button->setFocusPolicy(Qt::NoFocus);
+    connect(button, &QPushButton::clicked, this, [action = std::move(action)] { action(); });
+    button->show();
+    return button;
+}
+
 void NavigationContainer::setLeftButton(const QString &title, std::function<void()> action)
 {
     delete m_leftButton;
-    m_leftButton = new QPushButton(title, _bar);
-    m_leftButton->setFocusPolicy(Qt::NoFocus);
-    connect(m_leftButton, &QPushButton::clicked, this, [action = std::move(action)] { action(); });
-    m_leftButton->show();
+    m_leftButton = makeButton(title, std::move(action));
     layOutBar();
+}
+
+void NavigationContainer::setRightButton(const QString &title, std::function<void()> action)
+{
+    delete m_rightButton;
+    m_rightButton = title.isEmpty() ? nullptr : makeButton(title, std::move(action));
+    layOutBar();
+}
+
+NavigationContainer *NavigationContainer::containing(const QWidget *screen)
+{
+    auto *container = screen ? qobject_cast<NavigationContainer *>(screen->parentWidget()) : nullptr;
+    return container && container->screen() == screen ? container : nullptr;
 }
 
 void NavigationContainer::resizeEvent(QResizeEvent *event)
@@ -57,5 +76,11 @@ void NavigationContainer::layOutBar()
         m_leftButton->adjustSize();
         m_leftButton->setGeometry(kButtonMargin, (kBarHeight - kButtonHeight) / 2, m_leftButton->width(), kButtonHeight);
         m_leftButton->raise();
+    }
+    if (m_rightButton) {
+        m_rightButton->adjustSize();
+        m_rightButton->setGeometry(width() - kButtonMargin - m_rightButton->width(), (kBarHeight - kButtonHeight) / 2,
+                                   m_rightButton->width(), kButtonHeight);
+        m_rightButton->raise();
     }
 }

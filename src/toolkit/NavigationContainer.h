@@ -22,15 +22,23 @@ public:
     void setLeftButton(const QString &title, std::function<void()> action);
     // The left button, or null while none is set.
     QPushButton *leftButton() const { return m_leftButton; }
+    // A bordered button at the right of the bar; removed with an empty title.
+    void setRightButton(const QString &title, std::function<void()> action);
+    QPushButton *rightButton() const { return m_rightButton; }
+
+    // The container that shows the screen, or null.
+    static NavigationContainer *containing(const QWidget *screen);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    QPushButton *makeButton(const QString &title, std::function<void()> action);
     void layOutBar();
 
     QWidget *m_screen;
     QWidget *_bar;
     QLabel *_titleLabel;
     QPushButton *m_leftButton = nullptr;
+    QPushButton *m_rightButton = nullptr;
 };

@@ -5,6 +5,11 @@
 #include "editor/EditorFixture.h"
 
 #include "editor/ComicStore.h"
+#include "editor/LoadComicScreen.h"
+#include "editor/Transients.h"
+#include "savedcomics/SaveLoadViewController.h"
+#include "toolkit/ModalScreen.h"
+#include "toolkit/Popover.h"
 #include "objects/ComicArchive.h"
 #include "storage/FMDatabase.h"
 #include "toolkit/KeyedArchiver.h"
@@ -242,6 +247,41 @@ private slots:
         f.zoom(6);
         f.tap(EditorFixture::centerOnScreen(loaded));
         QCOMPARE(f.selection().selectedComicObject(), loaded);
+    }
+
+    void theMoreSheetSavesAndOpensTheBrowserWhichLoads_data()
+    {
+        QTest::addColumn<Device::Idiom>("idiom");
+        QTest::newRow("tablet: a popover") << Device::Idiom::Tablet;
+        QTest::newRow("phone: a modal screen") << Device::Idiom::Phone;
+    }
+    void theMoreSheetSavesAndOpensTheBrowserWhichLoads()
+    {
+        QFETCH(Device::Idiom, idiom);
+        EditorFixture f(idiom);
+        ComicStore &store = f.editor->store();
+        const int saved = store.comicId();
+        f.zoom(0);
+        f.place(100, 100);
+        f.actions().more->trigger();
+        f.editor->transients().actionSheet()->clickButtonAtIndex(2); // "Save to Device"
+        store.waitForSave();
+        f.editor->resetComic();
+
+        f.actions().more->trigger();
+        f.editor->transients().actionSheet()->clickButtonAtIndex(3); // "Load from Device"
+        auto *browser = f.editor->findChild<SaveLoadViewController *>();
+        QVERIFY(browser);
+        if (idiom == Device::Idiom::Tablet)
+            QVERIFY(qobject_cast<Popover *>(f.editor->transients().popover()));
+        else
+            QVERIFY(browser->parentWidget()->parentWidget()->inherits("ModalScreen"));
+        QCOMPARE(browser->activeComicId(), store.comicId());
+        QCOMPARE(browser->numberOfRows(), 1);
+        browser->tableViewDidSelectRow(0);
+        QCOMPARE(store.comicId(), saved);
+        QCOMPARE(f.panel(0)->subviews().size(), 1);
+        QVERIFY(!f.editor->transients().popover());
     }
 
     void aLoadOfAMissingOrUnsavedComicLeavesANewOne()

@@ -11,6 +11,7 @@ constexpr int kThumbnailWidth = 80;
 constexpr int kThumbnailRowHeight = 30;
 constexpr int kThumbnailRows = 2;
 constexpr int kJpegQuality = 100;
+constexpr double kObjectPictureScale = 2.0;
 
 void draw(QPainter &painter, View *view)
 {
@@ -60,6 +61,21 @@ QImage ComicPicture::render(const QList<View *> &panels, const QRectF &canvasAre
         draw(painter, panel);
         painter.restore();
     }
+    return image;
+}
+
+QImage ComicPicture::objectPicture(View *object)
+{
+    const QRectF frame = object->frame();
+    const QSize size = (frame.size() * kObjectPictureScale).toSize().expandedTo(QSize(1, 1));
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.scale(kObjectPictureScale, kObjectPictureScale);
+    painter.translate(-frame.topLeft());
+    painter.setTransform(object->toParent(), true);
+    draw(painter, object);
     return image;
 }
 

@@ -67,11 +67,11 @@ void EditorCommands::createActions(QWidget *editor)
     a.addImage = make("Add Image");
     a.addDrawing = make("Add Drawing");
     a.selectRageCategory = make("Select Rage Category");
-    a.paste = make("Paste");
+    a.paste = make("Paste", QKeySequence::keyBindings(QKeySequence::Paste));
     a.deselectPanel = make("Deselect Panel");
     a.finishDrawing = make("Finish Drawing");
-    a.copy = make("Copy");
-    a.cut = make("Cut");
+    a.copy = make("Copy", QKeySequence::keyBindings(QKeySequence::Copy));
+    a.cut = make("Cut", QKeySequence::keyBindings(QKeySequence::Cut));
     a.bringToFront = make("Bring to Front");
     a.sendToBack = make("Send to Back");
     a.deleteObject = make("Delete", {QKeySequence(Qt::Key_Delete), QKeySequence(Qt::Key_Backspace)});

@@ -1,5 +1,6 @@
 #include "editor/PanelryViewController.h"
 
+#include "editor/Clipboard.h"
 #include "editor/ComicStore.h"
 #include "editor/EditorCommands.h"
 #include "editor/FaceStrip.h"
@@ -58,6 +59,8 @@ void PanelryViewController::viewDidLoad()
     m_faceStrip = std::make_unique<FaceStrip>(m_ui.scrollViewFaces, m_layout.tablet, *m_placement, *m_transients);
     m_titleField = std::make_unique<TitleField>(m_ui.comicTitle, m_ui.stage, m_ui.appToolbar, *m_store);
     m_loadComicScreen = std::make_unique<LoadComicScreen>(*m_transients, *m_store);
+    m_clipboard = std::make_unique<Clipboard>(*m_panelMode, *m_selection, *m_history, *m_transients, *m_placement,
+                                              *m_store, this, m_commands->actions().paste);
     connectCommands();
     connectCollaborators();
 
@@ -80,9 +83,12 @@ void PanelryViewController::connectCommands()
     on(a.bringToFront, m_selection.get(), &ObjectSelection::bringObjectToFront);
     on(a.sendToBack, m_selection.get(), &ObjectSelection::sendObjectToBack);
     on(a.deleteObject, m_selection.get(), &ObjectSelection::deleteObject);
+    on(a.copy, m_clipboard.get(), &Clipboard::copyObject);
+    on(a.cut, m_clipboard.get(), &Clipboard::cutObject);
+    on(a.paste, m_clipboard.get(), &Clipboard::pasteObject);
     // Commands whose work has not landed yet close what is open, as every
     // command does first.
-    for (QAction *pending : {a.addText, a.addDrawing, a.paste, a.finishDrawing})
+    for (QAction *pending : {a.addText, a.addDrawing, a.finishDrawing})
         on(pending, this, &PanelryViewController::dismissActionsheetOrPopoverIfVisible);
     m_selection->setObjectMenuActions({a.copy, a.cut, a.bringToFront, a.sendToBack});
     m_placement->setAddImageAnchor(m_commands->button(a.addImage));
@@ -211,11 +217,7 @@ void PanelryViewController::redo()
     m_history->redo();
 }
 
-void PanelryViewController::updatePasteObjectBtn()
-{
-    // Nothing can be copied yet, so there is never anything to paste.
-    m_commands->actions().paste->setEnabled(false);
-}
+void PanelryViewController::updatePasteObjectBtn() { m_clipboard->updatePasteObjectBtn(); }
 
 void PanelryViewController::deselectObject() { m_selection->deselectObject(); }
 

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class Clipboard;
 class ComicStore;
 class EditorCommands;
 class FaceStrip;
@@ -34,6 +35,7 @@ class View;
 //   EditorCommands   every command as a QAction, the toolbars, their questions
 //   ComicStore       the open comic's record, saving and loading it
 //   LoadComicScreen  the saved-comics browser of "Load from Device"
+//   Clipboard        copy, cut and paste of objects
 //   TitleField       the comic's title
 // What joins several of them lives here: set-up, the tap on a panel, leaving
 // panel mode, undo and redo, starting a new comic, and what the comic
@@ -85,6 +87,7 @@ public:
     EditorCommands &commands() const { return *m_commands; }
     ComicStore &store() const { return *m_store; }
     LoadComicScreen &loadComicScreen() const { return *m_loadComicScreen; }
+    Clipboard &clipboard() const { return *m_clipboard; }
     TitleField &titleField() const { return *m_titleField; }
 
 signals:
@@ -115,4 +118,5 @@ private:
     std::unique_ptr<FaceStrip> m_faceStrip;
     std::unique_ptr<TitleField> m_titleField;
     std::unique_ptr<LoadComicScreen> m_loadComicScreen;
+    std::unique_ptr<Clipboard> m_clipboard;
 };

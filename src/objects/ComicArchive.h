@@ -1,5 +1,5 @@
 #pragma once
-#include "toolkit/View.h" // DecodedComic owns views
+#include "objects/ComicObject.h" // the decoded comic and object own theirs
 
 #include <QByteArray>
 #include <QList>
@@ -7,8 +7,6 @@
 #include <memory>
 #include <optional>
 #include <vector>
-
-class ComicObject;
 
 // The stored form of a comic and of one object, as keyed archives.
 //

@@ -6,8 +6,8 @@
 #include "editor/PanelRows.h"
 #include "editor/PanelryViewController.h"
 #include "editor/Placement.h"
-#include "objects/ComicArchive.h"
 #include "storage/SavedComics.h"
+#include "support/ArchivedObjects.h"
 #include "support/TestHome.h"
 
 #include <QProcess>
@@ -30,15 +30,6 @@ int runApplication(QApplication &app)
     std::printf("%d\n", editor->store().comicId());
     std::fflush(stdout);
     return app.exec();
-}
-
-int objectsIn(const QByteArray &archive)
-{
-    const auto comic = ComicArchive::decodeComic(archive);
-    int n = 0;
-    for (View *panel : comic ? comic->panelList() : QList<View *>())
-        n += int(panel->subviews().size());
-    return n;
 }
 }
 
@@ -69,7 +60,7 @@ private slots:
         QVERIFY(app.waitForFinished(30000));
         QCOMPARE(app.exitStatus(), QProcess::NormalExit);
         QCOMPARE(app.exitCode(), 0);
-        QCOMPARE(objectsIn(SavedComics::read(comicId)->data), 1);
+        QCOMPARE(objectsInArchive(SavedComics::read(comicId)->data), 1);
     }
 };
 

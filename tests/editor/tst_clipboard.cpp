@@ -9,8 +9,7 @@
 #include "storage/SavedComics.h"
 #include "toolkit/EditMenu.h"
 #include "toolkit/KeyedArchiver.h"
-#include "ui/Notification.h"
-#include "ui/NotificationManager.h"
+#include "support/Banners.h"
 
 #include <QClipboard>
 #include <QMimeData>
@@ -198,13 +197,10 @@ private slots:
 
         KeyedArchiver coder("Panelry", 2);
         putObjectBytes(coder.archivedData(coder.encodeObject(nullptr, "ComicObjectSticker", nullptr)));
-        QStringList banners;
-        auto c = connect(NotificationManager::sharedManager(), &NotificationManager::notificationShown, this,
-                         [&](Notification *n) { banners << n->text(); });
+        Banners banners;
         f.actions().paste->trigger();
-        disconnect(c);
         QVERIFY(panel->subviews().isEmpty());
-        QCOMPARE(banners, QStringList{"This object needs a newer version of Panelry"});
+        QCOMPARE(banners.shown, QStringList{"This object needs a newer version of Panelry"});
     }
 };
 

@@ -15,8 +15,8 @@
 #include "toolkit/KeyedArchiver.h"
 #include "toolkit/Lifecycle.h"
 #include "toolkit/UserDefaults.h"
-#include "ui/Notification.h"
-#include "ui/NotificationManager.h"
+#include "support/ArchivedObjects.h"
+#include "support/Banners.h"
 
 #include <QDir>
 
@@ -48,23 +48,6 @@ void setStoredData(int id, const QByteArray &data)
     db.close();
 }
 
-int objectCount(const QByteArray &archive)
-{
-    const auto comic = ComicArchive::decodeComic(archive);
-    int n = 0;
-    for (View *panel : comic ? comic->panelList() : QList<View *>())
-        n += int(panel->subviews().size());
-    return n;
-}
-
-// The banners shown while it lives.
-struct Banners {
-    QStringList shown;
-    QMetaObject::Connection connection = QObject::connect(
-        NotificationManager::sharedManager(), &NotificationManager::notificationShown,
-        [this](Notification *n) { shown << n->text(); });
-    ~Banners() { QObject::disconnect(connection); }
-};
 
 // Each fixture has a fresh home, where the default is not set yet.
 void setAutosave(bool enabled)
@@ -106,7 +89,7 @@ private slots:
         QCOMPARE(banners.shown, QStringList{"Comic saved to device"});
         const Row row = storedRow(store.comicId());
         QCOMPARE(QImage::fromData(row.thumbnail, "JPEG").size(), thumbnail);
-        QCOMPARE(objectCount(row.data), 1);
+        QCOMPARE(objectsInArchive(row.data), 1);
     }
 
     void aComicWithoutObjectsIsNotSaved()
@@ -135,7 +118,7 @@ private slots:
         f.settle(ComicStore::kAutosaveInterval);
         store.waitForSave();
         const Row row = storedRow(store.comicId());
-        QCOMPARE(objectCount(row.data), 1);
+        QCOMPARE(objectsInArchive(row.data), 1);
         QVERIFY(row.thumbnail.isNull());
         QVERIFY(banners.shown.isEmpty());
 
@@ -144,7 +127,7 @@ private slots:
         f.place(50, 50);
         f.settle(ComicStore::kAutosaveInterval * 2);
         store.waitForSave();
-        QCOMPARE(objectCount(storedRow(store.comicId()).data), 1);
+        QCOMPARE(objectsInArchive(storedRow(store.comicId()).data), 1);
     }
 
     void leavingWaitsForARunningAutosaveAndSavesTheLatestState()
@@ -161,7 +144,7 @@ private slots:
         // The new comic's save finds the timer's still writing: it waits
         // for it rather than being dropped.
         f.editor->resetComic();
-        QCOMPARE(objectCount(storedRow(id).data), 2);
+        QCOMPARE(objectsInArchive(storedRow(id).data), 2);
         QVERIFY(store.comicId() != id);
     }
 
@@ -173,7 +156,7 @@ private slots:
         f.place(100, 100);
         emit Lifecycle::shared()->didEnterBackgroundOrWillTerminate();
         QVERIFY(!f.editor->store().isSaving());
-        QCOMPARE(objectCount(storedRow(f.editor->store().comicId()).data), 1);
+        QCOMPARE(objectsInArchive(storedRow(f.editor->store().comicId()).data), 1);
     }
 
     void aFailedManualSaveSaysSo()
@@ -204,7 +187,7 @@ private slots:
         store.saveComicToDevice(Kind::Manual);
         store.waitForSave();
         QVERIFY(store.comicId() > 0);
-        QCOMPARE(objectCount(storedRow(store.comicId()).data), 1);
+        QCOMPARE(objectsInArchive(storedRow(store.comicId()).data), 1);
         FMDatabase db(UserDatabase::path());
         QVERIFY(db.open());
         auto rows = db.executeQuery("SELECT comicId FROM comicData WHERE id = ?", {object->databaseId()});

@@ -7,12 +7,11 @@
 #include "savedcomics/SavedComicCell.h"
 #include "storage/FMDatabase.h"
 #include "storage/UserDatabase.h"
+#include "support/Banners.h"
 #include "support/TestHome.h"
 #include "toolkit/EditMenu.h"
 #include "toolkit/NavigationContainer.h"
 #include "toolkit/UserDefaults.h"
-#include "ui/Notification.h"
-#include "ui/NotificationManager.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -67,13 +66,14 @@ struct Opened : SaveLoadViewControllerDelegate {
     void loadComicWithId(int id) override { ids << id; }
 };
 
-struct Banners {
-    QStringList shown;
-    QMetaObject::Connection connection = QObject::connect(
-        NotificationManager::sharedManager(), &NotificationManager::notificationShown,
-        [this](Notification *n) { shown << n->text(); });
-    ~Banners() { QObject::disconnect(connection); }
-};
+bool showWith(SaveLoadViewController &browser, Opened &opened)
+{
+    browser.setDelegate(&opened);
+    browser.resize(320, 480);
+    browser.show();
+    return QTest::qWaitForWindowExposed(&browser);
+}
+
 }
 
 class TestSavedComicsBrowser : public QObject
@@ -124,10 +124,7 @@ private slots:
     {
         SaveLoadViewController browser;
         Opened opened;
-        browser.setDelegate(&opened);
-        browser.resize(320, 480);
-        browser.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&browser));
+        QVERIFY(showWith(browser, opened));
         QTest::mouseClick(browser.cellAt(1), Qt::LeftButton, {}, QPoint(40, 30));
         QCOMPARE(opened.ids, QList<int>{monday});
     }
@@ -147,10 +144,7 @@ private slots:
     {
         SaveLoadViewController browser;
         Opened opened;
-        browser.setDelegate(&opened);
-        browser.resize(320, 480);
-        browser.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&browser));
+        QVERIFY(showWith(browser, opened));
         SavedComicCell *cell = browser.cellAt(1);
         QVERIFY(!cell->isDeleteButtonShown());
         QTest::mousePress(cell, Qt::LeftButton, {}, QPoint(200, 30));

@@ -56,6 +56,8 @@ SaveLoadViewController::SaveLoadViewController(QWidget *parent)
     _emptyMessage->setAlignment(Qt::AlignCenter);
     _savedComicsTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     _savedComicsTable->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    // Rows as wide as the list, whatever width it had when they were made.
+    _savedComicsTable->setResizeMode(QListView::Adjust);
     _savedComicsTable->installEventFilter(this);
 
     auto *layout = new QVBoxLayout(this);
@@ -81,7 +83,7 @@ void SaveLoadViewController::loadSavedComics()
         auto *cell = new SavedComicCell(titleOf(comic), SavedComicDates::localDateText(comic.value("timestamp").toString()),
                                         thumbnailOf(comic));
         auto *item = new QListWidgetItem(_savedComicsTable);
-        item->setSizeHint(QSize(kPopoverSize.width(), SavedComicCell::kHeight));
+        item->setSizeHint(QSize(1, SavedComicCell::kHeight));
         _savedComicsTable->setItemWidget(item, cell);
         connect(cell, &SavedComicCell::tapped, this, [this, cell] { tableViewDidSelectRow(rowOf(cell)); });
         connect(cell, &SavedComicCell::deleteRequested, this, [this, cell] { commitDeleteRow(rowOf(cell)); });

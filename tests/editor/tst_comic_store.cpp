@@ -8,7 +8,7 @@
 #include "editor/LoadComicScreen.h"
 #include "editor/Transients.h"
 #include "savedcomics/SaveLoadViewController.h"
-#include "toolkit/ModalScreen.h"
+#include "savedcomics/SavedComicCell.h"
 #include "toolkit/Popover.h"
 #include "objects/ComicArchive.h"
 #include "storage/FMDatabase.h"
@@ -19,6 +19,7 @@
 #include "support/Banners.h"
 
 #include <QDir>
+#include <QListWidget>
 
 namespace {
 using Kind = ComicStore::SaveKind;
@@ -261,6 +262,10 @@ private slots:
             QVERIFY(browser->parentWidget()->parentWidget()->inherits("ModalScreen"));
         QCOMPARE(browser->activeComicId(), store.comicId());
         QCOMPARE(browser->numberOfRows(), 1);
+        // Its rows fit the screen: the thumbnail at their right end shows.
+        f.editor->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.editor.get()));
+        QCOMPARE(browser->cellAt(0)->width(), browser->savedComicsTable()->viewport()->width());
         browser->tableViewDidSelectRow(0);
         QCOMPARE(store.comicId(), saved);
         QCOMPARE(f.panel(0)->subviews().size(), 1);

@@ -160,6 +160,18 @@ private slots:
         QCOMPARE(objectsInArchive(storedRow(f.editor->store().comicId()).data), 1);
     }
 
+    void closingTheWindowSaves()
+    {
+        EditorFixture f;
+        setAutosave(true);
+        f.zoom(0);
+        f.place(100, 100);
+        Lifecycle::shared()->watchWindow(f.editor.get());
+        f.editor->show();
+        f.editor->close();
+        QCOMPARE(objectsInArchive(storedRow(f.editor->store().comicId()).data), 1);
+    }
+
     void aFailedManualSaveSaysSo()
     {
         EditorFixture f;

@@ -5,7 +5,7 @@
 // at every move). Then the time to finish a 320 x 240 drawing: its PNG and
 // the UPDATE of its row.
 #include "objects/ComicObjectDrawing.h"
-#include "storage/ComicPicture.h"
+#include "storage/PictureRows.h"
 #include "storage/UserDatabase.h"
 
 #include <QApplication>
@@ -102,7 +102,7 @@ std::pair<double, double> finishCost()
     drawing.touchesBegan({{1, points[0]}});
     for (size_t i = 1; i < 200; ++i)
         drawing.touchesMoved({{1, points[i]}});
-    drawing.setDatabaseId(ComicPicture::insert(1, QByteArray()));
+    drawing.setDatabaseId(PictureRows::insert(1, QByteArray()));
     std::vector<double> encode, finish;
     QElapsedTimer timer;
     for (int round = 0; round < 20; ++round) {

@@ -4,7 +4,9 @@
 #include "editor/PanelryViewController.h"
 #include "storage/StorageLaunch.h"
 #include "toolkit/AppFonts.h"
+#include "toolkit/Lifecycle.h"
 #include "toolkit/Screen.h"
+#include "toolkit/TerminationSignals.h"
 
 PanelryAppDelegate::PanelryAppDelegate() = default;
 
@@ -19,7 +21,13 @@ bool PanelryAppDelegate::didFinishLaunching()
     AppFonts::registerBundledFonts();
     _viewController = new PanelryViewController;
     Screen::setMainWindow(_viewController);
+    // Closing the window, quitting, a logout or a shutdown: the comic is
+    // saved before the application goes.
+    Lifecycle::shared()->watchWindow(_viewController);
+    TerminationSignals::install();
     _viewController->show();
+    // The application starts active, which starts the autosave timer.
+    _viewController->activateWindow();
     LaunchBanners::announce(report);
     return true;
 }

@@ -1,11 +1,42 @@
 #include "editor/ComicStore.h"
 
+#include "editor/BackgroundWrite.h"
+#include "editor/ComicPicture.h"
+#include "editor/PanelRows.h"
+#include "objects/ComicArchive.h"
+#include "objects/ComicObject.h"
+#include "objects/ObjectPictures.h"
 #include "storage/ComicRecord.h"
+#include "storage/SavedComics.h"
+#include "storage/UserDatabase.h"
+#include "toolkit/ScrollView.h"
+#include "toolkit/UserDefaults.h"
+#include "ui/NotificationManager.h"
+
+namespace {
+void notify(const QString &text) { NotificationManager::sharedManager()->notify(text, 2.0); }
+
+bool autosaveEnabled() { return UserDefaults::objectForKey(QStringLiteral("autosaveEnabled")).toBool(); }
+
+QList<int> pictureIds(const QList<View *> &panels)
+{
+    QList<int> ids;
+    for (View *panel : panels)
+        for (View *child : panel->subviews())
+            if (auto *object = qobject_cast<ComicObject *>(child))
+                ids << object->databaseId();
+    return ids;
+}
+}
 
 ComicStore::ComicStore(QObject *parent)
     : QObject(parent)
+    , m_write(new BackgroundWrite(this))
 {
+    connect(m_write, &BackgroundWrite::finished, this, &ComicStore::writeFinished);
 }
+
+ComicStore::~ComicStore() { waitForSave(); }
 
 void ComicStore::createComicRecord()
 {
@@ -14,3 +45,108 @@ void ComicStore::createComicRecord()
 }
 
 void ComicStore::storeTitle(const QString &typedTitle) { ComicRecord::storeTitle(m_comicId, typedTitle); }
+
+void ComicStore::setComic(PanelRows *rows, const ScrollView *canvas, ComicObjectDelegate *objectDelegate)
+{
+    m_rows = rows;
+    m_canvas = canvas;
+    m_objectDelegate = objectDelegate;
+}
+
+void ComicStore::saveComicToDevice(SaveKind kind)
+{
+    if (!m_rows)
+        return;
+    if (m_write->isRunning()) {
+        if (kind == SaveKind::Timer)
+            return;
+        waitForSave();
+    }
+    if (kind != SaveKind::Manual && !autosaveEnabled())
+        return;
+    const QList<View *> panels = m_rows->panels();
+    if (!ComicArchive::hasObjects(panels)) {
+        if (kind == SaveKind::Manual)
+            notify("Nothing to save");
+        return;
+    }
+    _isSaving = true;
+    m_runningKind = kind;
+    // The frozen copy the worker writes: made here, from what is on screen.
+    const QByteArray archive = ComicArchive::archivedComic(panels);
+    const QByteArray thumbnail = kind == SaveKind::Manual
+                                     ? ComicPicture::thumbnail(panels, m_rows->numberOfPanels(),
+                                                               m_canvas ? m_canvas->contentOffset().y() : 0)
+                                     : QByteArray();
+    if (archive.isEmpty() || !ensureRecord()) {
+        writeFinished(false);
+        return;
+    }
+    m_write->start([path = UserDatabase::path(), id = m_comicId, archive, thumbnail] {
+        return SavedComics::write(path, id, archive, thumbnail);
+    });
+    if (kind == SaveKind::Leaving)
+        waitForSave();
+}
+
+bool ComicStore::ensureRecord()
+{
+    // A comic started while the database could not be reached has no
+    // record: its save makes one, rather than write nowhere.
+    if (m_comicId != 0)
+        return true;
+    createComicRecord();
+    if (m_comicId == 0)
+        return false;
+    SavedComics::adoptPictures(m_comicId, pictureIds(m_rows->panels()));
+    emit recordCreated();
+    return true;
+}
+
+void ComicStore::waitForSave() { m_write->waitForFinished(); }
+
+void ComicStore::writeFinished(bool succeeded)
+{
+    _isSaving = false;
+    if (m_runningKind == SaveKind::Manual)
+        notify(succeeded ? "Comic saved to device" : "Comic could not be saved");
+    emit saveFinished(m_runningKind, succeeded);
+}
+
+void ComicStore::didBecomeActive()
+{
+    _autosaveTimer.start(kAutosaveInterval, true, [this] { autoSave(); });
+}
+
+void ComicStore::willResignActive() { _autosaveTimer.invalidate(); }
+
+void ComicStore::autoSave() { saveComicToDevice(SaveKind::Timer); }
+
+void ComicStore::didEnterBackgroundOrWillTerminate() { saveComicToDevice(SaveKind::Leaving); }
+
+void ComicStore::loadComicWithId(int id)
+{
+    emit aboutToLoad();
+    const std::optional<SavedComics::StoredComic> stored = SavedComics::read(id);
+    // No database, no row or a comic never saved: the new comic stays.
+    if (!stored || stored->data.isNull() || !m_rows)
+        return;
+    std::optional<ComicArchive::DecodedComic> comic = ComicArchive::decodeComic(stored->data);
+    if (!comic) {
+        notify("This comic could not be opened");
+        return;
+    }
+    const QList<View *> panels = comic->panelList();
+    ObjectPictures::restoreAll(panels);
+    for (View *panel : panels)
+        for (View *child : panel->subviews())
+            if (auto *object = qobject_cast<ComicObject *>(child))
+                object->setDelegate(m_objectDelegate);
+    for (auto &panel : comic->panels)
+        panel.release(); // the rows own them now
+    m_rows->replaceAllRows(panels);
+    m_comicId = id;
+    emit comicLoaded(stored->title);
+    if (comic->skippedObjects > 0)
+        notify("Some objects need a newer version of Panelry");
+}

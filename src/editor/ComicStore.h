@@ -1,13 +1,36 @@
 #pragma once
+#include "toolkit/Clock.h"
+
 #include <QObject>
 
+class BackgroundWrite;
+class ComicObjectDelegate;
+class PanelRows;
+class ScrollView;
+
 // The open comic's place in the user database: its row in the comics table,
-// whose id the comic's pictures and title are stored under.
+// whose id the comic's pictures and title are stored under; saving the
+// comic into it, by hand and automatically, and loading a stored comic.
+//
+// A save archives the comic (and, by hand, draws its thumbnail) on the
+// interface thread from what is on screen at that moment; only the
+// database write runs on a worker, from that frozen copy. One save runs at
+// a time: a timer's save finding one running is skipped, every other save
+// waits for it, so the save before a new comic, a load or quitting is never
+// lost.
 class ComicStore : public QObject
 {
     Q_OBJECT
 public:
+    enum class SaveKind {
+        Manual,   // "Save to Device": thumbnail, banners
+        Timer,    // the autosave timer's: skipped while a save runs
+        Leaving,  // before a new comic or a load, on quit or close: done before it returns
+    };
+    static constexpr double kAutosaveInterval = 15.0;
+
     explicit ComicStore(QObject *parent = nullptr);
+    ~ComicStore() override;
 
     int comicId() const { return m_comicId; }
     void setComicId(int comicId) { m_comicId = comicId; }
@@ -19,6 +42,51 @@ public:
     // Stores the typed title, trimmed, as the open comic's title.
     void storeTitle(const QString &typedTitle);
 
+    // The comic that is saved and loaded: its rows, the canvas whose scroll
+    // offset the thumbnail starts at, and the delegate of loaded objects.
+    void setComic(PanelRows *rows, const ScrollView *canvas, ComicObjectDelegate *objectDelegate);
+
+    // Only the automatic kinds look at the autosaveEnabled default. A comic
+    // without objects is not saved ("Nothing to save" by hand).
+    void saveComicToDevice(SaveKind kind);
+    bool isSaving() const { return _isSaving; }
+    // Blocks until a save that is writing has finished and been reported.
+    void waitForSave();
+
+    // The autosave timer: (re)started when the application becomes active,
+    // stopped when it resigns; leaving saves once more.
+    void didBecomeActive();
+    void willResignActive();
+    void autoSave();
+    void didEnterBackgroundOrWillTerminate();
+    bool isAutosaveTimerRunning() const { return _autosaveTimer.isValid(); }
+
+    // Replaces the open comic by the stored one: the open comic is saved and
+    // a new one started first (aboutToLoad), so a comic that cannot be read
+    // leaves a new comic, and its stored row is never written over.
+    void loadComicWithId(int id);
+
+signals:
+    // Load: start a new comic now (saving the open one).
+    void aboutToLoad();
+    // Load: the stored comic is on the canvas; its title goes into the field.
+    void comicLoaded(const QString &title);
+    // A save made the record of a comic that had none: its title may now be
+    // stored.
+    void recordCreated();
+    void saveFinished(SaveKind kind, bool succeeded);
+
 private:
+    bool ensureRecord();
+    void writeFinished(bool succeeded);
+
     int m_comicId = 0;
+    PanelRows *m_rows = nullptr;
+    const ScrollView *m_canvas = nullptr;
+    ComicObjectDelegate *m_objectDelegate = nullptr;
+    BackgroundWrite *m_write;
+    // Only ever touched on the interface thread.
+    bool _isSaving = false;
+    SaveKind m_runningKind = SaveKind::Timer;
+    Timer _autosaveTimer;
 };

@@ -9,7 +9,7 @@
 #include "editor/Transients.h"
 #include "objects/ComicObjectDrawing.h"
 #include "pickers/ColorPickerViewController.h"
-#include "storage/ComicPicture.h"
+#include "storage/PictureRows.h"
 #include "toolkit/Animation.h"
 #include "toolkit/ModalScreen.h"
 #include "toolkit/ScrollView.h"
@@ -70,7 +70,7 @@ void DrawingMode::addDrawingToComic()
     drawing->setBrushSize(m_controls.brushSizeSlider->value());
     drawing->setBrushColor(brushColor());
     // The row starts empty: there is no picture before the first stroke.
-    drawing->setDatabaseId(ComicPicture::insert(m_store.comicId(), QByteArray()));
+    drawing->setDatabaseId(PictureRows::insert(m_store.comicId(), QByteArray()));
     m_placement.placeObject(drawing);
     m_selection.clearTimer();
     showPaintToolbar();
@@ -129,7 +129,7 @@ void DrawingMode::storePicture(ComicObjectDrawing *drawing)
     // shows (a pasted copy), gets a row of its own: the other object keeps
     // its picture.
     if (drawing->databaseId() < 0 || rowIsShared(drawing)) {
-        const int id = ComicPicture::insert(m_store.comicId(), drawing->pngData());
+        const int id = PictureRows::insert(m_store.comicId(), drawing->pngData());
         if (id >= 0)
             drawing->setDatabaseId(id);
         return;

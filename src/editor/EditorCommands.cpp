@@ -20,7 +20,7 @@ namespace {
 // The sheets and alerts the toolbars open, told apart by their tags.
 enum Tag { kMoreSheet = 2, kClearComicAlert = 1 };
 
-enum MoreSheetButton { kShare = 0, kSaveToLibrary = 1 };
+enum MoreSheetButton { kShare = 0, kSaveToLibrary = 1, kSaveToDevice = 2, kLoadFromDevice = 3 };
 
 constexpr int kPaintButtonSide = 30;
 
@@ -61,11 +61,11 @@ void EditorCommands::createActions(QWidget *editor)
     a.addImage = make("Add Image");
     a.addDrawing = make("Add Drawing");
     a.selectRageCategory = make("Select Rage Category");
-    a.paste = make("Paste");
+    a.paste = make("Paste", QKeySequence::keyBindings(QKeySequence::Paste));
     a.deselectPanel = make("Deselect Panel");
     a.finishDrawing = make("Finish Drawing");
-    a.copy = make("Copy");
-    a.cut = make("Cut");
+    a.copy = make("Copy", QKeySequence::keyBindings(QKeySequence::Copy));
+    a.cut = make("Cut", QKeySequence::keyBindings(QKeySequence::Cut));
     a.bringToFront = make("Bring to Front");
     a.sendToBack = make("Send to Back");
     a.deleteObject = make("Delete", {QKeySequence(Qt::Key_Delete), QKeySequence(Qt::Key_Backspace)});
@@ -148,6 +148,10 @@ void EditorCommands::actionSheetClickedButtonAtIndex(ActionSheet *sheet, int ind
         NotificationManager::sharedManager()->notify("Nothing to share", 2.0);
     else if (index == kSaveToLibrary && !hasRows)
         NotificationManager::sharedManager()->notify("Nothing to save", 2.0);
+    else if (index == kSaveToDevice)
+        emit saveToDeviceRequested();
+    else if (index == kLoadFromDevice)
+        emit loadFromDeviceRequested();
 }
 
 void EditorCommands::reset()

@@ -56,6 +56,9 @@ public:
 signals:
     // "Clear Comic" was answered with "Yes".
     void clearComicConfirmed();
+    // "Save to Device" and "Load from Device" of the "More..." sheet.
+    void saveToDeviceRequested();
+    void loadFromDeviceRequested();
 
 private:
     void createActions(QWidget *editor);

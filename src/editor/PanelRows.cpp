@@ -62,9 +62,12 @@ PanelRows::PanelRows(ScrollView *canvas, UndoHistory &history, QObject *parent)
 {
 }
 
-View *PanelRows::makePanel(const QRectF &frame)
+View *PanelRows::makePanel(const QRectF &frame) { return preparePanel(new View(frame)); }
+
+View *PanelRows::preparePanel(View *panel)
 {
-    auto *panel = new View(frame);
+    panel->setTransform(QTransform());
+    panel->setHidden(false);
     panel->setBackgroundColor(Qt::white);
     panel->setBorderWidth(1.0);
     panel->setClipsToBounds(true);
@@ -135,6 +138,21 @@ void PanelRows::removeAllRows()
     qDeleteAll(std::exchange(m_panels, {}));
     m_canvas->setContentSize(QSizeF(0, 0));
     emit rowCountChanged(0);
+}
+
+void PanelRows::replaceAllRows(const QList<View *> &panels)
+{
+    removeAllRows();
+    for (View *panel : panels) {
+        // A placeholder of no size stays as addSinglePanel makes it.
+        if (!panel->bounds().isEmpty())
+            preparePanel(panel);
+        for (View *object : panel->subviews())
+            object->setUserInteractionEnabled(false);
+        m_canvas->addSubview(panel);
+        m_panels.append(panel);
+    }
+    setRowCount();
 }
 
 void PanelRows::setRowCount()

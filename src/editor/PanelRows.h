@@ -32,6 +32,10 @@ public:
 
     // Takes every row off the canvas and deletes it, for a new comic.
     void removeAllRows();
+    // Replaces every row by these entries (two a row, a loaded comic's),
+    // which the rows own from now on: each gets the look and the tap of a
+    // panel, its objects take no touches until it is zoomed.
+    void replaceAllRows(const QList<View *> &panels);
 
 signals:
     // A panel (never a placeholder) was tapped.
@@ -42,6 +46,7 @@ signals:
 
 private:
     View *makePanel(const QRectF &frame);
+    View *preparePanel(View *panel);
     void appendRow(View *first, View *second);
     void setRowCount();
 

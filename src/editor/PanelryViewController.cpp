@@ -1,9 +1,11 @@
 #include "editor/PanelryViewController.h"
 
+#include "editor/Clipboard.h"
 #include "editor/ComicStore.h"
 #include "editor/DrawingMode.h"
 #include "editor/EditorCommands.h"
 #include "editor/FaceStrip.h"
+#include "editor/LoadComicScreen.h"
 #include "editor/ObjectHandles.h"
 #include "editor/ObjectSelection.h"
 #include "editor/PanelMode.h"
@@ -15,7 +17,10 @@
 #include "editor/UndoHistory.h"
 #include "objects/ComicObject.h"
 #include "toolkit/Device.h"
+#include "toolkit/Lifecycle.h"
+#include "toolkit/TextField.h"
 #include "toolkit/Stage.h"
+#include "ui/ButtonWithActivityIndicator.h"
 #include "ui/ButtonWithHint.h"
 #include "ui/UIToolbarCustom.h"
 #include "ui/NotificationManager.h"
@@ -61,6 +66,9 @@ void PanelryViewController::viewDidLoad()
                                                   *m_transients, *m_history);
     m_faceStrip = std::make_unique<FaceStrip>(m_ui.scrollViewFaces, m_layout.tablet, *m_placement, *m_transients);
     m_titleField = std::make_unique<TitleField>(m_ui.comicTitle, m_ui.stage, m_ui.appToolbar, *m_store);
+    m_loadComicScreen = std::make_unique<LoadComicScreen>(*m_transients, *m_store);
+    m_clipboard = std::make_unique<Clipboard>(*m_panelMode, *m_selection, *m_history, *m_transients, *m_placement,
+                                              *m_store, this, m_commands->actions().paste);
     connectCommands();
     connectCollaborators();
 
@@ -89,9 +97,9 @@ void PanelryViewController::connectCommands()
     on(a.bringToFront, m_selection.get(), &ObjectSelection::bringObjectToFront);
     on(a.sendToBack, m_selection.get(), &ObjectSelection::sendObjectToBack);
     on(a.deleteObject, m_selection.get(), &ObjectSelection::deleteObject);
-    // Commands whose work has not landed yet close what is open, as every
-    // command does first.
-    on(a.paste, this, &PanelryViewController::dismissActionsheetOrPopoverIfVisible);
+    on(a.copy, m_clipboard.get(), &Clipboard::copyObject);
+    on(a.cut, m_clipboard.get(), &Clipboard::cutObject);
+    on(a.paste, m_clipboard.get(), &Clipboard::pasteObject);
     m_selection->setObjectMenuActions({a.copy, a.cut, a.bringToFront, a.sendToBack});
     m_placement->setAddImageAnchor(m_commands->button(a.addImage));
     m_faceStrip->setBrowserAnchor(m_commands->button(a.selectRageCategory));
@@ -110,6 +118,7 @@ void PanelryViewController::connectCommands()
 void PanelryViewController::connectCollaborators()
 {
     connect(m_commands.get(), &EditorCommands::clearComicConfirmed, this, &PanelryViewController::resetComic);
+    connectStore();
     connect(m_rows.get(), &PanelRows::panelTapped, this, &PanelryViewController::selectPanel);
     connect(m_rows.get(), &PanelRows::rowAboutToBeTakenAway, this, &PanelryViewController::deselectPanel);
     connect(m_rows.get(), &PanelRows::rowCountChanged, this, [this](int rows) {
@@ -130,6 +139,26 @@ void PanelryViewController::connectCollaborators()
         m_titleField->setCoveredByCanvas(titleCovered);
     });
     connect(m_panelMode.get(), &PanelMode::panelDeselected, this, [this] { m_titleField->setCoveredByCanvas(false); });
+}
+
+void PanelryViewController::connectStore()
+{
+    ComicStore *store = m_store.get();
+    store->setComic(m_rows.get(), m_ui.scrollViewPanels, this);
+    connect(m_commands.get(), &EditorCommands::saveToDeviceRequested, store,
+            [store] { store->saveComicToDevice(ComicStore::SaveKind::Manual); });
+    m_loadComicScreen->setAnchor(m_commands->uploadBtn());
+    connect(m_commands.get(), &EditorCommands::loadFromDeviceRequested, m_loadComicScreen.get(),
+            &LoadComicScreen::showLoadComicViewController);
+    connect(store, &ComicStore::aboutToLoad, this, &PanelryViewController::resetComic);
+    connect(store, &ComicStore::comicLoaded, m_ui.comicTitle, &QLineEdit::setText);
+    // A title typed while the comic had no record is kept once it has one.
+    connect(store, &ComicStore::recordCreated, this, [this] { m_store->storeTitle(m_ui.comicTitle->text()); });
+    Lifecycle *lifecycle = Lifecycle::shared();
+    connect(lifecycle, &Lifecycle::didBecomeActive, store, &ComicStore::didBecomeActive);
+    connect(lifecycle, &Lifecycle::willResignActive, store, &ComicStore::willResignActive);
+    connect(lifecycle, &Lifecycle::didEnterBackgroundOrWillTerminate, store,
+            &ComicStore::didEnterBackgroundOrWillTerminate);
 }
 
 void PanelryViewController::showEvent(QShowEvent *event)
@@ -181,6 +210,7 @@ void PanelryViewController::resetComic()
 {
     m_selection->deselectObject();
     deselectPanel();
+    m_store->saveComicToDevice(ComicStore::SaveKind::Leaving);
     m_rows->removeAllRows();
     m_selection->hideControls();
     for (int i = 0; i < 3; ++i)
@@ -204,11 +234,7 @@ void PanelryViewController::redo()
     m_history->redo();
 }
 
-void PanelryViewController::updatePasteObjectBtn()
-{
-    // Nothing can be copied yet, so there is never anything to paste.
-    m_commands->actions().paste->setEnabled(false);
-}
+void PanelryViewController::updatePasteObjectBtn() { m_clipboard->updatePasteObjectBtn(); }
 
 void PanelryViewController::deselectObject() { m_selection->deselectObject(); }
 

@@ -7,10 +7,12 @@
 
 #include <memory>
 
+class Clipboard;
 class ComicStore;
 class DrawingMode;
 class EditorCommands;
 class FaceStrip;
+class LoadComicScreen;
 class ObjectHandles;
 class ObjectSelection;
 class PanelMode;
@@ -35,7 +37,9 @@ class View;
 //   FaceStrip        the face tiles and the category browser
 //   Transients       the sheet, popover and alert on screen
 //   EditorCommands   every command as a QAction, the toolbars, their questions
-//   ComicStore       the open comic's record in the user database
+//   ComicStore       the open comic's record, saving and loading it
+//   LoadComicScreen  the saved-comics browser of "Load from Device"
+//   Clipboard        copy, cut and paste of objects
 //   TitleField       the comic's title
 // What joins several of them lives here: set-up, the tap on a panel, leaving
 // panel mode, undo and redo, starting a new comic, and what the comic
@@ -92,6 +96,8 @@ public:
     Transients &transients() const { return *m_transients; }
     EditorCommands &commands() const { return *m_commands; }
     ComicStore &store() const { return *m_store; }
+    LoadComicScreen &loadComicScreen() const { return *m_loadComicScreen; }
+    Clipboard &clipboard() const { return *m_clipboard; }
     TitleField &titleField() const { return *m_titleField; }
 
 signals:
@@ -104,6 +110,7 @@ protected:
 private:
     void connectCommands();
     void connectCollaborators();
+    void connectStore();
 
     EditorLayout m_layout;
     EditorUi m_ui;
@@ -122,4 +129,6 @@ private:
     std::unique_ptr<TextEditing> m_textEditing;
     std::unique_ptr<FaceStrip> m_faceStrip;
     std::unique_ptr<TitleField> m_titleField;
+    std::unique_ptr<LoadComicScreen> m_loadComicScreen;
+    std::unique_ptr<Clipboard> m_clipboard;
 };

@@ -7,7 +7,7 @@
 #include "editor/Transients.h"
 #include "editor/UndoHistory.h"
 #include "objects/ComicObjectImage.h"
-#include "storage/ComicPicture.h"
+#include "storage/PictureRows.h"
 #include "toolkit/ActionSheet.h"
 #include "toolkit/ImagePicker.h"
 #include "toolkit/PngData.h"
@@ -119,7 +119,7 @@ void Placement::placePicture(const QImage &image, const QByteArray &png)
     View *panel = m_panelMode.selectedPanel();
     if (!panel || image.isNull())
         return;
-    const int databaseId = ComicPicture::insert(m_store.comicId(), png);
+    const int databaseId = PictureRows::insert(m_store.comicId(), png);
     auto *picture = new ComicObjectImage(QRectF(visiblePartOfPanel().topLeft(), placedSize(QSizeF(image.size()))));
     picture->setDatabaseId(databaseId);
     picture->setImage(image);

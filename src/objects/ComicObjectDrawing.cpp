@@ -1,7 +1,7 @@
 #include "objects/ComicObjectDrawing.h"
 
 #include "objects/ComicObjectDelegate.h"
-#include "storage/ComicPicture.h"
+#include "storage/PictureRows.h"
 #include "toolkit/GestureRecognizer.h"
 #include "toolkit/PngData.h"
 
@@ -79,7 +79,7 @@ void ComicObjectDrawing::setBitmap(const QImage &bitmap)
 
 QByteArray ComicObjectDrawing::pngData() const { return m_bitmap.isNull() ? QByteArray() : ::pngData(m_bitmap); }
 
-bool ComicObjectDrawing::storePicture() const { return ComicPicture::update(databaseId(), pngData()); }
+bool ComicObjectDrawing::storePicture() const { return PictureRows::update(databaseId(), pngData()); }
 
 void ComicObjectDrawing::deselect()
 {

@@ -25,7 +25,11 @@ void AlertView::show(QWidget *over)
     box->setText("<b>" + m_title.toHtmlEscaped() + "</b>");
     box->setInformativeText(m_message);
     box->setWindowModality(Qt::WindowModal);
+    box->setStandardButtons(QMessageBox::NoButton); // and no OK of its own
     for (int i = 0; i < m_buttons.size(); ++i) {
+        // An alert without buttons (a "Please Wait...") is closed by code.
+        if (m_buttons[i].isEmpty())
+            continue;
         QPushButton *button = box->addButton(m_buttons[i], QMessageBox::ActionRole);
         connect(button, &QPushButton::clicked, this, [this, i] { clickButtonAtIndex(i); });
     }

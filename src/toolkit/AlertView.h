@@ -9,7 +9,8 @@
 #include <QWidget>
 
 // A question with buttons, shown over the window. Index 0 is the cancel
-// button, the others follow. The alert deletes itself once answered.
+// button, the others follow; an empty title makes no button. The alert
+// deletes itself once answered.
 class AlertView : public QObject
 {
     Q_OBJECT

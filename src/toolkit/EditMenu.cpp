@@ -35,6 +35,22 @@ void EditMenu::setTargetRect(const QRectF &rect, View *inView)
 {
     m_targetRect = rect;
     m_targetView = inView;
+    m_targetWidget = nullptr;
+}
+
+void EditMenu::setTargetRect(const QRect &rect, QWidget *inWidget)
+{
+    m_targetRect = rect;
+    m_targetView = nullptr;
+    m_targetWidget = inWidget;
+}
+
+QWidget *EditMenu::targetWindow() const
+{
+    if (m_targetWidget)
+        return m_targetWidget->window();
+    QGraphicsView *stage = stageOf(m_targetView);
+    return stage ? stage->window() : nullptr;
 }
 
 View *EditMenu::targetView() const { return m_targetView; }
@@ -43,6 +59,10 @@ bool EditMenu::isMenuVisible() const { return m_menu && m_menu->isOpen(); }
 
 QRect EditMenu::targetInWindow() const
 {
+    if (m_targetWidget) {
+        const QRect rect = m_targetRect.toRect();
+        return QRect(m_targetWidget->mapTo(m_targetWidget->window(), rect.topLeft()), rect.size());
+    }
     QGraphicsView *stage = stageOf(m_targetView);
     if (!stage)
         return QRect();
@@ -53,8 +73,8 @@ QRect EditMenu::targetInWindow() const
 
 void EditMenu::setMenuVisible(bool visible, bool)
 {
-    QGraphicsView *stage = stageOf(m_targetView);
-    if (!visible || !stage) {
+    QWidget *window = targetWindow();
+    if (!visible || !window) {
         hideMenu();
         return;
     }
@@ -63,7 +83,7 @@ void EditMenu::setMenuVisible(bool visible, bool)
         m_menu->hide();
         m_menu->deleteLater();
     }
-    auto *menu = new Overlay(stage->window());
+    auto *menu = new Overlay(window);
     menu->setObjectName("editMenu");
     menu->setStyleSheet("#editMenu { background: #1c1c1e; border: 1px solid #555; border-radius: 8px; }"
                         "QPushButton { color: white; background: transparent; border: none;"
@@ -83,7 +103,7 @@ void EditMenu::setMenuVisible(bool visible, bool)
     }
     connect(menu, &Overlay::userDismissed, this, &EditMenu::hideMenu);
     m_menu = menu;
-    menu->showBeside([this] { return targetInWindow(); }, stage->window());
+    menu->showBeside([this] { return targetInWindow(); }, window);
 }
 
 void EditMenu::hideMenu()

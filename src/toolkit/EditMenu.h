@@ -32,6 +32,8 @@ public:
 
     // The rectangle is in the view's own coordinates.
     void setTargetRect(const QRectF &rect, View *inView);
+    // A rectangle of an ordinary widget (a row of a list), in its coordinates.
+    void setTargetRect(const QRect &rect, QWidget *inWidget);
     QRectF targetRect() const { return m_targetRect; }
     View *targetView() const;
 
@@ -50,11 +52,13 @@ signals:
 private:
     EditMenu() = default;
     QRect targetInWindow() const;
+    QWidget *targetWindow() const;
     void hideMenu();
     void run(std::function<void()> action);
 
     QList<Item> m_menuItems;
     QRectF m_targetRect;
     QPointer<View> m_targetView;
+    QPointer<QWidget> m_targetWidget;
     QPointer<Overlay> m_menu;
 };

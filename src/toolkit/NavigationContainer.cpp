@@ -50,8 +50,14 @@ void NavigationContainer::setLeftButton(const QString &title, std::function<void
 void NavigationContainer::setRightButton(const QString &title, std::function<void()> action)
 {
     delete m_rightButton;
-    m_rightButton = makeButton(title, std::move(action));
+    m_rightButton = title.isEmpty() ? nullptr : makeButton(title, std::move(action));
     layOutBar();
+}
+
+NavigationContainer *NavigationContainer::containing(const QWidget *screen)
+{
+    auto *container = screen ? qobject_cast<NavigationContainer *>(screen->parentWidget()) : nullptr;
+    return container && container->screen() == screen ? container : nullptr;
 }
 
 void NavigationContainer::resizeEvent(QResizeEvent *event)
@@ -66,16 +72,15 @@ void NavigationContainer::layOutBar()
 {
     // The title stays centred on the whole bar, whatever the button's width.
     _titleLabel->setGeometry(_bar->rect());
-    const int top = (kBarHeight - kButtonHeight) / 2;
     if (m_leftButton) {
         m_leftButton->adjustSize();
-        m_leftButton->setGeometry(kButtonMargin, top, m_leftButton->width(), kButtonHeight);
+        m_leftButton->setGeometry(kButtonMargin, (kBarHeight - kButtonHeight) / 2, m_leftButton->width(), kButtonHeight);
         m_leftButton->raise();
     }
     if (m_rightButton) {
         m_rightButton->adjustSize();
-        const int w = m_rightButton->width();
-        m_rightButton->setGeometry(_bar->width() - kButtonMargin - w, top, w, kButtonHeight);
+        m_rightButton->setGeometry(width() - kButtonMargin - m_rightButton->width(), (kBarHeight - kButtonHeight) / 2,
+                                   m_rightButton->width(), kButtonHeight);
         m_rightButton->raise();
     }
 }

@@ -9,7 +9,7 @@
 #include "editor/PaintPalette.h"
 #include "editor/Transients.h"
 #include "objects/ComicObjectDrawing.h"
-#include "storage/ComicPicture.h"
+#include "storage/PictureRows.h"
 #include "storage/FMDatabase.h"
 #include "toolkit/SwatchButton.h"
 #include "toolkit/WidgetAnimation.h"

@@ -2,7 +2,7 @@
 // resize, the cap on huge drawings, the brush a decoded drawing lacks, and
 // its picture stored in its row.
 #include "objects/ComicObjectDrawing.h"
-#include "storage/ComicPicture.h"
+#include "storage/PictureRows.h"
 #include "storage/FMDatabase.h"
 #include "storage/UserDatabase.h"
 #include "support/TestHome.h"
@@ -129,7 +129,7 @@ private slots:
         TestHome home;
         UserDatabase::copyDBFile();
         auto d = drawing(QSizeF(64, 48), Qt::blue, 6);
-        d->setDatabaseId(ComicPicture::insert(1, QByteArray()));
+        d->setDatabaseId(PictureRows::insert(1, QByteArray()));
         QVERIFY(d->databaseId() > 0);
         stroke(*d, QPointF(0, 24), QPointF(64, 24));
         QVERIFY(d->storePicture());

@@ -1,9 +1,12 @@
 #pragma once
 #include <QByteArray>
 
+#include <optional>
+
 // The picture rows (comicData) of image and drawing objects: the PNG bytes
-// of a picture under the id that its object carries.
-namespace ComicPicture {
+// of a picture under the id that its object carries. Every call opens its
+// own handle on the user database and closes it.
+namespace PictureRows {
 
 // A new row of comic `comicId` holding `png`: its id, or -1 when the
 // database did not open or the row could not be inserted.
@@ -12,5 +15,13 @@ int insert(int comicId, const QByteArray &png);
 // Writes `png` into row `id`. False when the database did not open or the
 // statement failed.
 bool update(int id, const QByteArray &png);
+
+// The bytes of row `id`; empty when the row is missing or the database did
+// not open.
+QByteArray data(int id);
+
+// The comic that row `id` belongs to; -1 when there is no such row, none
+// when the database did not open.
+std::optional<int> owner(int id);
 
 }

@@ -1,0 +1,100 @@
+#include "editor/ComicPicture.h"
+
+#include "editor/EditorLayout.h"
+#include "objects/ComicObject.h"
+
+#include <QBuffer>
+#include <QPainter>
+
+namespace {
+constexpr int kThumbnailWidth = 80;
+constexpr int kThumbnailRowHeight = 30;
+constexpr int kThumbnailRows = 2;
+constexpr int kJpegQuality = 100;
+constexpr int kThumbnailOversampling = 4;
+constexpr double kObjectPictureScale = 2.0;
+
+void draw(QPainter &painter, View *view)
+{
+    auto *object = qobject_cast<ComicObject *>(view);
+    if (view->isHidden() || (object && object->isBeingRemoved()))
+        return;
+    painter.save();
+    // A selection dims the other objects of its panel; the comic does not.
+    if (!object)
+        painter.setOpacity(painter.opacity() * view->alpha());
+    view->paint(&painter, nullptr, nullptr);
+    if (view->clipsToBounds())
+        painter.setClipRect(view->bounds(), Qt::IntersectClip);
+    for (View *child : view->subviews()) {
+        painter.save();
+        painter.setTransform(child->toParent(), true);
+        draw(painter, child);
+        painter.restore();
+    }
+    // The border (drawn above the children); an object's is its selection.
+    if (!object)
+        for (QGraphicsItem *item : view->childItems())
+            if (!qgraphicsitem_cast<View *>(item))
+                item->paint(&painter, nullptr, nullptr);
+    painter.restore();
+}
+}
+
+QImage ComicPicture::render(const QList<View *> &panels, const QRectF &canvasArea, const QSize &size)
+{
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    if (canvasArea.isEmpty())
+        return image;
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.scale(size.width() / canvasArea.width(), size.height() / canvasArea.height());
+    painter.translate(-canvasArea.topLeft());
+    for (View *panel : panels) {
+        // At rest: its centre and bounds, whatever zoom it shows now.
+        const QSizeF s = panel->bounds().size();
+        const QRectF frame(panel->center() - QPointF(s.width() / 2, s.height() / 2), s);
+        if (!frame.intersects(canvasArea))
+            continue;
+        painter.save();
+        painter.translate(frame.topLeft() - panel->bounds().topLeft());
+        draw(painter, panel);
+        painter.restore();
+    }
+    return image;
+}
+
+QImage ComicPicture::objectPicture(View *object)
+{
+    const QRectF frame = object->frame();
+    const QSize size = (frame.size() * kObjectPictureScale).toSize().expandedTo(QSize(1, 1));
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.scale(kObjectPictureScale, kObjectPictureScale);
+    painter.translate(-frame.topLeft());
+    painter.setTransform(object->toParent(), true);
+    draw(painter, object);
+    return image;
+}
+
+QByteArray ComicPicture::thumbnail(const QList<View *> &panels, int rows, double scrollOffsetY)
+{
+    if (rows <= 0)
+        return QByteArray();
+    const int height = kThumbnailRowHeight * std::min(rows, kThumbnailRows);
+    const double scale = kThumbnailWidth / EditorLayout::kCanvasWidth;
+    const QRectF area(0, scrollOffsetY, EditorLayout::kCanvasWidth, height / scale);
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    // Drawn larger and scaled down smoothly: faces of 256 pixels drawn at
+    // an eighth of their size directly would lose their lines.
+    const QSize size(kThumbnailWidth, height);
+    render(panels, area, size * kThumbnailOversampling)
+        .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        .save(&buffer, "JPEG", kJpegQuality);
+    return jpeg;
+}

@@ -1,0 +1,62 @@
+#pragma once
+#include "objects/ComicObject.h" // the decoded comic and object own theirs
+
+#include <QByteArray>
+#include <QList>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+// The stored form of a comic and of one object, as keyed archives.
+//
+// A comic is the list of its panel entries, two a row in row order (a
+// single row's second entry is an empty placeholder), each of kind UIView
+// with its centre, bounds and its objects back to front. An object entry is
+// of its kind's class with that kind's keys (ObjectCoding.h); pictures stay
+// in the database and the archive carries their row ids. The clipboard
+// holds one object entry as the root.
+//
+// Later versions may add kinds: an object entry of a kind this build does
+// not know is skipped and counted, and the rest of the comic loads. They
+// keep the keys written here, so this build's archives stay readable.
+namespace ComicArchive {
+
+inline constexpr int kFormatVersion = 1;
+// What a comic may hold; an archive beyond it is not read, so a save
+// refuses to write one.
+inline constexpr int kMaxPanelEntries = 2000;
+inline constexpr int kMaxObjects = 20000;
+
+// The comic's archive; empty when it is beyond the limits. Objects on their
+// way out (deleted, still fading) are not part of it.
+QByteArray archivedComic(const QList<View *> &panels);
+// One object as the clipboard carries it; empty for an object of no known
+// kind.
+QByteArray archivedObject(const ComicObject *object);
+
+struct DecodedComic {
+    // Two entries a row: an odd count gets a placeholder at its end. Objects
+    // are their panels' children, unselected and opaque.
+    std::vector<std::unique_ptr<View>> panels;
+    // Object entries of kinds this build does not know, left out.
+    int skippedObjects = 0;
+    QList<View *> panelList() const;
+};
+
+// Nothing when the bytes are not a readable comic archive. The pictures
+// are not read (see ObjectPictures).
+std::optional<DecodedComic> decodeComic(const QByteArray &data);
+
+struct DecodedObject {
+    std::unique_ptr<ComicObject> object;
+    // The entry was sound but of a kind this build does not know.
+    bool unknownKind = false;
+};
+// Nothing when the bytes are not a readable object archive.
+std::optional<DecodedObject> decodeObject(const QByteArray &data);
+
+// True when some panel holds an object that is not on its way out.
+bool hasObjects(const QList<View *> &panels);
+
+}

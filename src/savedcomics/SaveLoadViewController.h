@@ -1,0 +1,63 @@
+#pragma once
+#include <QVariantMap>
+#include <QWidget>
+
+class QCheckBox;
+class QLabel;
+class QListWidget;
+class SaveLoadViewControllerDelegate;
+class SavedComicCell;
+
+// The saved-comics browser, "Load Comic": every saved comic, newest first,
+// with its title ("Untitled" when it has none), its local date and its
+// thumbnail. A tap opens a comic; a comic is deleted with the delete button
+// of its row (a swipe to the left, or the mouse over the row, shows it), the
+// Delete key or its context menu, except the open one. The switch below the
+// list turns automatic saving on and off. "Import" shows in the navigation
+// bar while comics of earlier generations wait in the Documents folder.
+class SaveLoadViewController : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr QSize kPopoverSize{320, 480};
+
+    explicit SaveLoadViewController(QWidget *parent = nullptr);
+
+    SaveLoadViewControllerDelegate *delegate() const { return m_delegate; }
+    void setDelegate(SaveLoadViewControllerDelegate *delegate) { m_delegate = delegate; }
+    int activeComicId() const { return m_activeComicId; }
+    void setActiveComicId(int comicId) { m_activeComicId = comicId; }
+
+    // Reads the list afresh; the list hides while it is empty.
+    void loadSavedComics();
+    int numberOfRows() const { return int(_savedComics.size()); }
+    SavedComicCell *cellAt(int row) const;
+    QListWidget *savedComicsTable() const { return _savedComicsTable; }
+    QCheckBox *autosaveSwitch() const { return _autosaveSwitch; }
+
+    // Opens the comic of the row, then closes the browser.
+    void tableViewDidSelectRow(int row);
+    // Deletes the comic of the row with its pictures; the row goes only when
+    // the comic is gone. The open comic is refused.
+    void commitDeleteRow(int row);
+    // Offers "Import" in the navigation bar when old comics are waiting.
+    void checkOldComics();
+    void cancel();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void importOldComics();
+    void showRowMenu(int row);
+    int rowOf(const SavedComicCell *cell) const;
+
+    SaveLoadViewControllerDelegate *m_delegate = nullptr;
+    int m_activeComicId = 0;
+    QList<QVariantMap> _savedComics;
+    QListWidget *_savedComicsTable;
+    QLabel *_emptyMessage;
+    QCheckBox *_autosaveSwitch;
+    bool m_checkedOldComics = false;
+};

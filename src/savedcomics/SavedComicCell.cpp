@@ -1,0 +1,106 @@
+#include "savedcomics/SavedComicCell.h"
+
+#include "toolkit/GestureRecognizer.h"
+#include "toolkit/WidgetGestures.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+// How far a finger moves sideways for a swipe.
+constexpr double kSwipeDistance = 30;
+}
+
+SavedComicCell::SavedComicCell(const QString &title, const QString &date, const QImage &thumbnail, QWidget *parent)
+    : QWidget(parent)
+    , m_title(new QLabel(title))
+    , m_detail(new QLabel(date))
+    , m_thumbnail(new QLabel)
+    , m_deleteButton(new QPushButton("Delete"))
+{
+    setFixedHeight(kHeight);
+    setObjectName("savedComicCell");
+    setAttribute(Qt::WA_StyledBackground);
+    setStyleSheet("#savedComicCell { background: transparent; border-bottom: 1px solid #e0e0e0; }"
+                  "QLabel#title { color: black; font-size: 17px; font-weight: bold; }"
+                  "QLabel#detail { color: #808080; font-size: 13px; }"
+                  "QPushButton { color: white; background: #e0352b; border: none; padding: 0 14px;"
+                  " font-size: 15px; font-weight: bold; }");
+    m_title->setObjectName("title");
+    m_detail->setObjectName("detail");
+    if (!thumbnail.isNull())
+        m_thumbnail->setPixmap(QPixmap::fromImage(thumbnail));
+    m_deleteButton->setFocusPolicy(Qt::NoFocus);
+    m_deleteButton->setFixedHeight(kHeight - 1);
+    m_deleteButton->hide();
+    connect(m_deleteButton, &QPushButton::clicked, this, &SavedComicCell::deleteRequested);
+
+    auto *texts = new QVBoxLayout;
+    texts->setSpacing(2);
+    texts->addStretch();
+    texts->addWidget(m_title);
+    texts->addWidget(m_detail);
+    texts->addStretch();
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(10, 0, 0, 1);
+    row->addLayout(texts, 1);
+    row->addWidget(m_thumbnail);
+    row->addWidget(m_deleteButton);
+
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this, &SavedComicCell::contextMenuRequested);
+    // A press on the delete button is the button's.
+    auto onButton = [this](GestureRecognizer *r) {
+        return m_deleteButton->isVisible() &&
+               m_deleteButton->rect().contains(m_deleteButton->mapFromGlobal(r->locationInView(nullptr).toPoint()));
+    };
+    attachGestureRecognizer(this, new TapGestureRecognizer([this, onButton](GestureRecognizer *r) {
+                                if (onButton(r))
+                                    return;
+                                if (m_revealed)
+                                    revealDeleteButton(false);
+                                else
+                                    emit tapped();
+                            }));
+    attachGestureRecognizer(this, new PanGestureRecognizer([this](GestureRecognizer *r) {
+                                if (r->state() != GestureState::Ended)
+                                    return;
+                                const double dx = static_cast<PanGestureRecognizer *>(r)->translationInView(nullptr).x();
+                                if (dx <= -kSwipeDistance)
+                                    revealDeleteButton(true);
+                                else if (dx >= kSwipeDistance)
+                                    revealDeleteButton(false);
+                            }));
+}
+
+QString SavedComicCell::title() const { return m_title->text(); }
+
+QString SavedComicCell::detail() const { return m_detail->text(); }
+
+bool SavedComicCell::hasThumbnail() const { return !m_thumbnail->pixmap().isNull(); }
+
+bool SavedComicCell::isDeleteButtonShown() const { return !m_deleteButton->isHidden(); }
+
+void SavedComicCell::revealDeleteButton(bool revealed)
+{
+    m_revealed = revealed;
+    updateDeleteButton();
+}
+
+void SavedComicCell::enterEvent(QEnterEvent *event)
+{
+    QWidget::enterEvent(event);
+    m_hovered = true;
+    updateDeleteButton();
+}
+
+void SavedComicCell::leaveEvent(QEvent *event)
+{
+    QWidget::leaveEvent(event);
+    m_hovered = false;
+    updateDeleteButton();
+}
+
+void SavedComicCell::updateDeleteButton() { m_deleteButton->setVisible(m_revealed || m_hovered); }

@@ -1,0 +1,208 @@
+// Copy, cut and paste through the real (offscreen) clipboard: within a
+// comic, into another comic and after a restart; what other programs get
+// and give; and what a copy with nothing selected leaves alone.
+#include "editor/EditorFixture.h"
+
+#include "editor/Clipboard.h"
+#include "objects/ComicArchive.h"
+#include "storage/FMDatabase.h"
+#include "storage/SavedComics.h"
+#include "toolkit/EditMenu.h"
+#include "toolkit/KeyedArchiver.h"
+#include "support/Banners.h"
+
+#include <QClipboard>
+#include <QMimeData>
+
+namespace {
+QClipboard *systemClipboard() { return QGuiApplication::clipboard(); }
+
+int owningComic(int databaseId)
+{
+    FMDatabase db(UserDatabase::path());
+    db.open();
+    auto rows = db.executeQuery("SELECT comicId FROM comicData WHERE id = ?", {databaseId});
+    const int comicId = rows && rows->next() ? rows->intForColumn("comicId") : -1;
+    db.close();
+    return comicId;
+}
+
+ComicObjectImage *topObject(View *panel)
+{
+    return qobject_cast<ComicObjectImage *>(panel->subviews().value(panel->subviews().size() - 1));
+}
+
+void putObjectBytes(const QByteArray &bytes)
+{
+    auto *mime = new QMimeData;
+    mime->setData(Clipboard::kObjectType, bytes);
+    systemClipboard()->setMimeData(mime);
+}
+}
+
+class TestClipboard : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { systemClipboard()->clear(); }
+
+    void pasteIsOffItUntilSomethingWasCopied()
+    {
+        EditorFixture f;
+        f.zoom(0);
+        QVERIFY(!f.actions().paste->isEnabled());
+        ComicObjectImage *object = f.place(120, 80);
+        QVERIFY(object);
+        f.actions().copy->trigger();
+        QVERIFY(f.actions().paste->isEnabled());
+        QVERIFY(systemClipboard()->mimeData()->hasFormat(Clipboard::kObjectType));
+    }
+
+    void aCopyIsAlsoAPictureForOtherPrograms()
+    {
+        EditorFixture f;
+        f.zoom(0);
+        ComicObjectImage *object = f.place(120, 80);
+        f.actions().copy->trigger();
+        const QImage picture = systemClipboard()->image();
+        QCOMPARE(picture.size(), (object->frame().size() * 2).toSize());
+        QCOMPARE(picture.pixelColor(picture.width() / 2, picture.height() / 2), QColor(Qt::darkCyan));
+    }
+
+    void pastingInTheSameComicSharesThePictureRow()
+    {
+        EditorFixture f;
+        f.zoom(0);
+        ComicObjectImage *original = f.place(120, 80, QPointF(200, 150));
+        f.editor->showObjectToolbar();
+        QVERIFY(EditMenu::sharedMenuController()->triggerItem("Copy"));
+        f.editor->deselectPanel();
+        View *panel = f.zoom(3);
+        f.actions().paste->trigger();
+        ComicObjectImage *pasted = topObject(panel);
+        QVERIFY(pasted && pasted != original);
+        QCOMPARE(pasted->databaseId(), original->databaseId());
+        QCOMPARE(pasted->frame(), QRectF(QPointF(0, 0), original->frame().size()));
+        QVERIFY(!pasted->isSelected());
+        QVERIFY(!f.selection().selectedComicObject());
+        QVERIFY(!pasted->image().isNull());
+        // A second paste shares the same row again.
+        f.actions().paste->trigger();
+        QCOMPARE(topObject(panel)->databaseId(), original->databaseId());
+        QCOMPARE(panel->subviews().size(), 2);
+        QCOMPARE(f.history().undoActionName(), QString("Undo Paste Image"));
+        f.editor->undo();
+        QCOMPARE(panel->subviews().size(), 1);
+    }
+
+    void aPasteLandsAtTheVisibleLeftEdge()
+    {
+        EditorFixture f;
+        f.rows().addSinglePanel();
+        f.zoom(0);
+        f.place(100, 100);
+        f.actions().copy->trigger();
+        f.editor->deselectPanel();
+        View *single = f.zoom(6);
+        for (int i = 0; i < 4; ++i)
+            f.mode().scrollPanelRight();
+        f.actions().paste->trigger();
+        QCOMPARE(topObject(single)->frame().topLeft(), QPointF(320, 0));
+    }
+
+    void cutRemovesAndUndoBringsBack()
+    {
+        EditorFixture f;
+        View *panel = f.zoom(0);
+        ComicObjectImage *object = f.place(120, 80, QPointF(150, 100));
+        const QRectF frame = object->frame();
+        f.actions().cut->trigger();
+        f.settle(0.5);
+        QVERIFY(panel->subviews().isEmpty());
+        QCOMPARE(f.history().undoActionName(), QString("Undo Cut Image"));
+        f.editor->undo();
+        QCOMPARE(panel->subviews().size(), 1);
+        QCOMPARE(object->frame(), frame);
+        QCOMPARE(object->alpha(), 1.0);
+        QVERIFY(systemClipboard()->mimeData()->hasFormat(Clipboard::kObjectType));
+    }
+
+    void nothingSelectedLeavesTheClipboardAlone()
+    {
+        EditorFixture f;
+        f.zoom(0);
+        f.place(120, 80);
+        f.selection().deselectObject();
+        systemClipboard()->setText("keep me");
+        f.actions().copy->trigger();
+        f.actions().cut->trigger();
+        QCOMPARE(systemClipboard()->text(), QString("keep me"));
+        QCOMPARE(f.history().undoActionName(), QString("Undo Add Image"));
+    }
+
+    void anotherComicGetsItsOwnPictureRowEvenAfterARestart()
+    {
+        EditorFixture f;
+        const int first = f.editor->store().comicId();
+        f.zoom(0);
+        ComicObjectImage *original = f.place(120, 80);
+        const int row = original->databaseId();
+        f.actions().copy->trigger();
+
+        // Restarted: a new editor with a new comic (the clipboard lives on).
+        f.editor.reset();
+        f.editor = std::make_unique<PanelryViewController>();
+        const int second = f.editor->store().comicId();
+        QVERIFY(second != first);
+        View *panel = f.zoom(1);
+        QVERIFY(f.actions().paste->isEnabled());
+        f.actions().paste->trigger();
+        f.actions().paste->trigger();
+        ComicObjectImage *pasted = topObject(panel);
+        QVERIFY(pasted->databaseId() != row);
+        QCOMPARE(owningComic(pasted->databaseId()), second);
+        // Each paste from the other comic's row copies it into this one.
+        const int firstPaste = qobject_cast<ComicObjectImage *>(panel->subviews().first())->databaseId();
+        QCOMPARE(owningComic(firstPaste), second);
+        // The first comic's deletion takes its own rows only.
+        QVERIFY(SavedComics::remove(first));
+        QCOMPARE(owningComic(row), -1);
+        QCOMPARE(owningComic(pasted->databaseId()), second);
+    }
+
+    void aPictureFromAnotherProgramIsPlacedAsAnImage()
+    {
+        EditorFixture f;
+        View *panel = f.zoom(0);
+        QImage picture(300, 150, QImage::Format_ARGB32);
+        picture.fill(Qt::yellow);
+        systemClipboard()->setImage(picture);
+        QVERIFY(f.actions().paste->isEnabled());
+        f.actions().paste->trigger();
+        ComicObjectImage *placed = topObject(panel);
+        QVERIFY(placed);
+        QCOMPARE(placed->bounds().size(), QSizeF(150, 75));
+        QCOMPARE(f.history().undoActionName(), QString("Undo Add Image"));
+    }
+
+    void bytesThatAreNoObjectPasteNothing()
+    {
+        EditorFixture f;
+        View *panel = f.zoom(0);
+        putObjectBytes("\xbf\x61\x24 not an archive");
+        f.actions().paste->trigger();
+        QVERIFY(panel->subviews().isEmpty());
+        QVERIFY(!f.history().canUndo());
+
+        KeyedArchiver coder("Panelry", 2);
+        putObjectBytes(coder.archivedData(coder.encodeObject(nullptr, "ComicObjectSticker", nullptr)));
+        Banners banners;
+        f.actions().paste->trigger();
+        QVERIFY(panel->subviews().isEmpty());
+        QCOMPARE(banners.shown, QStringList{"This object needs a newer version of Panelry"});
+    }
+};
+
+QTEST_MAIN(TestClipboard)
+#include "tst_clipboard.moc"

@@ -1,0 +1,59 @@
+#include "FuzzSeeds.h"
+
+#include "objects/ComicArchive.h"
+#include "objects/ComicObjectImage.h"
+#include "toolkit/KeyedArchiver.h"
+
+#include <memory>
+
+namespace {
+ComicObjectImage *addObject(View *panel, const QRectF &frame, int databaseId)
+{
+    auto *object = new ComicObjectImage(frame);
+    object->setDatabaseId(databaseId);
+    object->setTransform(QTransform().rotate(30).scale(-1, 1));
+    panel->addSubview(object);
+    return object;
+}
+
+QByteArray withUnknownKind()
+{
+    KeyedArchiver coder("Panelry", ComicArchive::kFormatVersion);
+    const auto sticker = coder.encodeObject(nullptr, "ComicObjectSticker", [](KeyedArchiver &c) {
+        c.encodePoint("center", QPointF(20, 20));
+        c.encodeString("sticker", "star");
+    });
+    const auto panel = coder.encodeObject(nullptr, "UIView", [&](KeyedArchiver &c) {
+        c.encodePoint("center", QPointF(320, 120));
+        c.encodeRect("bounds", QRectF(0, 0, 640, 240));
+        c.encodeReference("subviews", c.encodeList({sticker}));
+    });
+    return coder.archivedData(coder.encodeList({panel}));
+}
+}
+
+QList<QByteArray> fuzzSeeds()
+{
+    std::vector<std::unique_ptr<View>> owned;
+    QList<View *> panels;
+    auto add = [&](const QRectF &frame) {
+        owned.push_back(std::make_unique<View>(frame));
+        panels << owned.back().get();
+        return panels.last();
+    };
+    View *single = add(QRectF(0, 0, 640, 240));
+    add(QRectF());
+    View *left = add(QRectF(0, 240, 320, 240));
+    add(QRectF(320, 240, 320, 240));
+    addObject(single, QRectF(10, 10, 150, 100), 1);
+    addObject(single, QRectF(200, 50, 80, 150), 2);
+    ComicObjectImage *object = addObject(left, QRectF(-20, 30, 60, 60), -1);
+
+    QList<QByteArray> seeds;
+    seeds << ComicArchive::archivedComic(panels);
+    seeds << ComicArchive::archivedComic(panels.mid(0, 3));
+    seeds << ComicArchive::archivedComic({});
+    seeds << ComicArchive::archivedObject(object);
+    seeds << withUnknownKind();
+    return seeds;
+}

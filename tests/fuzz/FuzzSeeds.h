@@ -1,0 +1,8 @@
+#pragma once
+#include <QByteArray>
+#include <QList>
+
+// Sound archives of every shape the decoder knows, from which the fuzzers
+// start: comics of single and double rows with objects, an odd entry count,
+// an object of an unknown kind, and a clipboard object.
+QList<QByteArray> fuzzSeeds();

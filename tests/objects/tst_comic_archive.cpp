@@ -1,0 +1,219 @@
+// A comic's archive: two entries a row, objects back to front with their
+// exact geometry and picture row, pictures read back from their rows, and
+// what older and newer builds must be able to rely on.
+#include "objects/ComicArchive.h"
+#include "storage/PictureRows.h"
+#include "objects/ComicObjectImage.h"
+#include "objects/ImageView.h"
+#include "objects/ObjectPictures.h"
+#include "storage/UserDatabase.h"
+#include "support/TestHome.h"
+#include "toolkit/KeyedArchiver.h"
+#include "toolkit/KeyedUnarchiver.h"
+#include "toolkit/PngData.h"
+
+#include <QtTest>
+
+namespace {
+struct Comic {
+    QList<View *> panels;
+    ~Comic() { qDeleteAll(panels); }
+    View *add(const QRectF &frame)
+    {
+        panels << new View(frame);
+        return panels.last();
+    }
+    void addDoubleRow(int row)
+    {
+        add(QRectF(0, 240 * row, 320, 240));
+        add(QRectF(320, 240 * row, 320, 240));
+    }
+};
+
+ComicObjectImage *picture(View *panel, const QRectF &frame, const QColor &color, int comicId = 1)
+{
+    QImage image(40, 30, QImage::Format_ARGB32);
+    image.fill(color);
+    auto *object = new ComicObjectImage(frame);
+    object->setImage(image);
+    object->setDatabaseId(PictureRows::insert(comicId, pngData(image)));
+    panel->addSubview(object);
+    return object;
+}
+
+ComicArchive::DecodedComic roundTrip(const Comic &comic)
+{
+    auto decoded = ComicArchive::decodeComic(ComicArchive::archivedComic(comic.panels));
+    if (!decoded)
+        return {};
+    ObjectPictures::restoreAll(decoded->panelList());
+    return std::move(*decoded);
+}
+
+ComicObjectImage *objectAt(const ComicArchive::DecodedComic &comic, int panel, int index)
+{
+    return qobject_cast<ComicObjectImage *>(comic.panels.at(panel)->subviews().value(index));
+}
+
+// An archive written by hand: panel entries whose objects are given as
+// (class, values) pairs.
+QByteArray handWritten(const QList<QList<QPair<QString, QRectF>>> &panels)
+{
+    KeyedArchiver coder("Panelry", 1);
+    QList<KeyedArchiver::Reference> entries;
+    for (const auto &objects : panels)
+        entries << coder.encodeObject(nullptr, "UIView", [&objects](KeyedArchiver &c) {
+            QList<KeyedArchiver::Reference> children;
+            for (const auto &[className, bounds] : objects)
+                children << c.encodeObject(nullptr, className, [bounds](KeyedArchiver &o) {
+                    o.encodePoint("center", QPointF(50, 50));
+                    o.encodeRect("bounds", bounds);
+                    o.encodeTransform("transform", QTransform());
+                    o.encodeInt64("databaseId", 7);
+                });
+            const auto list = c.encodeList(children);
+            c.encodePoint("center", QPointF(160, 120));
+            c.encodeRect("bounds", QRectF(0, 0, 320, 240));
+            c.encodeReference("subviews", list);
+        });
+    return coder.archivedData(coder.encodeList(entries));
+}
+}
+
+class TestComicArchive : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<TestHome> home;
+
+private slots:
+    void init()
+    {
+        home = std::make_unique<TestHome>();
+        UserDatabase::copyDBFile();
+    }
+    void cleanup() { home.reset(); }
+
+    void aSingleRowIsTwoEntriesTheSecondEmpty()
+    {
+        Comic comic;
+        picture(comic.add(QRectF(0, 0, 640, 240)), QRectF(10, 10, 100, 80), Qt::red);
+        comic.add(QRectF());
+        const auto loaded = roundTrip(comic);
+        QCOMPARE(loaded.panels.size(), size_t(2));
+        QCOMPARE(loaded.panels[0]->frame(), QRectF(0, 0, 640, 240));
+        QCOMPARE(loaded.panels[1]->frame(), QRectF());
+        QVERIFY(loaded.panels[1]->subviews().isEmpty());
+    }
+
+    void doubleRowsAreSixEntriesLeftBeforeRight()
+    {
+        Comic comic;
+        for (int row = 0; row < 3; ++row)
+            comic.addDoubleRow(row);
+        const auto loaded = roundTrip(comic);
+        QCOMPARE(loaded.panels.size(), size_t(6));
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(loaded.panels[i]->frame(), QRectF(320 * (i % 2), 240 * (i / 2), 320, 240));
+    }
+
+    void objectsKeepTheirOrderAndExactGeometry()
+    {
+        Comic comic;
+        comic.addDoubleRow(0);
+        View *panel = comic.panels[1];
+        ComicObjectImage *red = picture(panel, QRectF(10, 10, 100, 80), Qt::red);
+        ComicObjectImage *green = picture(panel, QRectF(60, 40, 75, 150), Qt::green);
+        ComicObjectImage *blue = picture(panel, QRectF(5, 5, 30, 30), Qt::blue);
+        panel->sendSubviewToBack(blue);
+        panel->bringSubviewToFront(red);
+        // Rotated by an angle no float holds, then flipped.
+        green->setTransform(QTransform().rotate(37.123).scale(-1, 1));
+        green->setCenter(QPointF(101.37, 77.77));
+
+        const auto loaded = roundTrip(comic);
+        const QList<View *> children = loaded.panels[1]->subviews();
+        QCOMPARE(children.size(), 3);
+        ComicObjectImage *loadedGreen = objectAt(loaded, 1, 1);
+        QCOMPARE(objectAt(loaded, 1, 0)->databaseId(), blue->databaseId());
+        QCOMPARE(loadedGreen->databaseId(), green->databaseId());
+        QCOMPARE(objectAt(loaded, 1, 2)->databaseId(), red->databaseId());
+        QCOMPARE(loadedGreen->transform(), green->transform());
+        QCOMPARE(loadedGreen->center(), green->center());
+        QCOMPARE(loadedGreen->bounds(), green->bounds());
+        // The picture is read back from its row and fills the bounds.
+        QCOMPARE(loadedGreen->image().pixelColor(0, 0), QColor(Qt::green));
+        QCOMPARE(loadedGreen->imageView()->frame(), QRectF(QPointF(0, 0), green->bounds().size()));
+        QVERIFY(!loadedGreen->isSelected());
+        QCOMPARE(loadedGreen->alpha(), 1.0);
+    }
+
+    void aMissingPictureRowLeavesAMovableObject()
+    {
+        Comic comic;
+        comic.addDoubleRow(0);
+        picture(comic.panels[0], QRectF(10, 10, 100, 80), Qt::red)->setDatabaseId(-1);
+        const auto loaded = roundTrip(comic);
+        ComicObjectImage *object = objectAt(loaded, 0, 0);
+        QVERIFY(object);
+        QCOMPARE(object->databaseId(), -1);
+        QVERIFY(object->image().isNull());
+        QCOMPARE(object->frame(), QRectF(10, 10, 100, 80));
+    }
+
+    void anObjectOnItsWayOutIsNotKept()
+    {
+        Comic comic;
+        comic.addDoubleRow(0);
+        picture(comic.panels[0], QRectF(10, 10, 100, 80), Qt::red)->remove();
+        QVERIFY(!ComicArchive::hasObjects(comic.panels));
+        QVERIFY(roundTrip(comic).panels[0]->subviews().isEmpty());
+    }
+
+    void anOddNumberOfEntriesGetsItsPlaceholder()
+    {
+        const auto loaded = ComicArchive::decodeComic(handWritten({{}, {}, {}}));
+        QVERIFY(loaded);
+        QCOMPARE(loaded->panels.size(), size_t(4));
+        QCOMPARE(loaded->panels[3]->frame(), QRectF());
+    }
+
+    void objectsOfUnknownKindsAreSkippedAndCounted()
+    {
+        const QRectF box(0, 0, 40, 40);
+        const auto loaded = ComicArchive::decodeComic(handWritten(
+            {{{"ComicObjectImage", box}, {"ComicObjectSticker", box}, {"ComicObjectImage", box}}, {}}));
+        QVERIFY(loaded);
+        QCOMPARE(loaded->skippedObjects, 1);
+        QCOMPARE(loaded->panels[0]->subviews().size(), 2);
+    }
+
+    void damagedObjectsOfKnownKindsRefuseTheWholeComic_data()
+    {
+        QTest::addColumn<QRectF>("bounds");
+        QTest::newRow("negative size") << QRectF(0, 0, -5, 40);
+        QTest::newRow("absurd size") << QRectF(0, 0, 1e30, 40);
+    }
+    void damagedObjectsOfKnownKindsRefuseTheWholeComic()
+    {
+        QFETCH(QRectF, bounds);
+        QVERIFY(!ComicArchive::decodeComic(handWritten({{{"ComicObjectImage", bounds}}, {}})));
+    }
+
+    void theClipboardCarriesOneObject()
+    {
+        Comic comic;
+        comic.addDoubleRow(0);
+        ComicObjectImage *original = picture(comic.panels[0], QRectF(10, 20, 100, 80), Qt::red);
+        original->setTransform(QTransform().rotate(90));
+        const auto decoded = ComicArchive::decodeObject(ComicArchive::archivedObject(original));
+        QVERIFY(decoded && decoded->object);
+        QCOMPARE(decoded->object->frame(), original->frame());
+        QCOMPARE(decoded->object->databaseId(), original->databaseId());
+        // A comic is no object, and an object no comic.
+        QVERIFY(!ComicArchive::decodeObject(ComicArchive::archivedComic(comic.panels)));
+        QVERIFY(!ComicArchive::decodeComic(ComicArchive::archivedObject(original)));
+    }
+};
+
+QTEST_MAIN(TestComicArchive)
+#include "tst_comic_archive.moc"

@@ -1,0 +1,182 @@
+// The keyed archive: values come back exactly, references lead where they
+// were written, and bytes that anyone could have written (cut short,
+// nested without end, lying about their lengths, pointing nowhere or in
+// circles) are refused cleanly.
+#include "toolkit/KeyedArchiver.h"
+#include "toolkit/KeyedUnarchiver.h"
+
+#include <QCborStreamWriter>
+#include <QtTest>
+
+#include <cmath>
+
+namespace {
+const QString kName = "Test";
+
+KeyedUnarchiver read(const QByteArray &data) { return KeyedUnarchiver(data, kName, {}); }
+
+// An archive whose root object has one value under "v".
+QByteArray withValue(const QCborValue &value)
+{
+    QCborMap object{{KeyedArchive::kClassKey, "Thing"}, {"v", value}};
+    QCborMap archive{{KeyedArchive::kArchiverKey, kName},
+                     {KeyedArchive::kVersionKey, 1},
+                     {KeyedArchive::kTopKey, QCborMap{{"root", QCborValue(QCborTag(39), 1)}}},
+                     {KeyedArchive::kObjectsKey, QCborArray{"$null", object}}};
+    return QCborValue(archive).toCbor();
+}
+
+QByteArray cbor(const std::function<void(QCborStreamWriter &)> &write)
+{
+    QByteArray bytes;
+    QCborStreamWriter writer(&bytes);
+    write(writer);
+    return bytes;
+}
+}
+
+class TestKeyedArchive : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void valuesComeBackExactly()
+    {
+        KeyedArchiver coder(kName, 3);
+        const QTransform rotatedFlipped = QTransform().rotate(33.3).scale(-1, 1);
+        const auto root = coder.encodeObject(this, "Thing", [&](KeyedArchiver &c) {
+            c.encodePoint("p", QPointF(0.1, -250.5));
+            c.encodeRect("r", QRectF(0, 0, 150, 97.3));
+            c.encodeTransform("t", rotatedFlipped);
+            c.encodeColor("c", QColor::fromRgbF(0.25f, 0.5f, 1.0f, 0.75f));
+            c.encodeInt64("i", -1);
+            c.encodeString("s", QString::fromUtf8("Rage ☹ \"quoted\""));
+        });
+        KeyedUnarchiver archive = read(coder.archivedData(root));
+        QVERIFY(archive.isValid());
+        QCOMPARE(archive.formatVersion(), 3);
+        const auto object = archive.takeObject(archive.rootReference());
+        QVERIFY(object);
+        QCOMPARE(object->className(), QString("Thing"));
+        QCOMPARE(*object->decodePoint("p"), QPointF(0.1, -250.5));
+        QCOMPARE(*object->decodeRect("r"), QRectF(0, 0, 150, 97.3));
+        QCOMPARE(*object->decodeTransform("t"), rotatedFlipped);
+        QCOMPARE(*object->decodeColor("c"), QColor::fromRgbF(0.25f, 0.5f, 1.0f, 0.75f));
+        QCOMPARE(*object->decodeInt64("i"), qint64(-1));
+        QCOMPARE(*object->decodeString("s"), QString::fromUtf8("Rage ☹ \"quoted\""));
+        // A value asked for as another type, or not there, is nothing.
+        QVERIFY(!object->decodePoint("r"));
+        QVERIFY(!object->decodeInt64("s"));
+        QVERIFY(!object->decodeString("missing"));
+    }
+
+    void referencesLeadToTheirObjectsOnce()
+    {
+        KeyedArchiver coder(kName, 1);
+        int a = 0, b = 0;
+        const auto first = coder.encodeObject(&a, "Leaf", [](KeyedArchiver &c) { c.encodeInt64("n", 1); });
+        const auto second = coder.encodeObject(&b, "Leaf", [](KeyedArchiver &c) { c.encodeInt64("n", 2); });
+        // The same object again is the same reference, not a second copy.
+        QCOMPARE(coder.encodeObject(&a, "Leaf", nullptr), first);
+        const auto list = coder.encodeList({second, first});
+        KeyedUnarchiver archive = read(coder.archivedData(list));
+        const auto items = archive.takeList(archive.rootReference(), 10);
+        QVERIFY(items);
+        QCOMPARE(items->size(), 2);
+        QCOMPARE(*archive.takeObject(items->at(0))->decodeInt64("n"), 2);
+        QCOMPARE(*archive.takeObject(items->at(1))->decodeInt64("n"), 1);
+        // Taken once: a second way to the same object (a cycle, or a view in
+        // two places) finds nothing.
+        QVERIFY(!archive.takeObject(items->at(0)));
+        QVERIFY(!archive.takeObject(0));
+        QVERIFY(!archive.takeObject(99));
+        QVERIFY(!archive.takeObject(-1));
+    }
+
+    void listsLongerThanAllowedAreRefused()
+    {
+        KeyedArchiver coder(kName, 1);
+        QList<KeyedArchiver::Reference> items;
+        for (int i = 0; i < 5; ++i)
+            items << coder.encodeObject(nullptr, "Leaf", nullptr);
+        KeyedUnarchiver archive = read(coder.archivedData(coder.encodeList(items)));
+        QVERIFY(!archive.takeList(archive.rootReference(), 4));
+    }
+
+    void everyCutShortArchiveIsRefused()
+    {
+        KeyedArchiver coder(kName, 1);
+        const auto root = coder.encodeObject(this, "Thing", [](KeyedArchiver &c) {
+            c.encodeString("s", "some text to cut through");
+            c.encodeRect("r", QRectF(1, 2, 3, 4));
+        });
+        const QByteArray whole = coder.archivedData(root);
+        QVERIFY(read(whole).isValid());
+        for (int n = 0; n < whole.size(); ++n)
+            QVERIFY2(!read(whole.left(n)).isValid(), qPrintable(QString::number(n)));
+        // Nor may anything follow the archive.
+        QVERIFY(!read(whole + char(0)).isValid());
+    }
+
+    void foreignOrMalformedContainersAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("not a map") << QCborValue(QCborArray{1, 2}).toCbor();
+        QTest::newRow("another archiver") << QByteArray(withValue(1)).replace("Test", "Tset");
+        QCborMap noVersion = QCborValue::fromCbor(withValue(1)).toMap();
+        noVersion.remove(KeyedArchive::kVersionKey);
+        QTest::newRow("no version") << QCborValue(noVersion).toCbor();
+        QCborMap rootNoReference = noVersion;
+        rootNoReference.insert(KeyedArchive::kVersionKey, 1);
+        rootNoReference.insert(KeyedArchive::kTopKey, QCborMap{{"root", 1}});
+        QTest::newRow("root not a reference") << QCborValue(rootNoReference).toCbor();
+        // An array claiming four billion items in a few bytes.
+        QTest::newRow("absurd count") << QByteArray::fromHex("9affffffff00");
+        // A text string claiming 2^62 bytes.
+        QTest::newRow("absurd length") << QByteArray::fromHex("7b4000000000000000") + "abc";
+        QTest::newRow("nested without end") << QByteArray(100000, char(0x81));
+        QTest::newRow("indefinite never closed") << QByteArray(5000, char(0x9f));
+    }
+    void foreignOrMalformedContainersAreRefused()
+    {
+        QFETCH(QByteArray, bytes);
+        QVERIFY(!read(bytes).isValid());
+    }
+
+    void tooManyItemsAreRefusedBeforeBeingBuilt()
+    {
+        // Small in bytes, large in items: a million tiny integers.
+        const QByteArray many = cbor([](QCborStreamWriter &w) {
+            w.startArray(2'000'000);
+            for (int i = 0; i < 2'000'000; ++i)
+                w.append(0);
+            w.endArray();
+        });
+        QVERIFY(!cborWithinLimits(many, {}));
+        QVERIFY(cborWithinLimits(many, {64 * 1024 * 1024, 3'000'000, 16}));
+    }
+
+    void numbersMustBeFiniteAndOfTheRightShape_data()
+    {
+        QTest::addColumn<QCborValue>("value");
+        QTest::newRow("NaN") << QCborValue(QCborArray{std::nan(""), 1.0});
+        QTest::newRow("infinity") << QCborValue(QCborArray{1.0, INFINITY});
+        QTest::newRow("three numbers") << QCborValue(QCborArray{1.0, 2.0, 3.0});
+        QTest::newRow("text inside") << QCborValue(QCborArray{1.0, "2"});
+        QTest::newRow("text") << QCborValue("12");
+    }
+    void numbersMustBeFiniteAndOfTheRightShape()
+    {
+        QFETCH(QCborValue, value);
+        KeyedUnarchiver archive = read(withValue(value));
+        QVERIFY(archive.isValid());
+        const auto object = archive.takeObject(archive.rootReference());
+        QVERIFY(object);
+        QVERIFY(!object->decodePoint("v"));
+        QVERIFY(!object->decodeDouble("v"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestKeyedArchive)
+#include "tst_keyed_archive.moc"

@@ -3,6 +3,7 @@
 // added there) and then a fixed series of mutated inputs.
 #include "FuzzSeeds.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 
@@ -74,6 +75,9 @@ void run(const QByteArray &input)
 
 int main(int argc, char **argv)
 {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Torn down before the process ends, so the font caches go with it.
+    QApplication app(argc, argv);
     LLVMFuzzerInitialize(&argc, &argv);
     QList<QByteArray> pool = fuzzSeeds();
     if (argc == 3 && std::strcmp(argv[1], "--write-seeds") == 0) {

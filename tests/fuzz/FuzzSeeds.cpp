@@ -1,7 +1,9 @@
 #include "FuzzSeeds.h"
 
 #include "objects/ComicArchive.h"
+#include "objects/ComicObjectDrawing.h"
 #include "objects/ComicObjectImage.h"
+#include "objects/ComicObjectText.h"
 #include "toolkit/KeyedArchiver.h"
 
 #include <memory>
@@ -48,12 +50,19 @@ QList<QByteArray> fuzzSeeds()
     addObject(single, QRectF(10, 10, 150, 100), 1);
     addObject(single, QRectF(200, 50, 80, 150), 2);
     ComicObjectImage *object = addObject(left, QRectF(-20, 30, 60, 60), -1);
+    auto *text = new ComicObjectText(QRectF(10, 120, 200, 60));
+    text->setText("Rage");
+    left->addSubview(text);
+    auto *drawing = new ComicObjectDrawing(QRectF(0, 0, 320, 240));
+    drawing->setInDrawingMode(false);
+    drawing->setDatabaseId(3);
+    left->addSubview(drawing);
 
     QList<QByteArray> seeds;
     seeds << ComicArchive::archivedComic(panels);
     seeds << ComicArchive::archivedComic(panels.mid(0, 3));
     seeds << ComicArchive::archivedComic({});
-    seeds << ComicArchive::archivedObject(object);
+    seeds << ComicArchive::archivedObject(object) << ComicArchive::archivedObject(text);
     seeds << withUnknownKind();
     return seeds;
 }

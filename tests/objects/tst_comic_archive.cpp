@@ -3,7 +3,9 @@
 // what older and newer builds must be able to rely on.
 #include "objects/ComicArchive.h"
 #include "storage/PictureRows.h"
+#include "objects/ComicObjectDrawing.h"
 #include "objects/ComicObjectImage.h"
+#include "objects/ComicObjectText.h"
 #include "objects/ImageView.h"
 #include "objects/ObjectPictures.h"
 #include "storage/UserDatabase.h"
@@ -145,6 +147,54 @@ private slots:
         QCOMPARE(loadedGreen->imageView()->frame(), QRectF(QPointF(0, 0), green->bounds().size()));
         QVERIFY(!loadedGreen->isSelected());
         QCOMPARE(loadedGreen->alpha(), 1.0);
+    }
+
+    void aTextComesBackWithItsTextFontSizeAndColour()
+    {
+        Comic comic;
+        comic.addDoubleRow(0);
+        auto *text = new ComicObjectText(QRectF(20, 30, 200, 60));
+        text->setText("Rage!\nSecond line");
+        text->setFontFamily("Comic Neue");
+        text->setPointSize(37.5);
+        text->setFontColor(QColor(10, 120, 200));
+        text->setTransform(QTransform().rotate(12).scale(-1, 1));
+        comic.panels[1]->addSubview(text);
+
+        const auto loaded = roundTrip(comic);
+        auto *back = qobject_cast<ComicObjectText *>(loaded.panels[1]->subviews().value(0));
+        QVERIFY(back);
+        QCOMPARE(back->text(), text->text());
+        QCOMPARE(back->fontFamily(), QString("Comic Neue"));
+        QCOMPARE(back->pointSize(), 37.5);
+        QCOMPARE(back->fontColor(), QColor(10, 120, 200));
+        QCOMPARE(back->transform(), text->transform());
+        QCOMPARE(back->frame(), text->frame());
+        QVERIFY(!back->isSelected());
+        QVERIFY(!back->isBeingEdited());
+        QCOMPARE(back->databaseId(), 0);
+    }
+
+    void aDrawingSavedWhileBeingPaintedKeepsItsStrokes()
+    {
+        Comic comic;
+        comic.addDoubleRow(0);
+        auto *drawing = new ComicObjectDrawing(QRectF(0, 0, 320, 240));
+        drawing->setDatabaseId(PictureRows::insert(1, QByteArray()));
+        QImage strokes(320, 240, QImage::Format_ARGB32_Premultiplied);
+        strokes.fill(Qt::transparent);
+        strokes.setPixelColor(5, 7, Qt::red);
+        drawing->setBitmap(strokes);
+        comic.panels[0]->addSubview(drawing);
+        QVERIFY(drawing->isInDrawingMode());
+
+        const auto loaded = roundTrip(comic);
+        auto *back = qobject_cast<ComicObjectDrawing *>(loaded.panels[0]->subviews().value(0));
+        QVERIFY(back);
+        QVERIFY(!back->isInDrawingMode());
+        QCOMPARE(back->databaseId(), drawing->databaseId());
+        QCOMPARE(back->bitmap().pixelColor(5, 7), QColor(Qt::red));
+        QCOMPARE(back->bitmap().pixelColor(6, 7).alpha(), 0);
     }
 
     void aMissingPictureRowLeavesAMovableObject()

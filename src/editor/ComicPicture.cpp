@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QPainter>
+#include <QStyleOptionGraphicsItem>
 
 namespace {
 constexpr int kThumbnailWidth = 80;
@@ -13,6 +14,18 @@ constexpr int kThumbnailRows = 2;
 constexpr int kJpegQuality = 100;
 constexpr int kThumbnailOversampling = 4;
 constexpr double kObjectPictureScale = 2.0;
+
+// What is not a view (a border, the text of a text view) is drawn as the
+// scene would draw it, in its place.
+void drawItem(QPainter &painter, QGraphicsItem *item, const View *parent)
+{
+    QStyleOptionGraphicsItem option;
+    option.exposedRect = item->boundingRect();
+    painter.save();
+    painter.setTransform(item->itemTransform(parent), true);
+    item->paint(&painter, &option, nullptr);
+    painter.restore();
+}
 
 void draw(QPainter &painter, View *view)
 {
@@ -36,7 +49,7 @@ void draw(QPainter &painter, View *view)
     if (!object)
         for (QGraphicsItem *item : view->childItems())
             if (!qgraphicsitem_cast<View *>(item))
-                item->paint(&painter, nullptr, nullptr);
+                drawItem(painter, item, view);
     painter.restore();
 }
 }

@@ -11,6 +11,8 @@
 #include "savedcomics/SavedComicCell.h"
 #include "toolkit/Popover.h"
 #include "objects/ComicArchive.h"
+#include "objects/ComicObjectDrawing.h"
+#include "objects/ComicObjectText.h"
 #include "storage/FMDatabase.h"
 #include "toolkit/KeyedArchiver.h"
 #include "toolkit/Lifecycle.h"
@@ -91,6 +93,40 @@ private slots:
         const Row row = storedRow(store.comicId());
         QCOMPARE(QImage::fromData(row.thumbnail, "JPEG").size(), thumbnail);
         QCOMPARE(objectsInArchive(row.data), 1);
+    }
+
+    void aComicOfEveryKindSavesByHandAndComesBack()
+    {
+        // The thumbnail draws every kind, a text's own text item included.
+        EditorFixture f;
+        ComicStore &store = f.editor->store();
+        const int id = store.comicId();
+        f.zoom(0);
+        f.place(100, 100);
+        f.actions().addDrawing->trigger();
+        const QPointF from = EditorFixture::onScreen(f.panel(0), QPointF(40, 150));
+        f.drag(from, {from + QPointF(20, 0), from + QPointF(200, 40)});
+        f.actions().finishDrawing->trigger();
+        f.actions().addText->trigger();
+        auto *text = qobject_cast<ComicObjectText *>(f.selection().selectedComicObject());
+        QVERIFY(text);
+        text->setText("Rage\nmore rage");
+        text->hideKeyboard();
+        store.saveComicToDevice(Kind::Manual);
+        store.waitForSave();
+        QVERIFY(!storedRow(id).thumbnail.isEmpty());
+
+        f.editor->resetComic();
+        store.loadComicWithId(id);
+        const QList<View *> objects = f.panel(0)->subviews();
+        QCOMPARE(objects.size(), 3);
+        QVERIFY(qobject_cast<ComicObjectImage *>(objects[0]));
+        auto *drawing = qobject_cast<ComicObjectDrawing *>(objects[1]);
+        QVERIFY(drawing && !drawing->isInDrawingMode());
+        QVERIFY(!drawing->bitmap().isNull());
+        auto *loadedText = qobject_cast<ComicObjectText *>(objects[2]);
+        QVERIFY(loadedText);
+        QCOMPARE(loadedText->text(), QString("Rage\nmore rage"));
     }
 
     void aComicWithoutObjectsIsNotSaved()

@@ -21,8 +21,9 @@
 #include <QAction>
 #include <QLabel>
 
-PanelryViewController::PanelryViewController(QWidget *parent)
+PanelryViewController::PanelryViewController(QWidget *parent, std::function<void()> beforeFirstRecord)
     : QWidget(parent)
+    , _beforeFirstRecord(std::move(beforeFirstRecord))
 {
     viewDidLoad();
 }
@@ -43,7 +44,7 @@ void PanelryViewController::viewDidLoad()
     m_ui = EditorUi::build(this, m_layout);
 
     m_history = std::make_unique<UndoHistory>();
-    m_store = std::make_unique<ComicStore>();
+    m_store = std::make_unique<ComicStore>(std::exchange(_beforeFirstRecord, {}));
     m_rows = std::make_unique<PanelRows>(m_ui.scrollViewPanels, *m_history);
     m_panelMode = std::make_unique<PanelMode>(m_ui, m_layout);
     m_selection = std::make_unique<ObjectSelection>(m_ui.controlsOverlay, *m_panelMode, *m_history);

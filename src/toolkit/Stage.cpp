@@ -22,7 +22,9 @@ Stage::Stage(View *root, QWidget *parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
-    setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
+    // Only what changed is painted again: a view that moves, its old and its
+    // new box (Qt widens each by two pixels for antialiased edges).
+    setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
     viewport()->setAttribute(Qt::WA_AcceptTouchEvents);
     setInteractive(false);
 }

@@ -65,6 +65,8 @@ int main(int argc, char **argv)
         if (longest.isEmpty() || app.longest > *std::max_element(longest.begin(), longest.end()))
             worstWhat = app.longestWhat;
         longest << app.longest;
+        if (qEnvironmentVariableIsSet("BENCH_VERBOSE"))
+            std::printf("  %6.2f ms  %s\n", app.longest, qPrintable(app.longestWhat));
     }
     std::printf("placing a face from the strip, %d placements, longest interface-thread step:\n", kPlacements);
     std::printf("  median %.2f ms, worst %.2f ms (event %s)\n", bench::medianOf(longest),

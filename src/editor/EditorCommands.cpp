@@ -151,11 +151,23 @@ const EditorCommands::PaintControls &EditorCommands::paintControls() const
 
 ButtonWithHint *EditorCommands::button(QAction *action) const
 {
-    makeHiddenToolbars();
-    for (ButtonWithHint *button : m_buttons)
-        if (button->action() == action)
-            return button;
-    return nullptr;
+    const auto find = [this, action]() -> ButtonWithHint * {
+        for (ButtonWithHint *button : m_buttons)
+            if (button->action() == action)
+                return button;
+        return nullptr;
+    };
+    // The paint toolbar is made only for its own button.
+    ButtonWithHint *found = find();
+    if (!found) {
+        m_ui.panelToolbar->items();
+        found = find();
+    }
+    if (!found) {
+        m_ui.paintToolbar->items();
+        found = find();
+    }
+    return found;
 }
 
 void EditorCommands::tools()

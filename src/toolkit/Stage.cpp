@@ -3,11 +3,13 @@
 #include "toolkit/View.h"
 
 #include <QMouseEvent>
+#include <QPixmapCache>
 #include <QTouchEvent>
 #include <QWheelEvent>
 
 namespace {
 constexpr int kMouseTouchId = -1;
+constexpr int kPictureCacheKilobytes = 48 * 1024;
 }
 
 Stage::Stage(View *root, QWidget *parent)
@@ -15,6 +17,10 @@ Stage::Stage(View *root, QWidget *parent)
     , m_root(root)
     , m_dispatcher(root)
 {
+    // Pictures are cached as drawn on the screen, in Qt's pixmap cache: it
+    // must hold a zoomed panel full of them (a 300-pixel face takes 350 kB),
+    // or they would push each other out and be drawn afresh every frame.
+    QPixmapCache::setCacheLimit(std::max(QPixmapCache::cacheLimit(), kPictureCacheKilobytes));
     setScene(&m_scene);
     m_scene.addItem(root);
     setFrameShape(QFrame::NoFrame);

@@ -19,10 +19,26 @@
 #include <QList>
 #include <QPainter>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 
 #include <algorithm>
 
 namespace bench {
+
+// A run offscreen in a fresh application home: made before the application.
+class FreshHome
+{
+public:
+    FreshHome()
+    {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("PANELRY_HOME", m_home.path().toUtf8());
+    }
+    QString path() const { return m_home.path(); }
+
+private:
+    QTemporaryDir m_home;
+};
 
 // Times every event the interface thread handles while armed.
 class TimedApplication : public QApplication

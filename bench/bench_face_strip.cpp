@@ -56,9 +56,7 @@ double timeFill(PanelryViewController *editor, const QString &name, bool paint)
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir home;
-    qputenv("PANELRY_HOME", home.path().toUtf8());
+    bench::FreshHome home;
     QApplication app(argc, argv);
     Device::setIdiom(Device::Idiom::Tablet);
     PanelryViewController editor;

@@ -83,9 +83,7 @@ QList<Shown> shownFaces(PanelryViewController &editor)
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir home;
-    qputenv("PANELRY_HOME", home.path().toUtf8());
+    bench::FreshHome home;
     QApplication app(argc, argv);
     Device::setIdiom(Device::Idiom::Tablet);
     Clock::shared().setManual(true);

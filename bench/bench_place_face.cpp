@@ -34,9 +34,7 @@ void runEventsFor(int milliseconds)
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir home;
-    qputenv("PANELRY_HOME", home.path().toUtf8());
+    bench::FreshHome home;
     bench::TimedApplication app(argc, argv);
     Device::setIdiom(Device::Idiom::Tablet);
     PanelryAppDelegate delegate;

@@ -48,13 +48,11 @@ int objectCount(PanelryViewController &editor) { return int(editor.panelMode().s
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir home;
-    qputenv("PANELRY_HOME", home.path().toUtf8());
+    bench::FreshHome home;
     bench::TimedApplication app(argc, argv);
     UserDatabase::copyDBFile();
 
-    const QString photoPath = home.filePath("photo.jpg");
+    const QString photoPath = home.path() + "/photo.jpg";
     bench::syntheticPhoto(4000, 3000).save(photoPath, "JPEG", 90);
     const QString facesDir = AppPaths::resource("RageFaces/Normal");
     const QString facePath = facesDir + "/" + QDir(facesDir).entryList({"*.png"}, QDir::Files).value(0);

@@ -103,9 +103,7 @@ void measure(Device::Idiom idiom, const char *name)
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir home;
-    qputenv("PANELRY_HOME", home.path().toUtf8());
+    bench::FreshHome home;
     QApplication app(argc, argv);
     Clock::shared().setManual(true);
     UserDatabase::copyDBFile();

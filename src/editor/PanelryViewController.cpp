@@ -13,6 +13,7 @@
 #include "editor/UndoHistory.h"
 #include "objects/ComicObject.h"
 #include "toolkit/Device.h"
+#include "toolkit/FirstFrame.h"
 #include "toolkit/Stage.h"
 #include "ui/ButtonWithHint.h"
 #include "ui/UIToolbarCustom.h"
@@ -120,7 +121,8 @@ void PanelryViewController::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (!m_appeared) {
         m_appeared = true;
-        viewDidAppear(false);
+        // Appeared once its first frame is on the screen.
+        FirstFrame::after(m_ui.stage->viewport(), this, [this] { viewDidAppear(false); });
     }
 }
 

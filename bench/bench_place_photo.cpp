@@ -51,6 +51,7 @@ int main(int argc, char **argv)
     bench::FreshHome home;
     bench::TimedApplication app(argc, argv);
     UserDatabase::copyDBFile();
+    UserDatabase::keepOpenWhileRunning(); // as the launch does
 
     const QString photoPath = home.path() + "/photo.jpg";
     bench::syntheticPhoto(4000, 3000).save(photoPath, "JPEG", 90);

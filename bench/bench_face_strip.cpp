@@ -12,6 +12,8 @@
 #include "toolkit/ScrollView.h"
 #include "toolkit/Stage.h"
 
+#include "BenchSupport.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
@@ -29,11 +31,6 @@ struct Category {
     int faces = 0;
 };
 
-double medianOf(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.isEmpty() ? 0 : values[values.size() / 2];
-}
 
 // Median milliseconds of one fill (and, with paint, the strip drawn after it).
 double timeFill(PanelryViewController *editor, const QString &name, bool paint)
@@ -52,16 +49,14 @@ double timeFill(PanelryViewController *editor, const QString &name, bool paint)
         }
         times << timer.nsecsElapsed() / 1e6;
     }
-    return medianOf(times);
+    return bench::medianOf(times);
 }
 
 }
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir home;
-    qputenv("PANELRY_HOME", home.path().toUtf8());
+    bench::FreshHome home;
     QApplication app(argc, argv);
     Device::setIdiom(Device::Idiom::Tablet);
     PanelryViewController editor;

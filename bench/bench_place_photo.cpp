@@ -13,12 +13,12 @@
 #include "toolkit/AppPaths.h"
 #include "toolkit/ImagePicker.h"
 
+#include "BenchSupport.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QPainter>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -28,64 +28,6 @@
 
 namespace {
 constexpr int rounds = 5;
-
-// Times every event the interface thread handles while armed.
-class TimedApplication : public QApplication
-{
-public:
-    using QApplication::QApplication;
-    bool notify(QObject *receiver, QEvent *event) override
-    {
-        if (!armed)
-            return QApplication::notify(receiver, event);
-        // Named before the event: it may delete the receiver.
-        const char *receiverClass = receiver->metaObject()->className();
-        const int type = int(event->type());
-        QElapsedTimer timer;
-        timer.start();
-        const bool result = QApplication::notify(receiver, event);
-        const double ms = double(timer.nsecsElapsed()) / 1e6;
-        if (ms > longest) {
-            longest = ms;
-            longestWhat = QString("%1 to a %2").arg(type).arg(receiverClass);
-        }
-        return result;
-    }
-    bool armed = false;
-    double longest = 0; // milliseconds
-    QString longestWhat; // event type and receiver
-};
-
-// Something like a photo: soft gradients, shapes and sensor noise, so that
-// neither JPEG nor PNG find it unusually easy.
-QImage syntheticPhoto(int width, int height)
-{
-    QImage photo(width, height, QImage::Format_RGB32);
-    QPainter painter(&photo);
-    QLinearGradient sky(0, 0, 0, height);
-    sky.setColorAt(0, QColor(90, 140, 210));
-    sky.setColorAt(0.6, QColor(230, 220, 200));
-    sky.setColorAt(1, QColor(70, 110, 50));
-    painter.fillRect(photo.rect(), sky);
-    QRandomGenerator random(7);
-    painter.setPen(Qt::NoPen);
-    for (int i = 0; i < 300; ++i) {
-        painter.setBrush(QColor::fromHsv(random.bounded(360), 80 + random.bounded(120), 80 + random.bounded(170), 160));
-        painter.drawEllipse(QPointF(random.bounded(width), random.bounded(height)), 20 + random.bounded(300),
-                            20 + random.bounded(200));
-    }
-    painter.end();
-    for (int y = 0; y < height; ++y) {
-        auto *line = reinterpret_cast<QRgb *>(photo.scanLine(y));
-        for (int x = 0; x < width; ++x) {
-            const int n = int(random.bounded(9)) - 4;
-            const QRgb p = line[x];
-            line[x] = qRgb(std::clamp(qRed(p) + n, 0, 255), std::clamp(qGreen(p) + n, 0, 255),
-                           std::clamp(qBlue(p) + n, 0, 255));
-        }
-    }
-    return photo;
-}
 
 double median(std::vector<double> values)
 {
@@ -106,14 +48,13 @@ int objectCount(PanelryViewController &editor) { return int(editor.panelMode().s
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir home;
-    qputenv("PANELRY_HOME", home.path().toUtf8());
-    TimedApplication app(argc, argv);
+    bench::FreshHome home;
+    bench::TimedApplication app(argc, argv);
     UserDatabase::copyDBFile();
+    UserDatabase::keepOpenWhileRunning(); // as the launch does
 
-    const QString photoPath = home.filePath("photo.jpg");
-    syntheticPhoto(4000, 3000).save(photoPath, "JPEG", 90);
+    const QString photoPath = home.path() + "/photo.jpg";
+    bench::syntheticPhoto(4000, 3000).save(photoPath, "JPEG", 90);
     const QString facesDir = AppPaths::resource("RageFaces/Normal");
     const QString facePath = facesDir + "/" + QDir(facesDir).entryList({"*.png"}, QDir::Files).value(0);
     if (QImage(facePath).isNull()) {

@@ -1,11 +1,13 @@
 #pragma once
+#include "storage/StorageLaunch.h"
+
 #include <QObject>
 #include <QPointer>
 
 class PanelryViewController;
 
-// The application object: prepares the user database and the defaults,
-// shows the window and hands it the editor.
+// The application object: shows the window with the editor, then prepares
+// the user database and the defaults.
 class PanelryAppDelegate : public QObject
 {
     Q_OBJECT
@@ -15,7 +17,17 @@ public:
 
     bool didFinishLaunching();
     PanelryViewController *viewController() const { return _viewController; }
+    // The storage steps have run and the new comic has its record.
+    bool isLaunchFinished() const { return _launchFinished; }
+
+signals:
+    void launchFinished();
 
 private:
+    void prepareStorage();
+    void finishLaunching();
+
     PanelryViewController *_viewController = nullptr;
+    StorageLaunchReport _launchReport;
+    bool _launchFinished = false;
 };

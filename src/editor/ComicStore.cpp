@@ -29,8 +29,9 @@ QList<int> pictureIds(const QList<View *> &panels)
 }
 }
 
-ComicStore::ComicStore(QObject *parent)
+ComicStore::ComicStore(std::function<void()> beforeFirstRecord, QObject *parent)
     : QObject(parent)
+    , m_beforeFirstRecord(std::move(beforeFirstRecord))
     , m_write(new BackgroundWrite(this))
 {
     connect(m_write, &BackgroundWrite::finished, this, &ComicStore::writeFinished);
@@ -38,13 +39,35 @@ ComicStore::ComicStore(QObject *parent)
 
 ComicStore::~ComicStore() { waitForSave(); }
 
+int ComicStore::comicId() const
+{
+    createWaitingRecord();
+    return m_comicId;
+}
+
 void ComicStore::createComicRecord()
+{
+    if (m_beforeFirstRecord)
+        m_recordWaits = true;
+    else
+        insertRecord();
+}
+
+void ComicStore::createWaitingRecord() const
+{
+    if (auto before = std::exchange(m_beforeFirstRecord, {}))
+        before();
+    if (std::exchange(m_recordWaits, false))
+        insertRecord();
+}
+
+void ComicStore::insertRecord() const
 {
     const std::optional<int> id = ComicRecord::create();
     m_comicId = id ? *id : 0;
 }
 
-void ComicStore::storeTitle(const QString &typedTitle) { ComicRecord::storeTitle(m_comicId, typedTitle); }
+void ComicStore::storeTitle(const QString &typedTitle) { ComicRecord::storeTitle(comicId(), typedTitle); }
 
 void ComicStore::setComic(PanelRows *rows, const ScrollView *canvas, ComicObjectDelegate *objectDelegate)
 {
@@ -82,7 +105,7 @@ void ComicStore::saveComicToDevice(SaveKind kind)
         writeFinished(false);
         return;
     }
-    m_write->start([path = UserDatabase::path(), id = m_comicId, archive, thumbnail] {
+    m_write->start([path = UserDatabase::path(), id = comicId(), archive, thumbnail] {
         return SavedComics::write(path, id, archive, thumbnail);
     });
     if (kind == SaveKind::Leaving)
@@ -93,7 +116,7 @@ bool ComicStore::ensureRecord()
 {
     // A comic started while the database could not be reached has no
     // record: its save makes one, rather than write nowhere.
-    if (m_comicId != 0)
+    if (comicId() != 0)
         return true;
     createComicRecord();
     if (m_comicId == 0)
@@ -126,6 +149,8 @@ void ComicStore::didEnterBackgroundOrWillTerminate() { saveComicToDevice(SaveKin
 
 void ComicStore::loadComicWithId(int id)
 {
+    // The launch's storage steps come before any comic is read.
+    createWaitingRecord();
     emit aboutToLoad();
     const std::optional<SavedComics::StoredComic> stored = SavedComics::read(id);
     // No database, no row or a comic never saved: the new comic stays.

@@ -5,6 +5,8 @@
 #include "toolkit/ActionSheet.h"
 #include "toolkit/AlertView.h"
 #include "toolkit/AppPaths.h"
+#include "toolkit/FirstFrame.h"
+#include "toolkit/Stage.h"
 #include "toolkit/SwatchButton.h"
 #include "ui/ButtonWithActivityIndicator.h"
 #include "ui/ButtonWithHint.h"
@@ -80,7 +82,7 @@ void EditorCommands::createActions(QWidget *editor)
 
 void EditorCommands::setToolbars()
 {
-    auto hint = [this](const QString &image, QAction *action) {
+    const auto hint = [this](const QString &image, QAction *action) {
         auto *button = new ButtonWithHint(image, action);
         m_buttons << button;
         return button;
@@ -102,10 +104,28 @@ void EditorCommands::setToolbars()
                                  hint("icon_add.png", a.addSinglePanel), hint("icon_minus.png", a.removeLastPanel),
                                  nullptr});
 
-    m_ui.panelToolbar->setItems({hint("icon_font.png", a.addText), hint("icon_photo.png", a.addImage),
-                                 hint("icon_brush.png", a.addDrawing), hint("icon_troll.png", a.selectRageCategory),
-                                 hint("icon_paste.png", a.paste), nullptr, hint("icon_checkmark.png", a.deselectPanel)});
+    // The panel and paint toolbars are off screen at start: their buttons are
+    // made when they first come on screen, when asked for, or once the
+    // window's first frame is out, whichever comes first.
+    m_ui.panelToolbar->setItemsLater([this, hint] {
+        const Actions &a = m_actions;
+        return QList<QWidget *>{hint("icon_font.png", a.addText),     hint("icon_photo.png", a.addImage),
+                                hint("icon_brush.png", a.addDrawing), hint("icon_troll.png", a.selectRageCategory),
+                                hint("icon_paste.png", a.paste),      nullptr,
+                                hint("icon_checkmark.png", a.deselectPanel)};
+    });
+    m_ui.paintToolbar->setItemsLater([this, hint] { return makePaintControls(hint); });
+    FirstFrame::after(m_ui.stage->viewport(), this, [this] { makeHiddenToolbars(); });
+}
 
+void EditorCommands::makeHiddenToolbars() const
+{
+    m_ui.panelToolbar->items();
+    m_ui.paintToolbar->items();
+}
+
+QList<QWidget *> EditorCommands::makePaintControls(const std::function<ButtonWithHint *(const QString &, QAction *)> &hint)
+{
     m_paint.selectPaintColorBtn = new SwatchButton(Qt::red, kPaintButtonSide);
     // The eraser stays lit while it is on.
     m_paint.eraseBtn = new SwatchButton(Qt::transparent, kPaintButtonSide);
@@ -116,16 +136,35 @@ void EditorCommands::setToolbars()
     m_paint.brushSizeSlider->setRange(1, 20);
     m_paint.brushSizeSlider->setValue(2);
     m_paint.brushSizeSlider->setFixedWidth(m_tablet ? 300 : 120);
-    m_ui.paintToolbar->setItems({m_paint.selectPaintColorBtn, m_paint.eraseBtn, nullptr, m_paint.brushSizeSlider,
-                                 nullptr, hint("icon_checkmark.png", a.finishDrawing)});
+    return {m_paint.selectPaintColorBtn, m_paint.eraseBtn, nullptr, m_paint.brushSizeSlider, nullptr,
+            hint("icon_checkmark.png", m_actions.finishDrawing)};
+}
+
+const EditorCommands::PaintControls &EditorCommands::paintControls() const
+{
+    m_ui.paintToolbar->items();
+    return m_paint;
 }
 
 ButtonWithHint *EditorCommands::button(QAction *action) const
 {
-    for (ButtonWithHint *button : m_buttons)
-        if (button->action() == action)
-            return button;
-    return nullptr;
+    const auto find = [this, action]() -> ButtonWithHint * {
+        for (ButtonWithHint *button : m_buttons)
+            if (button->action() == action)
+                return button;
+        return nullptr;
+    };
+    // The paint toolbar is made only for its own button.
+    ButtonWithHint *found = find();
+    if (!found) {
+        m_ui.panelToolbar->items();
+        found = find();
+    }
+    if (!found) {
+        m_ui.paintToolbar->items();
+        found = find();
+    }
+    return found;
 }
 
 void EditorCommands::tools()

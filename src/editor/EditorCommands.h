@@ -3,6 +3,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class ActionSheet;
 class AlertView;
 class ButtonWithActivityIndicator;
@@ -40,9 +42,11 @@ public:
                    QObject *parent = nullptr);
 
     const Actions &actions() const { return m_actions; }
-    const PaintControls &paintControls() const { return m_paint; }
+    // The paint toolbar's controls (made at the first call, if they were not).
+    const PaintControls &paintControls() const;
     // The button that shows a command in a toolbar, where popovers and
-    // sheets of that command are anchored.
+    // sheets of that command are anchored (made at the first call, if they
+    // were not).
     ButtonWithHint *button(QAction *action) const;
     ButtonWithActivityIndicator *uploadBtn() const { return m_uploadBtn; }
 
@@ -63,6 +67,8 @@ signals:
 private:
     void createActions(QWidget *editor);
     void setToolbars();
+    void makeHiddenToolbars() const;
+    QList<QWidget *> makePaintControls(const std::function<ButtonWithHint *(const QString &, QAction *)> &hint);
 
     EditorUi m_ui;
     bool m_tablet;

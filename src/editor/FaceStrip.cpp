@@ -43,7 +43,7 @@ void FaceStrip::addFacesFromDirectory(const QString &categoryPath)
     const QStringList thumbnails = RageFaceLibrary::thumbnailPaths(AppPaths::resource(categoryPath));
     double lastX = 0;
     for (int i = 0; i < thumbnails.size(); ++i) {
-        auto *tile = new RageFaceImageView(QImage(thumbnails[i]));
+        auto *tile = new RageFaceImageView(thumbnails[i]);
         lastX = kLeftMargin + (side + kTileGap) * (i / rows);
         tile->setFrame(QRectF(lastX, (side + kTileGap) * (i % rows), side, side));
         tile->setImagePath(RageFaceLibrary::fullSizePath(thumbnails[i]));

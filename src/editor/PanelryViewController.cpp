@@ -17,6 +17,7 @@
 #include "editor/UndoHistory.h"
 #include "objects/ComicObject.h"
 #include "toolkit/Device.h"
+#include "toolkit/FirstFrame.h"
 #include "toolkit/Lifecycle.h"
 #include "toolkit/TextField.h"
 #include "toolkit/Stage.h"
@@ -28,8 +29,9 @@
 #include <QAction>
 #include <QLabel>
 
-PanelryViewController::PanelryViewController(QWidget *parent)
+PanelryViewController::PanelryViewController(QWidget *parent, std::function<void()> beforeFirstRecord)
     : QWidget(parent)
+    , _beforeFirstRecord(std::move(beforeFirstRecord))
 {
     viewDidLoad();
 }
@@ -52,7 +54,7 @@ void PanelryViewController::viewDidLoad()
     m_ui = EditorUi::build(this, m_layout);
 
     m_history = std::make_unique<UndoHistory>();
-    m_store = std::make_unique<ComicStore>();
+    m_store = std::make_unique<ComicStore>(std::exchange(_beforeFirstRecord, {}));
     m_rows = std::make_unique<PanelRows>(m_ui.scrollViewPanels, *m_history);
     m_panelMode = std::make_unique<PanelMode>(m_ui, m_layout);
     m_selection = std::make_unique<ObjectSelection>(m_ui.controlsOverlay, *m_panelMode, *m_history);
@@ -166,7 +168,8 @@ void PanelryViewController::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (!m_appeared) {
         m_appeared = true;
-        viewDidAppear(false);
+        // Appeared once its first frame is on the screen.
+        FirstFrame::after(m_ui.stage->viewport(), this, [this] { viewDidAppear(false); });
     }
 }
 

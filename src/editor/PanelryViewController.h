@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class Clipboard;
@@ -48,7 +49,9 @@ class PanelryViewController : public QWidget, public ComicObjectDelegate
 {
     Q_OBJECT
 public:
-    explicit PanelryViewController(QWidget *parent = nullptr);
+    // `beforeFirstRecord`: what must run before the first comic's record is
+    // made, which then waits for it (see ComicStore).
+    explicit PanelryViewController(QWidget *parent = nullptr, std::function<void()> beforeFirstRecord = {});
     ~PanelryViewController() override;
 
     // Set-up and lifecycle.
@@ -115,6 +118,7 @@ private:
     EditorLayout m_layout;
     EditorUi m_ui;
     bool m_appeared = false;
+    std::function<void()> _beforeFirstRecord;
     // In the order they are made; each may use the ones above it.
     std::unique_ptr<UndoHistory> m_history;
     std::unique_ptr<ComicStore> m_store;

@@ -1,23 +1,14 @@
 #include "faces/RageFaceLibrary.h"
 
 #include "toolkit/AppPaths.h"
+#include "toolkit/ImageFiles.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QImageReader>
 
 namespace {
 const QString kLibrary = QStringLiteral("RageFaces");
 constexpr QDir::SortFlags kByName = QDir::Name | QDir::IgnoreCase;
-
-// "*.png", "*.jpg" and so on: whatever this build can decode.
-QStringList imageNameFilters()
-{
-    QStringList filters;
-    for (const QByteArray &format : QImageReader::supportedImageFormats())
-        filters << "*." + QString::fromLatin1(format);
-    return filters;
-}
 }
 
 QString RageFaceLibrary::categoryPath(const QString &name) { return kLibrary + "/" + name; }
@@ -33,7 +24,7 @@ QStringList RageFaceLibrary::thumbnailPaths(const QString &categoryFolder)
 {
     const QDir thumbs(categoryFolder + "/thumb");
     QStringList paths;
-    for (const QString &name : thumbs.entryList(imageNameFilters(), QDir::Files | QDir::Readable, kByName))
+    for (const QString &name : thumbs.entryList(ImageFiles::nameFilters(), QDir::Files | QDir::Readable, kByName))
         paths << thumbs.filePath(name);
     return paths;
 }

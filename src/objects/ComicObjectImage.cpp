@@ -1,6 +1,26 @@
 #include "objects/ComicObjectImage.h"
 
 #include "objects/ImageView.h"
+#include "storage/FMDatabase.h"
+#include "storage/UserDatabase.h"
+
+#include <QFutureWatcher>
+#include <QtConcurrent/QtConcurrentRun>
+
+namespace {
+// The picture stored in a comicData row, read on a worker thread (a handle
+// of its own); a null image without one.
+QImage storedPicture(const QString &databasePath, int databaseId)
+{
+    FMDatabase db(databasePath);
+    QByteArray png;
+    if (auto rows = db.open() ? db.executeQuery("SELECT data FROM comicData WHERE id = ?", {databaseId}) : nullptr)
+        while (rows->next())
+            png = rows->dataForColumn("data");
+    db.close();
+    return QImage::fromData(png, "PNG");
+}
+}
 
 ComicObjectImage::ComicObjectImage(const QRectF &frame)
     : ComicObject(frame, DeferInitialize{})
@@ -24,8 +44,10 @@ void ComicObjectImage::setImageView(ImageView *imageView)
         return;
     delete m_imageView.data();
     m_imageView = imageView;
-    if (imageView)
+    if (imageView) {
         addSubview(imageView);
+        connect(imageView, &ImageView::largerPictureWanted, this, &ComicObjectImage::readPictureAgain);
+    }
 }
 
 QImage ComicObjectImage::image() const { return m_imageView ? m_imageView->image() : QImage(); }
@@ -34,4 +56,20 @@ void ComicObjectImage::setImage(const QImage &image)
 {
     if (m_imageView)
         m_imageView->setImage(image);
+}
+
+void ComicObjectImage::readPictureAgain()
+{
+    // Made larger than what its view keeps: the stored picture, in full,
+    // gives the view what it needs for its new size.
+    if (databaseId() <= 0)
+        return;
+    auto *reading = new QFutureWatcher<QImage>(this);
+    connect(reading, &QFutureWatcher<QImage>::finished, this, [this, reading] {
+        const QImage picture = reading->result();
+        if (!picture.isNull())
+            setImage(picture);
+        reading->deleteLater();
+    });
+    reading->setFuture(QtConcurrent::run(storedPicture, UserDatabase::path(), databaseId()));
 }

@@ -2,31 +2,59 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
-// Larger than any object on screen: a zoomed panel is 1280 points wide.
-constexpr int kLargestShownSide = 1280;
+// A zoomed panel shows its objects at twice their size.
+constexpr double kLargestShownScale = 2.0;
+
+// The picture in the painting format, scaled down (never up) so that it
+// covers `wanted` pixels on both axes, its aspect ratio kept. Nothing
+// wanted yet (a view of no size): all of it.
+QImage kept(const QImage &picture, const QSizeF &wanted)
+{
+    const double factor = std::max(wanted.width() / picture.width(), wanted.height() / picture.height());
+    QImage image = picture;
+    if (factor > 0 && factor < 1) {
+        const QSize size(std::max(1, int(std::ceil(picture.width() * factor))),
+                         std::max(1, int(std::ceil(picture.height() * factor))));
+        image = picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
 }
 
 ImageView::ImageView(const QRectF &frame)
     : View(frame)
 {
     setUserInteractionEnabled(false);
+    setCacheMode(DeviceCoordinateCache);
 }
 
 void ImageView::setImage(const QImage &image)
 {
-    m_image = image;
-    if (std::max(image.width(), image.height()) > kLargestShownSide)
-        _shown = image.scaled(kLargestShownSide, kLargestShownSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    else
-        _shown = image;
+    m_pictureSize = image.size();
+    const QSizeF wanted = (bounds().size() * kLargestShownScale).expandedTo(_largestShown);
+    m_image = image.isNull() ? QImage() : kept(image, wanted);
+    _largerWanted = false;
     update();
 }
 
 void ImageView::drawContent(QPainter *painter)
 {
-    if (_shown.isNull())
+    if (m_image.isNull())
         return;
+    const QRectF area = boundingRect();
+    const QTransform toDevice = painter->deviceTransform();
+    const QSizeF shown(area.width() * std::hypot(toDevice.m11(), toDevice.m12()),
+                       area.height() * std::hypot(toDevice.m21(), toDevice.m22()));
+    _largestShown = _largestShown.expandedTo(shown);
+    const bool keptSmaller = m_image.width() < m_pictureSize.width();
+    if (keptSmaller && !_largerWanted && (shown.width() > m_image.width() + 1 || shown.height() > m_image.height() + 1)) {
+        _largerWanted = true;
+        emit largerPictureWanted();
+    }
     painter->setRenderHint(QPainter::SmoothPixmapTransform);
-    painter->drawImage(boundingRect(), _shown);
+    painter->drawImage(area, m_image);
 }

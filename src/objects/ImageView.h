@@ -5,21 +5,38 @@
 
 // A view that shows a picture stretched over its bounds (scale to fill).
 // It takes no touches, so they go to the object that holds it.
+//
+// It keeps one image: the picture in the painting format (premultiplied
+// 32-bit), no larger than twice the view's size (the most it is shown at:
+// in a zoomed panel; an exported comic shows it at its size) and no larger
+// than the picture given. Drawing it then costs a copy of pixels, and Qt
+// caches the drawn view at its size on the screen. Drawn larger than what it
+// keeps (the view was made larger), it asks for the picture again once
+// (largerPictureWanted), so that whoever stored it can give it back in full.
 class ImageView : public View
 {
     Q_OBJECT
 public:
     explicit ImageView(const QRectF &frame = QRectF());
 
+    // What it keeps of the picture.
     QImage image() const { return m_image; }
+    // The size of the picture it was given, which it may keep smaller.
+    QSize pictureSize() const { return m_pictureSize; }
     void setImage(const QImage &image);
+
+signals:
+    // Drawn larger than what it keeps of a picture that was larger: a
+    // setImage() with the picture in full brings it back at the new size.
+    void largerPictureWanted();
 
 protected:
     void drawContent(QPainter *painter) override;
 
 private:
     QImage m_image;
-    // What is drawn: a large photo scaled down once, so that drawing it
-    // every frame stays cheap.
-    QImage _shown;
+    QSize m_pictureSize;
+    // The most pixels it was drawn on, which a picture given again covers.
+    QSizeF _largestShown;
+    bool _largerWanted = false;
 };

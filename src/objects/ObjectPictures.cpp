@@ -32,7 +32,11 @@ void ObjectPictures::adoptIntoComic(ComicObject *object, int comicId)
     const std::optional<int> owner = PictureRows::owner(object->databaseId());
     if (!owner || *owner == comicId)
         return;
-    const int id = PictureRows::insert(comicId, pngData(kind->picture(*object)));
+    // The stored bytes, not what the object holds: a photo is held at the
+    // size it is shown, its row at the size it came in. A missing row gives
+    // the object's own (empty) picture.
+    const QByteArray stored = *owner == -1 ? QByteArray() : PictureRows::data(object->databaseId());
+    const int id = PictureRows::insert(comicId, stored.isNull() ? pngData(kind->picture(*object)) : stored);
     if (id != -1)
         object->setDatabaseId(id);
 }

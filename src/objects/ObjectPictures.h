@@ -18,9 +18,9 @@ void restore(ComicObject *object);
 void restoreAll(const QList<View *> &panels);
 
 // Makes sure a pasted object's picture belongs to the comic: when its row
-// belongs to another comic or no longer exists, the object's picture (empty
-// when its row was missing) is stored as a new row of this comic and the
-// object takes its id. A paste into the comic the object came from keeps
+// belongs to another comic, a copy of the row's bytes, and when the row no
+// longer exists, the object's (empty) picture, is stored as a new row of
+// this comic and the object takes its id. A paste into the comic the object came from keeps
 // the row, which the two objects then share. When the database does not
 // open the object keeps its id.
 void adoptIntoComic(ComicObject *object, int comicId);

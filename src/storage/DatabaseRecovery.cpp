@@ -33,8 +33,9 @@ QString DatabaseRecovery::damage(const QString &path)
 {
     if (!QFileInfo(path).isFile()) // opening would create it
         return {};
+    // A file that is set aside is kept as it was found.
     FMDatabase db(path);
-    if (!db.open()) {
+    if (!db.openAsItIs()) {
         db.close();
         return {};
     }

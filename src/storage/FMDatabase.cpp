@@ -3,6 +3,7 @@
 #include "storage/FMBusyStep.h"
 #include "storage/FMDatabaseLog.h"
 #include "storage/FMStatement.h"
+#include "storage/UserDatabase.h"
 
 #include <sqlite3.h>
 
@@ -38,6 +39,17 @@ bool FMDatabase::open()
 {
     if (_db)
         return true;
+    if (!openAsItIs())
+        return false;
+    if (UserDatabase::isUserDatabase(_databasePath))
+        useWriteAheadLog();
+    return true;
+}
+
+bool FMDatabase::openAsItIs()
+{
+    if (_db)
+        return true;
     const QByteArray path = _databasePath.isEmpty() ? QByteArray(":memory:") : _databasePath.toUtf8();
     const int rc = sqlite3_open(path.constData(), &_db);
     if (rc != SQLITE_OK) {
@@ -47,6 +59,15 @@ bool FMDatabase::open()
         return false;
     }
     return true;
+}
+
+void FMDatabase::useWriteAheadLog()
+{
+    // The mode is stored in the file: once set this only reads it. A file
+    // that is no database, or that another program holds in a transaction,
+    // stays as it is (a later handle sets it); the statements still run.
+    sqlite3_exec(_db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
+    sqlite3_exec(_db, "PRAGMA synchronous=NORMAL", nullptr, nullptr, nullptr);
 }
 
 bool FMDatabase::close()

@@ -44,7 +44,13 @@ public:
     QString databasePath() const { return _databasePath; }
 
     // Creates a missing file. True when open (also when it already was).
+    // A handle on the user database keeps a write-ahead log and commits
+    // with synchronous=NORMAL (see UserDatabase.h).
     bool open();
+    // Opens the file as it is, to look at it: the user database is not
+    // switched to its log (see open()), so a file that turns out damaged is
+    // kept as it was found.
+    bool openAsItIs();
     // Closes every open result set and finalizes statements left behind.
     // True unless the busy limits ran out (the handle then stays open, and
     // is let go when it is destroyed).
@@ -94,6 +100,7 @@ private:
     void resultSetDidClose(FMResultSet *resultSet);
     void closeOpenResultSets();
     bool enter();
+    void useWriteAheadLog();
     std::unique_ptr<FMStatement> prepare(const QString &sql, const QVariantList &arguments);
     bool stepToCompletion(FMStatement &statement);
     FMBusyLimits busyLimits() const { return {_busyTimeLimit, _busyRetryTimeout}; }

@@ -10,6 +10,7 @@ StorageLaunchReport StorageLaunch::prepareAtLaunch()
     StorageLaunchReport report;
     report.damagedDatabaseKeptAs = DatabaseRecovery::replaceIfDamaged(UserDatabase::path(),
                                                                       UserDatabase::templatePath());
+    UserDatabase::keepOpenWhileRunning(); // the file that stays, after the check
     UserDatabase::cleanUp();
     prepareUserDefaults();
     return report;

@@ -15,12 +15,13 @@ struct StorageLaunchReport
 namespace StorageLaunch {
 
 // In order: copy the template into place (UserDatabase::copyDBFile), replace
-// a damaged database by a fresh template (keeping the old file), purge
-// never-saved comics (UserDatabase::cleanUp), prepare the user defaults.
+// a damaged database by a fresh template (keeping the old file), keep a
+// handle on it open while the application runs, purge never-saved comics
+// (UserDatabase::cleanUp), prepare the user defaults.
 StorageLaunchReport prepareAtLaunch();
 
 // autosaveEnabled becomes true when it has no value (a stored false stays);
-// then the defaults are written out.
+// then the defaults are written out, when anything changed.
 void prepareUserDefaults();
 
 }

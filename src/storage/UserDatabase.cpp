@@ -5,11 +5,18 @@
 
 #include <QFile>
 
+#include <memory>
+
 QString UserDatabase::fileName() { return QStringLiteral("user_db.sqlite"); }
 
 QString UserDatabase::path() { return AppPaths::libraryDir() + "/" + fileName(); }
 
 QString UserDatabase::templatePath() { return AppPaths::resource(fileName()); }
+
+bool UserDatabase::isUserDatabase(const QString &databasePath)
+{
+    return !databasePath.isEmpty() && databasePath == path();
+}
 
 bool UserDatabase::copyDBFile()
 {
@@ -20,6 +27,16 @@ bool UserDatabase::copyDBFile()
     // template may be read-only: the user's database must take writes.
     QFile::setPermissions(destination, QFile::permissions(destination) | QFile::ReadOwner | QFile::WriteOwner);
     return true;
+}
+
+void UserDatabase::keepOpenWhileRunning()
+{
+    static std::unique_ptr<FMDatabase> kept;
+    if (kept && kept->databasePath() == path())
+        return;
+    kept = std::make_unique<FMDatabase>(path());
+    if (!kept->open())
+        kept.reset();
 }
 
 void UserDatabase::cleanUp()

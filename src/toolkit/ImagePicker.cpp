@@ -1,14 +1,12 @@
 #include "toolkit/ImagePicker.h"
 
+#include "toolkit/ImageFiles.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QImageReader>
 #include <QStandardPaths>
 #include <QtConcurrent/QtConcurrentRun>
-
-// What Qt's own readers and Debian's Qt image plugins decode. Listing them
-// does not load the plugins, as asking QImageReader would.
-const QStringList ImagePicker::kImageSuffixes = {"png", "jpg", "jpeg", "gif", "bmp"};
 
 bool ImagePicker::isSourceTypeAvailable(SourceType sourceType) { return sourceType == SourceType::PhotoLibrary; }
 
@@ -45,13 +43,10 @@ void ImagePicker::open()
         emit finished();
         return;
     }
-    QStringList patterns;
-    for (const QString &suffix : kImageSuffixes)
-        patterns << "*." + suffix;
     QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     if (!QDir(folder).exists())
         folder = QDir::homePath();
-    auto *dialog = new QFileDialog(m_parent, tr("Choose a Picture"), folder, tr("Images (%1)").arg(patterns.join(' ')));
+    auto *dialog = new QFileDialog(m_parent, tr("Choose a Picture"), folder, tr("Images (%1)").arg(ImageFiles::nameFilters().join(' ')));
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     // Qt's own dialog: a window that code can close at any time and that

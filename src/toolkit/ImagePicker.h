@@ -8,8 +8,8 @@
 class QFileDialog;
 class QWidget;
 
-// Lets the user pick one picture: from the photo library (a file dialog for
-// image files) or from the camera. It delivers the picture scaled down to
+// Lets the user pick one picture: from the photo library (a file dialog
+// listing ImageFiles) or from the camera. It delivers the picture scaled down to
 // at most kMaxSide pixels on its longer side, read off the interface
 // thread, or reports that the file could not be read.
 //
@@ -24,9 +24,6 @@ class ImagePicker : public QObject
 public:
     enum class SourceType { PhotoLibrary = 0, Camera = 1 };
     static constexpr int kMaxSide = 2048;
-    // What the dialog lists: picture files Qt reads here without asking its
-    // image plugins at start-up.
-    static const QStringList kImageSuffixes;
 
     // The camera needs Qt Multimedia, which this build does not carry.
     static bool isSourceTypeAvailable(SourceType sourceType);

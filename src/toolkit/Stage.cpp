@@ -6,11 +6,13 @@
 #include <QGuiApplication>
 #include <QInputMethod>
 #include <QMouseEvent>
+#include <QPixmapCache>
 #include <QTouchEvent>
 #include <QWheelEvent>
 
 namespace {
 constexpr int kMouseTouchId = -1;
+constexpr int kPictureCacheKilobytes = 48 * 1024;
 }
 
 Stage::Stage(View *root, QWidget *parent)
@@ -18,6 +20,10 @@ Stage::Stage(View *root, QWidget *parent)
     , m_root(root)
     , m_dispatcher(root)
 {
+    // Pictures are cached as drawn on the screen, in Qt's pixmap cache: it
+    // must hold a zoomed panel full of them (a 300-pixel face takes 350 kB),
+    // or they would push each other out and be drawn afresh every frame.
+    QPixmapCache::setCacheLimit(std::max(QPixmapCache::cacheLimit(), kPictureCacheKilobytes));
     setScene(&m_scene);
     m_scene.addItem(root);
     setFrameShape(QFrame::NoFrame);
@@ -25,7 +31,9 @@ Stage::Stage(View *root, QWidget *parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
-    setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
+    // Only what changed is painted again: a view that moves, its old and its
+    // new box (Qt widens each by two pixels for antialiased edges).
+    setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
     viewport()->setAttribute(Qt::WA_AcceptTouchEvents);
     setInteractive(false);
 }

@@ -19,7 +19,10 @@ public:
     {
         setZValue(1e9);
         setAcceptedMouseButtons(Qt::NoButton);
+        setFlag(ItemHasNoContents);
     }
+    // No border, nothing to draw: the canvas skips it.
+    void widthChanged(double width) { setFlag(ItemHasNoContents, width <= 0); }
     QRectF boundingRect() const override { return m_owner->boundingRect(); }
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *) override
     {
@@ -207,8 +210,14 @@ void View::setBorderWidth(double width)
     m_borderWidth = width;
     if (width > 0 && !m_borderItem)
         m_borderItem = new BorderItem(this);
-    if (m_borderItem)
+    if (m_borderItem) {
+        // A border that goes is painted over through its owner: an item with
+        // no contents is not painted again, not even where it was.
+        if (width <= 0)
+            update();
+        static_cast<BorderItem *>(m_borderItem)->widthChanged(width);
         m_borderItem->update();
+    }
 }
 
 void View::setBorderColor(const QColor &color)

@@ -7,6 +7,7 @@
 #include "ui/NotificationManager.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QIcon>
 #include <QToolButton>
 
@@ -21,10 +22,13 @@ ButtonWithHint::ButtonWithHint(const QString &imageName, QAction *action, QWidge
     , m_action(action)
     , m_hint(action->text())
     , m_longPress(new LongPressGestureRecognizer)
+    , _iconFile(AppPaths::resource("icons/" + imageName))
 {
     setFixedSize(kSize, kSize);
     _button->setGeometry(0, 0, kSize, kSize);
-    _button->setIcon(QIcon(AppPaths::resource("icons/" + imageName)));
+    // The icon is read when the button is first drawn: buttons of toolbars
+    // that are off screen at start cost no decoding at launch.
+    _button->installEventFilter(this);
     _button->setIconSize(QSize(kSize - 4, kSize - 4));
     _button->setAutoRaise(true);
     _button->setFocusPolicy(Qt::NoFocus);
@@ -51,6 +55,13 @@ ButtonWithHint::ButtonWithHint(const QString &imageName, QAction *action, QWidge
             handleLongPress();
     });
     attachGestureRecognizer(this, m_longPress);
+}
+
+bool ButtonWithHint::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == _button && event->type() == QEvent::Paint && !_iconFile.isEmpty())
+        _button->setIcon(QIcon(std::exchange(_iconFile, {})));
+    return QWidget::eventFilter(watched, event);
 }
 
 void ButtonWithHint::handleLongPress()

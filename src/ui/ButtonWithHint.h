@@ -25,6 +25,8 @@ public:
     LongPressGestureRecognizer *longPressRecognizer() const { return m_longPress; }
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
     QToolButton *_button;
 
 private:
@@ -35,4 +37,5 @@ private:
     QString m_hint;
     LongPressGestureRecognizer *m_longPress;
     bool m_hintShownThisPress = false;
+    QString _iconFile; // until the icon is read
 };

@@ -14,6 +14,7 @@ UIToolbarCustom::UIToolbarCustom(QWidget *parent)
 
 void UIToolbarCustom::setItems(const QList<QWidget *> &items)
 {
+    _makeItems = nullptr;
     while (QLayoutItem *old = m_layout->takeAt(0))
         delete old; // the widgets stay ours; only the layout slots go
     m_items = items;
@@ -25,4 +26,37 @@ void UIToolbarCustom::setItems(const QList<QWidget *> &items)
             m_layout->addStretch(1);
         }
     }
+}
+
+void UIToolbarCustom::setItemsLater(std::function<QList<QWidget *>()> makeItems)
+{
+    _makeItems = std::move(makeItems);
+    makeItemsIfOnScreen();
+}
+
+const QList<QWidget *> &UIToolbarCustom::items() const
+{
+    if (_makeItems) {
+        auto *self = const_cast<UIToolbarCustom *>(this);
+        self->setItems(std::exchange(self->_makeItems, nullptr)());
+    }
+    return m_items;
+}
+
+void UIToolbarCustom::makeItemsIfOnScreen()
+{
+    if (_makeItems && isVisible() && parentWidget() && parentWidget()->rect().intersects(geometry()))
+        items();
+}
+
+void UIToolbarCustom::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    makeItemsIfOnScreen();
+}
+
+void UIToolbarCustom::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    makeItemsIfOnScreen();
 }

@@ -45,22 +45,26 @@ private slots:
     {
         QTest::addColumn<QSize>("picture");
         QTest::addColumn<QSizeF>("placed");
-        QTest::newRow("portrait") << QSize(300, 600) << QSizeF(75, 150);
-        QTest::newRow("landscape") << QSize(600, 300) << QSizeF(150, 75);
-        QTest::newRow("square") << QSize(256, 256) << QSizeF(150, 150);
-        QTest::newRow("small is enlarged") << QSize(30, 20) << QSizeF(150, 100);
+        QTest::addColumn<QSize>("kept"); // at most twice the placed size
+        QTest::newRow("portrait") << QSize(300, 600) << QSizeF(75, 150) << QSize(150, 300);
+        QTest::newRow("landscape") << QSize(600, 300) << QSizeF(150, 75) << QSize(300, 150);
+        QTest::newRow("square") << QSize(256, 256) << QSizeF(150, 150) << QSize(256, 256);
+        QTest::newRow("small is enlarged") << QSize(30, 20) << QSizeF(150, 100) << QSize(30, 20);
     }
     void theLongerSideBecomes150Points()
     {
         QFETCH(QSize, picture);
         QFETCH(QSizeF, placed);
+        QFETCH(QSize, kept);
         EditorFixture f;
         View *panel = f.zoom(2);
         ComicObjectImage *object = f.place(picture.width(), picture.height());
         QCOMPARE(object->superview(), panel);
         QCOMPARE(object->frame(), QRectF(QPointF(0, 0), placed));
         QCOMPARE(object->imageView()->frame(), object->bounds());
-        QCOMPARE(object->image().size(), picture);
+        QCOMPARE(object->imageView()->pictureSize(), picture);
+        QCOMPARE(object->image().size(), kept);
+        QCOMPARE(object->image().format(), QImage::Format_ARGB32_Premultiplied); // drawn as it is
     }
 
     void aPictureLandsAtTheLeftEdgeOfWhatIsOnScreen()
@@ -86,7 +90,7 @@ private slots:
         int comicId = 0;
         const QImage stored = QImage::fromData(storedPicture(object->databaseId(), &comicId), "PNG");
         QCOMPARE(comicId, 42);
-        QCOMPARE(stored.convertToFormat(QImage::Format_ARGB32), object->image());
+        QCOMPARE(stored.convertToFormat(QImage::Format_ARGB32_Premultiplied), object->image());
 
         // Without the database the picture is placed all the same, with -1.
         QVERIFY(QFile::remove(UserDatabase::path()));
@@ -140,10 +144,33 @@ private slots:
         f.editor->placement().imagePicker()->deliverPath(path);
         QTRY_COMPARE(panel->subviews().size(), 1);
         auto *object = qobject_cast<ComicObjectImage *>(panel->subviews().first());
-        QCOMPARE(object->image().size(), QSize(2048, 1536));
         QCOMPARE(object->frame().size(), QSizeF(150, 112.5));
         QVERIFY(object->isSelected());
+        // Stored in full; kept only as large as a zoomed panel shows it.
         QCOMPARE(QImage::fromData(storedPicture(object->databaseId()), "PNG").size(), QSize(2048, 1536));
+        QCOMPARE(object->image().size(), QSize(300, 225));
+    }
+
+    void aPictureMadeLargerIsReadBackInFullForItsNewSize()
+    {
+        EditorFixture f;
+        f.editor->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.editor.get()));
+        f.zoom(0);
+        EditorFixture::settle(1.0); // zoomed in
+        QImage picture(1200, 900, QImage::Format_RGB32);
+        picture.fill(QColor(30, 140, 90));
+        f.editor->placement().addImageToComic(picture);
+        auto *object = qobject_cast<ComicObjectImage *>(f.selection().selectedComicObject());
+        QVERIFY(object);
+        QCOMPARE(object->image().size(), QSize(300, 225));
+
+        // Resized to 300 x 225 points, it is shown at 600 x 450 pixels.
+        f.dragHandle(f.controls().resizeHandle, QPointF(300, 0));
+        QCOMPARE(object->bounds().size(), QSizeF(300, 225));
+        QTRY_COMPARE(object->image().size(), QSize(600, 450));
+        QCOMPARE(object->image().pixelColor(300, 200), QColor(30, 140, 90));
+        QCOMPARE(object->imageView()->pictureSize(), QSize(1200, 900));
     }
 
     void anOpenPickerBlocksNoCommandAndTheNextCommandClosesIt()

@@ -128,7 +128,7 @@ private slots:
     void aDatabaseThatDoesNotOpenChangesNothing()
     {
         QVERIFY(QDir().mkpath(UserDatabase::path())); // a folder SQLite cannot open
-        for (int i = 0; i < 3; ++i) // the clean-up, the record, the title
+        for (int i = 0; i < 4; ++i) // the handle kept open, the clean-up, the record, the title
             QTest::ignoreMessage(QtWarningMsg, "error opening!: 14");
         QVERIFY(!StorageLaunch::prepareAtLaunch().damagedDatabaseReplaced());
         QVERIFY(QFileInfo(UserDatabase::path()).isDir());

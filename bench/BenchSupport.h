@@ -1,0 +1,162 @@
+#pragma once
+// What several benchmarks share: medians, a photo-like picture, the
+// process's memory, and a comic full of faces built through the editor's
+// own placement.
+#include "editor/ObjectSelection.h"
+#include "editor/PanelRows.h"
+#include "editor/PanelryViewController.h"
+#include "editor/Placement.h"
+#include "faces/RageFaceLibrary.h"
+#include "objects/ComicObject.h"
+#include "toolkit/Animation.h"
+#include "toolkit/AppPaths.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QList>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <algorithm>
+
+namespace bench {
+
+// A run offscreen in a fresh application home: made before the application.
+class FreshHome
+{
+public:
+    FreshHome()
+    {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("PANELRY_HOME", m_home.path().toUtf8());
+    }
+    QString path() const { return m_home.path(); }
+
+private:
+    QTemporaryDir m_home;
+};
+
+// Times every event the interface thread handles while armed.
+class TimedApplication : public QApplication
+{
+public:
+    using QApplication::QApplication;
+    bool notify(QObject *receiver, QEvent *event) override
+    {
+        if (!armed)
+            return QApplication::notify(receiver, event);
+        // Named before the event: it may delete the receiver.
+        const char *receiverClass = receiver->metaObject()->className();
+        const int type = int(event->type());
+        QElapsedTimer timer;
+        timer.start();
+        const bool result = QApplication::notify(receiver, event);
+        const double ms = double(timer.nsecsElapsed()) / 1e6;
+        if (ms > longest) {
+            longest = ms;
+            longestWhat = QString("%1 to a %2").arg(type).arg(receiverClass);
+        }
+        return result;
+    }
+    bool armed = false;
+    double longest = 0; // milliseconds
+    QString longestWhat; // event type and receiver
+};
+
+inline double medianOf(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.isEmpty() ? 0 : values[values.size() / 2];
+}
+
+// Something like a photo: soft gradients, shapes and sensor noise, so that
+// neither JPEG nor PNG find it unusually easy.
+inline QImage syntheticPhoto(int width, int height)
+{
+    QImage photo(width, height, QImage::Format_RGB32);
+    QPainter painter(&photo);
+    QLinearGradient sky(0, 0, 0, height);
+    sky.setColorAt(0, QColor(90, 140, 210));
+    sky.setColorAt(0.6, QColor(230, 220, 200));
+    sky.setColorAt(1, QColor(70, 110, 50));
+    painter.fillRect(photo.rect(), sky);
+    QRandomGenerator random(7);
+    painter.setPen(Qt::NoPen);
+    for (int i = 0; i < 300; ++i) {
+        painter.setBrush(QColor::fromHsv(random.bounded(360), 80 + random.bounded(120), 80 + random.bounded(170), 160));
+        painter.drawEllipse(QPointF(random.bounded(width), random.bounded(height)), 20 + random.bounded(300),
+                            20 + random.bounded(200));
+    }
+    painter.end();
+    for (int y = 0; y < height; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(photo.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            const int n = int(random.bounded(9)) - 4;
+            const QRgb p = line[x];
+            line[x] = qRgb(std::clamp(qRed(p) + n, 0, 255), std::clamp(qGreen(p) + n, 0, 255),
+                           std::clamp(qBlue(p) + n, 0, 255));
+        }
+    }
+    return photo;
+}
+
+// A line of /proc/self/status in megabytes ("VmRSS", "VmHWM").
+inline double statusMegabytes(const char *key)
+{
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith(key))
+            return line.mid(qstrlen(key) + 1).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    return 0;
+}
+
+// The full-size faces of the start-up category, by name.
+inline QStringList faceFiles()
+{
+    const QString folder = AppPaths::resource(RageFaceLibrary::categoryPath("Normal"));
+    QStringList files;
+    for (const QString &thumbnail : RageFaceLibrary::thumbnailPaths(folder))
+        files << RageFaceLibrary::fullSizePath(thumbnail);
+    return files;
+}
+
+// Where the k-th of four faces of 150 points sits in a panel of this size:
+// in its corners, inside it, overlapping a little as faces in a panel do.
+inline QPointF faceCenter(const QSizeF &panel, int k)
+{
+    constexpr double inset = 76;
+    return QPointF(k % 2 == 0 ? inset : panel.width() - inset, k < 2 ? inset : panel.height() - inset);
+}
+
+// Fills the editor's comic to `rows` double rows, four faces in every panel,
+// each placed as a tap on the face strip places it, then leaves panel mode.
+inline void buildFaceComic(PanelryViewController &editor, int rows)
+{
+    while (editor.rows().numberOfPanels() < rows)
+        editor.rows().addDoublePanel();
+    Animation::finishAll();
+    const QStringList faces = faceFiles();
+    int next = 0;
+    for (View *panel : editor.rows().panels()) {
+        if (panel->bounds().isEmpty())
+            continue;
+        editor.selectPanel(panel);
+        Animation::finishAll();
+        for (int k = 0; k < 4; ++k) {
+            editor.placement().addImageToComic(QImage(faces[next++ % faces.size()]));
+            if (ComicObject *face = editor.selection().selectedComicObject())
+                face->setCenter(faceCenter(panel->bounds().size(), k));
+        }
+        editor.deselectObject();
+        editor.deselectPanel();
+        Animation::finishAll();
+    }
+}
+
+}

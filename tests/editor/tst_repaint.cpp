@@ -1,0 +1,180 @@
+// The canvas paints again only what changed. After a move, a rotation, a
+// change of layer, a selection ending and a scroll, what is on the window
+// (painted piece by piece) is exactly what painting it all afresh gives, and
+// the pieces painted cover the object's old and new boxes, not the window.
+#include "editor/EditorFixture.h"
+
+#include "toolkit/Animation.h"
+#include "toolkit/Screen.h"
+
+#include <QDir>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScreen>
+
+namespace {
+// Everything the canvas is asked to paint while it watches.
+class PaintedRegion : public QObject
+{
+public:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            region += static_cast<QPaintEvent *>(event)->region();
+        return false;
+    }
+    QRegion region;
+};
+
+// A picture with detail everywhere, so that a piece left behind shows.
+QImage stripes(int width, int height)
+{
+    QImage picture(width, height, QImage::Format_ARGB32);
+    QPainter painter(&picture);
+    for (int x = 0; x < width; x += 6)
+        painter.fillRect(x, 0, 6, height, QColor::fromHsv((x * 7) % 360, 200, 220));
+    painter.setPen(QPen(Qt::black, 3));
+    painter.drawLine(0, 0, width, height);
+    painter.drawLine(width, 0, 0, height);
+    return picture;
+}
+
+// The object's box on the window (the canvas's viewport has the window's
+// coordinates), made whole pixels.
+QRect boxOnScreen(const View *object) { return object->convertRect(object->bounds(), nullptr).toAlignedRect(); }
+}
+
+class TestRepaint : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<EditorFixture> f;
+    PaintedRegion painted;
+
+    QWidget *canvas() const { return f->ui().stage->viewport(); }
+
+    // Lets every posted update and paint happen.
+    static void flush()
+    {
+        Animation::finishAll();
+        for (int i = 0; i < 4; ++i) {
+            QCoreApplication::sendPostedEvents();
+            QCoreApplication::processEvents();
+        }
+    }
+
+    QImage onScreen() const
+    {
+        return QGuiApplication::primaryScreen()->grabWindow(f->editor->winId()).toImage().convertToFormat(
+            QImage::Format_RGB32);
+    }
+
+    // Runs the change and gives what the canvas painted for it.
+    QRegion paintedFor(const std::function<void()> &change)
+    {
+        flush();
+        painted.region = QRegion();
+        change();
+        flush();
+        return painted.region;
+    }
+
+    // What was painted piece by piece is what a fresh full paint gives.
+    void compareWithFreshPaint(const char *what)
+    {
+        const QImage pieces = onScreen();
+        canvas()->repaint();
+        const QImage fresh = onScreen();
+        if (pieces != fresh) {
+            pieces.save(QDir::temp().filePath(QString("repaint-%1-pieces.png").arg(what)));
+            fresh.save(QDir::temp().filePath(QString("repaint-%1-fresh.png").arg(what)));
+        }
+        QVERIFY2(pieces == fresh, what);
+    }
+
+    ComicObjectImage *placeStripes(int width, int height, const QPointF &center)
+    {
+        f->editor->placement().addImageToComic(stripes(width, height));
+        auto *object = qobject_cast<ComicObjectImage *>(f->selection().selectedComicObject());
+        object->setCenter(center);
+        f->selection().updateControlsForObject(object);
+        return object;
+    }
+
+    void start(Device::Idiom idiom)
+    {
+        f = std::make_unique<EditorFixture>(idiom);
+        Screen::setMainWindow(f->editor.get());
+        f->editor->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f->editor.get()));
+        canvas()->installEventFilter(&painted);
+        f->zoom(0);
+        placeStripes(120, 90, QPointF(100, 80));
+        placeStripes(200, 100, QPointF(180, 150));
+    }
+
+private slots:
+    void cleanup() { f.reset(); }
+
+    void aMovePaintsTheOldAndNewBoxes_data()
+    {
+        QTest::addColumn<Device::Idiom>("idiom");
+        QTest::newRow("tablet") << Device::Idiom::Tablet;
+        QTest::newRow("phone, half-scale canvas") << Device::Idiom::Phone;
+    }
+    void aMovePaintsTheOldAndNewBoxes()
+    {
+        QFETCH(Device::Idiom, idiom);
+        start(idiom);
+        ComicObject *object = f->selection().selectedComicObject();
+        const QRect before = boxOnScreen(object);
+        const QPointF from = EditorFixture::centerOnScreen(object);
+        const QRegion region = paintedFor([&] { f->drag(from, {from + QPointF(20, 0), from + QPointF(43, 17)}); });
+        const QRect after = boxOnScreen(object);
+        QVERIFY(after != before);
+        QVERIFY(region.contains(before) && region.contains(after));
+        QVERIFY(region.boundingRect().width() * region.boundingRect().height()
+                < canvas()->width() * canvas()->height() / 2);
+        compareWithFreshPaint("move");
+    }
+
+    void aRotationPaintsTheTurnedBoxes()
+    {
+        start(Device::Idiom::Tablet);
+        ComicObject *object = f->selection().selectedComicObject();
+        const QRect before = boxOnScreen(object);
+        const QPointF handle = EditorFixture::centerOnScreen(f->controls().rotateHandle);
+        const QRegion region = paintedFor([&] { f->drag(handle, {handle + QPointF(0, 20), handle + QPointF(-30, 60)}); });
+        QVERIFY(object->transform() != QTransform());
+        QVERIFY(region.contains(before) && region.contains(boxOnScreen(object)));
+        compareWithFreshPaint("rotation");
+    }
+
+    void aLayerChangePaintsTheObject()
+    {
+        start(Device::Idiom::Tablet);
+        auto *below = qobject_cast<ComicObject *>(f->mode().selectedPanel()->subviews().first());
+        below->select();
+        const QRegion region = paintedFor([&] { f->selection().bringObjectToFront(); });
+        QCOMPARE(f->mode().selectedPanel()->subviews().last(), below);
+        QVERIFY(region.contains(boxOnScreen(below)));
+        compareWithFreshPaint("front");
+        paintedFor([&] { f->selection().sendObjectToBack(); });
+        compareWithFreshPaint("back");
+    }
+
+    void theSelectionEndingAndAScrollLeaveNothingBehind()
+    {
+        start(Device::Idiom::Tablet);
+        paintedFor([&] { EditorFixture::settle(3.5); }); // the idle timer: border, controls, dimming go
+        QVERIFY(!f->selection().selectedComicObject());
+        compareWithFreshPaint("deselected");
+        paintedFor([&] { f->editor->deselectPanel(); });
+        compareWithFreshPaint("overview");
+        paintedFor([&] { f->ui().scrollViewPanels->scrollBy(QPointF(0, -37)); });
+        compareWithFreshPaint("scrolled");
+    }
+};
+
+QTEST_MAIN(TestRepaint)
+#include "tst_repaint.moc"

@@ -6,6 +6,7 @@
 #include "editor/Clipboard.h"
 #include "objects/ComicArchive.h"
 #include "storage/FMDatabase.h"
+#include "storage/PictureRows.h"
 #include "storage/SavedComics.h"
 #include "toolkit/EditMenu.h"
 #include "toolkit/KeyedArchiver.h"
@@ -146,8 +147,10 @@ private slots:
         EditorFixture f;
         const int first = f.editor->store().comicId();
         f.zoom(0);
-        ComicObjectImage *original = f.place(120, 80);
+        // A photo is held at the size it is shown; its row keeps it whole.
+        ComicObjectImage *original = f.place(2400, 1600);
         const int row = original->databaseId();
+        const QByteArray stored = PictureRows::data(row);
         f.actions().copy->trigger();
 
         // Restarted: a new editor with a new comic (the clipboard lives on).
@@ -162,6 +165,7 @@ private slots:
         ComicObjectImage *pasted = topObject(panel);
         QVERIFY(pasted->databaseId() != row);
         QCOMPARE(owningComic(pasted->databaseId()), second);
+        QCOMPARE(PictureRows::data(pasted->databaseId()), stored);
         // Each paste from the other comic's row copies it into this one.
         const int firstPaste = qobject_cast<ComicObjectImage *>(panel->subviews().first())->databaseId();
         QCOMPARE(owningComic(firstPaste), second);

@@ -141,7 +141,8 @@ private slots:
             dropped->removeFromSuperview();
             QCOMPARE(grandchild->superview(), kept);
             root->insertSubview(kept, 0);
-            HeldView notOwner(dropped, false);
+            { HeldView notOwner(dropped, false); }
+            QVERIFY(watchDropped);
         }
         QVERIFY(watchKept);
         QVERIFY(!watchDropped);

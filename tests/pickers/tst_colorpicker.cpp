@@ -5,7 +5,6 @@
 #include "pickers/ColorPickerView.h"
 #include "pickers/ColorPickerViewController.h"
 #include "pickers/ColorPickerViewControllerDelegate.h"
-#include "pickers/HsvColor.h"
 #include "toolkit/Clock.h"
 
 #include <QtTest>
@@ -109,17 +108,6 @@ private slots:
         tap(view, QPointF(160, 121));
         picker.done();
         QVERIFY(near(opener.chosen.last(), QColor(0, 255, 255), 3));
-    }
-
-    void hueSaturationAndBrightnessGoBothWays()
-    {
-        for (const QColor &c : {QColor(Qt::red), QColor(12, 200, 99), QColor(250, 250, 3), QColor(90, 90, 90)}) {
-            const HsvColor hsv = HsvColor::of(c);
-            QVERIFY(near(HsvColor::toColor(hsv.hue, hsv.saturation, hsv.brightness), c, 1));
-        }
-        QCOMPARE(HsvColor::of(Qt::white).hue, 0.0f);
-        QVERIFY(HsvColor::of(QColor(255, 0, 1)).hue < 1.0f);
-        QCOMPARE(HsvColor::toColor(0.5, 2.0, -1), QColor(Qt::black));
     }
 };
 

@@ -47,18 +47,6 @@ private slots:
         COMPARE_RECT(v->frame(), QRectF(0, 0, 40, 20));
     }
 
-    void transformOperationsActInTheViewsOwnSpaceFirst()
-    {
-        std::unique_ptr<View> v(new View(QRectF(0, 0, 100, 100)));
-        // Translation then scale 2: the scale acts first, the translation
-        // moves the centre.
-        v->setTransform(QTransform::fromTranslate(10, 20).scale(2, 2));
-        COMPARE_RECT(v->frame(), QRectF(-40, -30, 200, 200));
-        // A further translation along the view's own x axis moves twice as far.
-        v->setTransform(QTransform(v->transform()).translate(-5, 0));
-        COMPARE_RECT(v->frame(), QRectF(-50, -30, 200, 200));
-    }
-
     void convertRectThroughZoomAndHalfScale()
     {
         // The phone's canvas: half scale about its bottom-right corner, in

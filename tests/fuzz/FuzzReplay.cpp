@@ -49,15 +49,9 @@ QByteArray mutate(QByteArray input, const QList<QByteArray> &pool, Random &rando
             if (!input.isEmpty())
                 input[at % input.size()] = char(kInteresting[random.below(sizeof kInteresting)]);
             break;
-        case 2: // insert one
-            input.insert(at, char(kInteresting[random.below(sizeof kInteresting)]));
-            break;
-        case 3: // cut a piece out
-            input.remove(at, random.below(16));
-            break;
-        case 4: // repeat a piece
-            input.insert(at, input.mid(random.below(int(input.size())), random.below(32)));
-            break;
+        case 2: input.insert(at, char(kInteresting[random.below(sizeof kInteresting)])); break;
+        case 3: input.remove(at, random.below(16)); break; // cut a piece out
+        case 4: input.insert(at, input.mid(random.below(int(input.size())), random.below(32))); break; // repeat one
         default: { // splice in a piece of another input
             const QByteArray &other = pool.at(random.below(int(pool.size())));
             input.insert(at, other.mid(random.below(int(other.size())), random.below(64)));

@@ -11,25 +11,20 @@
 #include "storage/UserDatabase.h"
 #include "support/TestHome.h"
 #include "toolkit/KeyedArchiver.h"
-#include "toolkit/KeyedUnarchiver.h"
 #include "toolkit/PngData.h"
 
 #include <QtTest>
 
 namespace {
+// The panels of a comic, owned; one double row unless told otherwise.
 struct Comic {
     QList<View *> panels;
+    explicit Comic(const QList<QRectF> &frames = {QRectF(0, 0, 320, 240), QRectF(320, 0, 320, 240)})
+    {
+        for (const QRectF &frame : frames)
+            panels << new View(frame);
+    }
     ~Comic() { qDeleteAll(panels); }
-    View *add(const QRectF &frame)
-    {
-        panels << new View(frame);
-        return panels.last();
-    }
-    void addDoubleRow(int row)
-    {
-        add(QRectF(0, 240 * row, 320, 240));
-        add(QRectF(320, 240 * row, 320, 240));
-    }
 };
 
 ComicObjectImage *picture(View *panel, const QRectF &frame, const QColor &color, int comicId = 1)
@@ -95,33 +90,29 @@ private slots:
     }
     void cleanup() { home.reset(); }
 
-    void aSingleRowIsTwoEntriesTheSecondEmpty()
+    void rowsAreTwoEntriesEachLeftBeforeRight()
     {
-        Comic comic;
-        picture(comic.add(QRectF(0, 0, 640, 240)), QRectF(10, 10, 100, 80), Qt::red);
-        comic.add(QRectF());
-        const auto loaded = roundTrip(comic);
+        Comic single({QRectF(0, 0, 640, 240), QRectF()});
+        picture(single.panels[0], QRectF(10, 10, 100, 80), Qt::red);
+        auto loaded = roundTrip(single);
         QCOMPARE(loaded.panels.size(), size_t(2));
         QCOMPARE(loaded.panels[0]->frame(), QRectF(0, 0, 640, 240));
         QCOMPARE(loaded.panels[1]->frame(), QRectF());
         QVERIFY(loaded.panels[1]->subviews().isEmpty());
-    }
 
-    void doubleRowsAreSixEntriesLeftBeforeRight()
-    {
-        Comic comic;
-        for (int row = 0; row < 3; ++row)
-            comic.addDoubleRow(row);
-        const auto loaded = roundTrip(comic);
+        QList<QRectF> frames;
+        for (int i = 0; i < 6; ++i)
+            frames << QRectF(320 * (i % 2), 240 * (i / 2), 320, 240);
+        Comic doubles(frames);
+        loaded = roundTrip(doubles);
         QCOMPARE(loaded.panels.size(), size_t(6));
         for (int i = 0; i < 6; ++i)
-            QCOMPARE(loaded.panels[i]->frame(), QRectF(320 * (i % 2), 240 * (i / 2), 320, 240));
+            QCOMPARE(loaded.panels[i]->frame(), frames[i]);
     }
 
     void objectsKeepTheirOrderAndExactGeometry()
     {
         Comic comic;
-        comic.addDoubleRow(0);
         View *panel = comic.panels[1];
         ComicObjectImage *red = picture(panel, QRectF(10, 10, 100, 80), Qt::red);
         ComicObjectImage *green = picture(panel, QRectF(60, 40, 75, 150), Qt::green);
@@ -147,12 +138,14 @@ private slots:
         QCOMPARE(loadedGreen->imageView()->frame(), QRectF(QPointF(0, 0), green->bounds().size()));
         QVERIFY(!loadedGreen->isSelected());
         QCOMPARE(loadedGreen->alpha(), 1.0);
+        // A comic is no clipboard object, and an object no comic.
+        QVERIFY(!ComicArchive::decodeObject(ComicArchive::archivedComic(comic.panels)));
+        QVERIFY(!ComicArchive::decodeComic(ComicArchive::archivedObject(red)));
     }
 
-    void aTextComesBackWithItsTextFontSizeAndColour()
+    void aTextAndADrawingBeingPaintedComeBackWhole()
     {
         Comic comic;
-        comic.addDoubleRow(0);
         auto *text = new ComicObjectText(QRectF(20, 30, 200, 60));
         text->setText("Rage!\nSecond line");
         text->setFontFamily("Comic Neue");
@@ -160,25 +153,6 @@ private slots:
         text->setFontColor(QColor(10, 120, 200));
         text->setTransform(QTransform().rotate(12).scale(-1, 1));
         comic.panels[1]->addSubview(text);
-
-        const auto loaded = roundTrip(comic);
-        auto *back = qobject_cast<ComicObjectText *>(loaded.panels[1]->subviews().value(0));
-        QVERIFY(back);
-        QCOMPARE(back->text(), text->text());
-        QCOMPARE(back->fontFamily(), QString("Comic Neue"));
-        QCOMPARE(back->pointSize(), 37.5);
-        QCOMPARE(back->fontColor(), QColor(10, 120, 200));
-        QCOMPARE(back->transform(), text->transform());
-        QCOMPARE(back->frame(), text->frame());
-        QVERIFY(!back->isSelected());
-        QVERIFY(!back->isBeingEdited());
-        QCOMPARE(back->databaseId(), 0);
-    }
-
-    void aDrawingSavedWhileBeingPaintedKeepsItsStrokes()
-    {
-        Comic comic;
-        comic.addDoubleRow(0);
         auto *drawing = new ComicObjectDrawing(QRectF(0, 0, 320, 240));
         drawing->setDatabaseId(PictureRows::insert(1, QByteArray()));
         QImage strokes(320, 240, QImage::Format_ARGB32_Premultiplied);
@@ -189,20 +163,33 @@ private slots:
         QVERIFY(drawing->isInDrawingMode());
 
         const auto loaded = roundTrip(comic);
-        auto *back = qobject_cast<ComicObjectDrawing *>(loaded.panels[0]->subviews().value(0));
-        QVERIFY(back);
-        QVERIFY(!back->isInDrawingMode());
-        QCOMPARE(back->databaseId(), drawing->databaseId());
-        QCOMPARE(back->bitmap().pixelColor(5, 7), QColor(Qt::red));
-        QCOMPARE(back->bitmap().pixelColor(6, 7).alpha(), 0);
+        auto *textBack = qobject_cast<ComicObjectText *>(loaded.panels[1]->subviews().value(0));
+        QVERIFY(textBack);
+        QCOMPARE(textBack->text(), text->text());
+        QCOMPARE(textBack->fontFamily(), QString("Comic Neue"));
+        QCOMPARE(textBack->pointSize(), 37.5);
+        QCOMPARE(textBack->fontColor(), QColor(10, 120, 200));
+        QCOMPARE(textBack->transform(), text->transform());
+        QCOMPARE(textBack->frame(), text->frame());
+        QVERIFY(!textBack->isSelected() && !textBack->isBeingEdited());
+        QCOMPARE(textBack->databaseId(), 0);
+        // The strokes being painted are stored first.
+        auto *drawingBack = qobject_cast<ComicObjectDrawing *>(loaded.panels[0]->subviews().value(0));
+        QVERIFY(drawingBack);
+        QVERIFY(!drawingBack->isInDrawingMode());
+        QCOMPARE(drawingBack->databaseId(), drawing->databaseId());
+        QCOMPARE(drawingBack->bitmap().pixelColor(5, 7), QColor(Qt::red));
+        QCOMPARE(drawingBack->bitmap().pixelColor(6, 7).alpha(), 0);
     }
 
-    void aMissingPictureRowLeavesAMovableObject()
+    void aMissingPictureRowLeavesAMovableObjectAndOneOnItsWayOutIsNotKept()
     {
         Comic comic;
-        comic.addDoubleRow(0);
+        picture(comic.panels[1], QRectF(10, 10, 100, 80), Qt::red)->remove();
+        QVERIFY(!ComicArchive::hasObjects(comic.panels));
         picture(comic.panels[0], QRectF(10, 10, 100, 80), Qt::red)->setDatabaseId(-1);
         const auto loaded = roundTrip(comic);
+        QVERIFY(loaded.panels[1]->subviews().isEmpty());
         ComicObjectImage *object = objectAt(loaded, 0, 0);
         QVERIFY(object);
         QCOMPARE(object->databaseId(), -1);
@@ -210,31 +197,16 @@ private slots:
         QCOMPARE(object->frame(), QRectF(10, 10, 100, 80));
     }
 
-    void anObjectOnItsWayOutIsNotKept()
-    {
-        Comic comic;
-        comic.addDoubleRow(0);
-        picture(comic.panels[0], QRectF(10, 10, 100, 80), Qt::red)->remove();
-        QVERIFY(!ComicArchive::hasObjects(comic.panels));
-        QVERIFY(roundTrip(comic).panels[0]->subviews().isEmpty());
-    }
-
-    void anOddNumberOfEntriesGetsItsPlaceholder()
-    {
-        const auto loaded = ComicArchive::decodeComic(handWritten({{}, {}, {}}));
-        QVERIFY(loaded);
-        QCOMPARE(loaded->panels.size(), size_t(4));
-        QCOMPARE(loaded->panels[3]->frame(), QRectF());
-    }
-
-    void objectsOfUnknownKindsAreSkippedAndCounted()
+    void unknownKindsAreSkippedAndAnOddEntryCountGetsItsPlaceholder()
     {
         const QRectF box(0, 0, 40, 40);
         const auto loaded = ComicArchive::decodeComic(handWritten(
-            {{{"ComicObjectImage", box}, {"ComicObjectSticker", box}, {"ComicObjectImage", box}}, {}}));
+            {{{"ComicObjectImage", box}, {"ComicObjectSticker", box}, {"ComicObjectImage", box}}, {}, {}}));
         QVERIFY(loaded);
         QCOMPARE(loaded->skippedObjects, 1);
         QCOMPARE(loaded->panels[0]->subviews().size(), 2);
+        QCOMPARE(loaded->panels.size(), size_t(4));
+        QCOMPARE(loaded->panels[3]->frame(), QRectF());
     }
 
     void damagedObjectsOfKnownKindsRefuseTheWholeComic_data()
@@ -247,21 +219,6 @@ private slots:
     {
         QFETCH(QRectF, bounds);
         QVERIFY(!ComicArchive::decodeComic(handWritten({{{"ComicObjectImage", bounds}}, {}})));
-    }
-
-    void theClipboardCarriesOneObject()
-    {
-        Comic comic;
-        comic.addDoubleRow(0);
-        ComicObjectImage *original = picture(comic.panels[0], QRectF(10, 20, 100, 80), Qt::red);
-        original->setTransform(QTransform().rotate(90));
-        const auto decoded = ComicArchive::decodeObject(ComicArchive::archivedObject(original));
-        QVERIFY(decoded && decoded->object);
-        QCOMPARE(decoded->object->frame(), original->frame());
-        QCOMPARE(decoded->object->databaseId(), original->databaseId());
-        // A comic is no object, and an object no comic.
-        QVERIFY(!ComicArchive::decodeObject(ComicArchive::archivedComic(comic.panels)));
-        QVERIFY(!ComicArchive::decodeComic(ComicArchive::archivedObject(original)));
     }
 };
 

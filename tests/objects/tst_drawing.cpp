@@ -1,12 +1,6 @@
 // A drawing's bitmap: strokes painted and erased, the rescale after a
-// resize, the cap on huge drawings, the brush a decoded drawing lacks, and
-// its picture stored in its row.
+// resize, the cap on huge drawings and the brush a decoded drawing lacks.
 #include "objects/ComicObjectDrawing.h"
-#include "storage/PictureRows.h"
-#include "storage/FMDatabase.h"
-#include "storage/UserDatabase.h"
-#include "support/TestHome.h"
-#include "toolkit/GestureRecognizer.h"
 
 #include <QtTest>
 
@@ -48,8 +42,6 @@ private slots:
         QCOMPARE(alphaAt(*d, 100, 110), 0);    // beyond it
         QCOMPARE(alphaAt(*d, 203, 100), 255);  // the rounded end
         QCOMPARE(alphaAt(*d, 204, 96), 0);  // where a square end would paint
-        QCOMPARE(d->currentPoint(), QPointF(200, 100));
-        QCOMPARE(d->previousPoint1(), QPointF(20, 100));
 
         // A 2-point eraser across the line clears a 2-point gap and leaves
         // the transparent pixels around as they were.
@@ -107,43 +99,6 @@ private slots:
         QCOMPARE(alphaAt(*d, bitmap.width() / 2, bitmap.height() / 2), 255);
         QCOMPARE(alphaAt(*d, bitmap.width() / 2, bitmap.height() / 8), 0);
         QCOMPARE(ComicObjectDrawing::bitmapSizeFor(QSizeF(-5, qQNaN())), QSize(1, 1));
-    }
-
-    void whileDrawingTheObjectsOwnGesturesDoNotStart()
-    {
-        auto d = drawing(QSizeF(100, 100), Qt::red, 2);
-        QCOMPARE(d->offersEditButton(), false);
-        d->dragGesture()->touchesBegan({{1, QPointF(10, 10)}});
-        d->dragGesture()->touchesMoved({{1, QPointF(60, 60)}});
-        QCOMPARE(d->dragGesture()->state(), GestureState::Failed);
-        d->setInDrawingMode(false);
-        QCOMPARE(d->offersEditButton(), true);
-        d->dragGesture()->reset();
-        d->dragGesture()->touchesBegan({{1, QPointF(10, 10)}});
-        d->dragGesture()->touchesMoved({{1, QPointF(60, 60)}});
-        QCOMPARE(d->dragGesture()->state(), GestureState::Began);
-    }
-
-    void storingWritesThePngOfThePictureIntoItsRow()
-    {
-        TestHome home;
-        UserDatabase::copyDBFile();
-        auto d = drawing(QSizeF(64, 48), Qt::blue, 6);
-        d->setDatabaseId(PictureRows::insert(1, QByteArray()));
-        QVERIFY(d->databaseId() > 0);
-        stroke(*d, QPointF(0, 24), QPointF(64, 24));
-        QVERIFY(d->storePicture());
-
-        FMDatabase db(UserDatabase::path());
-        QVERIFY(db.open());
-        auto rows = db.executeQuery("SELECT data FROM comicData WHERE id = ?", {d->databaseId()});
-        QVERIFY(rows && rows->next());
-        const QImage stored = QImage::fromData(rows->dataForColumn("data"), "PNG");
-        rows.reset();
-        db.close();
-        QCOMPARE(stored.size(), QSize(64, 48));
-        QCOMPARE(QColor(stored.pixel(32, 24)), QColor(Qt::blue));
-        QCOMPARE(qAlpha(stored.pixel(32, 5)), 0);
     }
 };
 

@@ -21,28 +21,21 @@ class TestFontBrowser : public QObject
 private slots:
     void initTestCase() { QVERIFY(AppFonts::registerBundledFonts().contains("Comic Neue")); }
 
-    void theFamiliesAreListedSortedWithTheComicFont()
+    void theFamiliesAreListedSortedAndChoosingARowHandsItsFontOn()
     {
         Opener opener;
         FontBrowser browser(&opener);
         QCOMPARE(browser.windowTitle(), QString("Select a Font"));
         const QStringList families = browser.familyNames();
-        QVERIFY(!families.isEmpty());
-        QVERIFY(families.contains("Comic Neue"));
         QVERIFY(std::is_sorted(families.begin(), families.end()));
         QCOMPARE(browser.tableView()->topLevelItemCount(), families.size());
         const int section = int(families.indexOf("Comic Neue"));
+        QVERIFY(section >= 0);
         QTreeWidgetItem *comic = browser.tableView()->topLevelItem(section);
         QCOMPARE(comic->text(0), QString("Comic Neue"));
         QVERIFY(comic->childCount() >= 1);
         QCOMPARE(comic->child(0)->font(0).family(), QString("Comic Neue"));
-    }
 
-    void choosingARowHandsItsFontOn()
-    {
-        Opener opener;
-        FontBrowser browser(&opener);
-        const int section = int(browser.familyNames().indexOf("Comic Neue"));
         browser.tableViewDidSelectRow(section, 0);
         QCOMPARE(opener.chosen.size(), 1);
         QCOMPARE(opener.chosen[0].family(), QString("Comic Neue"));

@@ -1,14 +1,15 @@
-// The saved-comics browser: what each row shows, opening a comic, deleting
-// one by each of the user's means (and refusing the open one, or keeping a
-// row whose comic could not be deleted), the automatic-saving switch and the
-// Import button.
+// The saved-comics browser: what each row shows (dates in the device's zone,
+// here five hours behind), opening a comic, deleting one by each of the
+// user's means (and refusing the open one, or keeping a row whose comic
+// could not be deleted), the automatic-saving switch and the Import button.
 #include "savedcomics/SaveLoadViewController.h"
 #include "savedcomics/SaveLoadViewControllerDelegate.h"
 #include "savedcomics/SavedComicCell.h"
-#include "storage/FMDatabase.h"
-#include "storage/UserDatabase.h"
+#include "savedcomics/SavedComicDates.h"
 #include "support/Banners.h"
+#include "support/Files.h"
 #include "support/TestHome.h"
+#include "support/UserDatabaseRows.h"
 #include "toolkit/EditMenu.h"
 #include "toolkit/NavigationContainer.h"
 #include "toolkit/UserDefaults.h"
@@ -20,7 +21,17 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <ctime>
+
 namespace {
+// Five hours behind GMT, with the United States' daylight-saving rules, set
+// before anything reads the zone.
+const bool zoneSet = [] {
+    qputenv("TZ", "EST5EDT,M3.2.0,M11.1.0");
+    tzset();
+    return true;
+}();
+
 QByteArray jpeg(int height)
 {
     QImage image(80, height, QImage::Format_RGB32);
@@ -35,30 +46,18 @@ QByteArray jpeg(int height)
 // A comic row with one picture row; data NULL means never saved.
 int addComic(const QVariant &title, const QVariant &thumbnail, const QVariant &data, const QString &timestamp)
 {
-    FMDatabase db(UserDatabase::path());
-    db.open();
-    db.executeUpdate("INSERT INTO comics (title, thumbnail, data, timestamp) VALUES (?, ?, ?, ?)",
-                     {title, thumbnail, data, timestamp});
-    const int id = int(db.lastInsertRowId());
-    db.executeUpdate("INSERT INTO comicData (comicId, data) VALUES (?, ?)", {id, QByteArray("png")});
-    db.close();
+    userDbUpdate("INSERT INTO comics (title, thumbnail, data, timestamp) VALUES (?, ?, ?, ?)",
+                 {title, thumbnail, data, timestamp});
+    const int id = userDbValues("SELECT max(id) FROM comics").value(0).toInt();
+    userDbUpdate("INSERT INTO comicData (comicId, data) VALUES (?, ?)", {id, QByteArray("png")});
     return id;
 }
 
-int count(const QString &sql, int id)
+// The comic's row and picture rows, counted.
+QString stored(int id)
 {
-    FMDatabase db(UserDatabase::path());
-    db.open();
-    auto rows = db.executeQuery(sql, {id});
-    const int n = rows && rows->next() ? rows->intForColumn("n") : -1;
-    db.close();
-    return n;
-}
-
-bool comicIsStored(int id)
-{
-    return count("SELECT COUNT(*) AS n FROM comics WHERE id = ?", id) == 1 &&
-           count("SELECT COUNT(*) AS n FROM comicData WHERE comicId = ?", id) == 1;
+    return userDbColumn("SELECT (SELECT COUNT(*) FROM comics WHERE id = ?) || '+' ||"
+                        " (SELECT COUNT(*) FROM comicData WHERE comicId = ?)", {id, id}).value(0);
 }
 
 struct Opened : SaveLoadViewControllerDelegate {
@@ -87,15 +86,16 @@ private slots:
     {
         home = std::make_unique<TestHome>();
         UserDatabase::copyDBFile();
-        monday = addComic("Monday", jpeg(60), QByteArray("archive"), "2012-03-04 10:00:00");
+        monday = addComic("Monday", jpeg(60), QByteArray("archive"), "2012-03-04 23:30:00");
         untitledNull = addComic(QVariant(), QVariant(), QByteArray("archive"), "2012-03-05 10:00:00");
         untitledEmpty = addComic("", jpeg(30), QByteArray("archive"), "2012-03-03 10:00:00");
         addComic("Never saved", QVariant(), QVariant(), "2012-03-06 10:00:00");
     }
     void cleanup() { home.reset(); }
 
-    void rowsShowTitleDateAndThumbnailNewestFirst()
+    void rowsShowTitleDateAndThumbnailNewestFirstAndAnEmptyListIsHidden()
     {
+        QVERIFY(zoneSet);
         SaveLoadViewController browser;
         QCOMPARE(browser.windowTitle(), QString("Load Comic"));
         QCOMPARE(browser.numberOfRows(), 3);
@@ -104,47 +104,43 @@ private slots:
         QCOMPARE(browser.cellAt(2)->title(), QString("Untitled"));
         QVERIFY(!browser.cellAt(0)->hasThumbnail());
         QVERIFY(browser.cellAt(1)->hasThumbnail());
-        QVERIFY(browser.cellAt(1)->detail().startsWith("2012-03-0"));
+        QCOMPARE(browser.cellAt(1)->detail(), QString("2012-03-04 6:30 PM"));
         QCOMPARE(browser.cellAt(1)->height(), 60);
         QVERIFY(!browser.savedComicsTable()->isHidden());
+
+        QVERIFY(userDbUpdate("DELETE FROM comics"));
+        SaveLoadViewController empty;
+        QCOMPARE(empty.numberOfRows(), 0);
+        QVERIFY(empty.savedComicsTable()->isHidden());
     }
 
-    void anEmptyListIsHidden()
+    void datesAreShownInLocalTime_data()
     {
-        FMDatabase db(UserDatabase::path());
-        db.open();
-        db.executeUpdate("DELETE FROM comics");
-        db.close();
-        SaveLoadViewController browser;
-        QCOMPARE(browser.numberOfRows(), 0);
-        QVERIFY(browser.savedComicsTable()->isHidden());
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("morning") << "2012-03-05 14:05:00" << "2012-03-05 9:05 AM";
+        QTest::newRow("midnight") << "2012-03-05 05:00:00" << "2012-03-05 12:00 AM";
+        // Half an hour before the clocks go forward (07:00 UTC): still
+        // standard time.
+        QTest::newRow("before the change") << "2012-03-11 06:30:00" << "2012-03-11 1:30 AM";
+        QTest::newRow("after the change") << "2012-03-11 07:30:00" << "2012-03-11 3:30 AM";
+        QTest::newRow("not a time") << "yesterday" << "";
+    }
+    void datesAreShownInLocalTime()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
+        QCOMPARE(SavedComicDates::localDateText(stored), shown);
     }
 
-    void aTapOpensTheComic()
+    void aTapOpensAComicAndASwipeShowsTheDeleteButtonWhichDeletesComicAndPictures()
     {
         SaveLoadViewController browser;
         Opened opened;
         QVERIFY(showWith(browser, opened));
         QTest::mouseClick(browser.cellAt(1), Qt::LeftButton, {}, QPoint(40, 30));
         QCOMPARE(opened.ids, QList<int>{monday});
-    }
 
-    void theOpenComicIsNotDeleted()
-    {
-        SaveLoadViewController browser;
-        browser.setActiveComicId(monday);
-        Banners banners;
-        browser.commitDeleteRow(1);
-        QCOMPARE(banners.shown, QStringList{"Cannot delete open comic"});
-        QCOMPARE(browser.numberOfRows(), 3);
-        QVERIFY(comicIsStored(monday));
-    }
-
-    void aSwipeShowsTheDeleteButtonWhichDeletesComicAndPictures()
-    {
-        SaveLoadViewController browser;
-        Opened opened;
-        QVERIFY(showWith(browser, opened));
         SavedComicCell *cell = browser.cellAt(1);
         QVERIFY(!cell->isDeleteButtonShown());
         QTest::mousePress(cell, Qt::LeftButton, {}, QPoint(200, 30));
@@ -152,12 +148,26 @@ private slots:
             QTest::mouseMove(cell, QPoint(x, 30));
         QTest::mouseRelease(cell, Qt::LeftButton, {}, QPoint(100, 30));
         QVERIFY(cell->isDeleteButtonShown());
-        QVERIFY(opened.ids.isEmpty());
+        QCOMPARE(opened.ids.size(), 1); // the swipe opened nothing
         cell->deleteButton()->click();
         QCOMPARE(browser.numberOfRows(), 2);
-        QVERIFY(!comicIsStored(monday));
-        QCOMPARE(count("SELECT COUNT(*) AS n FROM comicData WHERE comicId = ?", monday), 0);
-        QVERIFY(comicIsStored(untitledNull));
+        QCOMPARE(stored(monday), QString("0+0"));
+        QCOMPARE(stored(untitledNull), QString("1+1"));
+    }
+
+    void theOpenComicOrOneThatCannotBeDeletedStaysListed()
+    {
+        SaveLoadViewController browser;
+        browser.setActiveComicId(monday);
+        Banners banners;
+        browser.commitDeleteRow(1);
+        QCOMPARE(stored(monday), QString("1+1"));
+        // The database is gone from under the browser (a folder in its place).
+        QVERIFY(QFile::rename(UserDatabase::path(), UserDatabase::path() + ".away"));
+        QVERIFY(QDir().mkpath(UserDatabase::path()));
+        browser.commitDeleteRow(0);
+        QCOMPARE(banners.shown, QStringList({"Cannot delete open comic", "Comic could not be deleted"}));
+        QCOMPARE(browser.numberOfRows(), 3);
     }
 
     void theDeleteKeyAndTheContextMenuDelete()
@@ -165,26 +175,14 @@ private slots:
         SaveLoadViewController browser;
         browser.savedComicsTable()->setCurrentRow(0);
         QTest::keyClick(browser.savedComicsTable(), Qt::Key_Delete);
-        QVERIFY(!comicIsStored(untitledNull));
+        QCOMPARE(stored(untitledNull), QString("0+0"));
         QCOMPARE(browser.numberOfRows(), 2);
 
         emit browser.cellAt(1)->contextMenuRequested();
         QCOMPARE(EditMenu::sharedMenuController()->itemTitles(), QStringList{"Delete"});
         QVERIFY(EditMenu::sharedMenuController()->triggerItem("Delete"));
-        QVERIFY(!comicIsStored(untitledEmpty));
+        QCOMPARE(stored(untitledEmpty), QString("0+0"));
         QCOMPARE(browser.numberOfRows(), 1);
-    }
-
-    void aComicThatCouldNotBeDeletedStaysListed()
-    {
-        SaveLoadViewController browser;
-        // The database is gone from under the browser (a folder in its place).
-        QVERIFY(QFile::rename(UserDatabase::path(), UserDatabase::path() + ".away"));
-        QVERIFY(QDir().mkpath(UserDatabase::path()));
-        Banners banners;
-        browser.commitDeleteRow(1);
-        QCOMPARE(banners.shown, QStringList{"Comic could not be deleted"});
-        QCOMPARE(browser.numberOfRows(), 3);
     }
 
     void theSwitchTurnsAutomaticSavingOnAndOff()
@@ -204,9 +202,7 @@ private slots:
         QVERIFY(!container.rightButton());
 
         QDir().mkpath(home->documents());
-        QFile old(home->documents() + "/SavedComics-v3.1.plist");
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.close();
+        QVERIFY(writeFile(home->documents() + "/SavedComics-v3.1.plist", {}));
         browser->checkOldComics();
         QVERIFY(container.rightButton());
         QCOMPARE(container.rightButton()->text(), QString("Import"));

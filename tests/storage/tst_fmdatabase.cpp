@@ -75,29 +75,26 @@ private slots:
         QTest::addColumn<QVariant>("argument");
         QTest::addColumn<QString>("storedType");
         QTest::addColumn<QVariant>("storedValue");
-
-        const QDateTime date(QDate(2001, 1, 1), QTime(0, 0, 0, 500), Qt::UTC);
-        QTest::newRow("absent") << QVariant() << "null" << fmNullObject();
-        QTest::newRow("null object") << fmNullObject() << "null" << fmNullObject();
-        QTest::newRow("bytes") << QVariant(QByteArray("a\0b", 3)) << "blob" << QVariant(QByteArray("a\0b", 3));
-        QTest::newRow("no bytes") << QVariant(QByteArray("")) << "blob" << QVariant(QByteArray());
-        QTest::newRow("date") << QVariant(date) << "real" << QVariant(978307200.5);
-        QTest::newRow("true") << QVariant(true) << "integer" << QVariant(qint64(1));
-        QTest::newRow("false") << QVariant(false) << "integer" << QVariant(qint64(0));
-        QTest::newRow("int") << QVariant(-7) << "integer" << QVariant(qint64(-7));
-        QTest::newRow("long") << QVariant::fromValue(long(-123456)) << "integer" << QVariant(qint64(-123456));
-        QTest::newRow("int64 beyond double precision") << QVariant(qint64(9007199254740993)) << "integer"
-                                                       << QVariant(qint64(9007199254740993));
-        QTest::newRow("unsigned") << QVariant(4000000000u) << "integer" << QVariant(qint64(4000000000));
-        QTest::newRow("unsigned beyond int64") << QVariant(std::numeric_limits<quint64>::max()) << "text"
-                                               << QVariant(QString("18446744073709551615"));
-        QTest::newRow("float widened") << QVariant(0.1f) << "real" << QVariant(double(0.1f));
-        QTest::newRow("double") << QVariant(0.1) << "real" << QVariant(0.1);
-        QTest::newRow("text") << QVariant(QString("Grüße ✓ 'x'); DROP TABLE t;--")) << "text"
-                              << QVariant(QString("Grüße ✓ 'x'); DROP TABLE t;--"));
-        QTest::newRow("empty text") << QVariant(QString("")) << "text" << QVariant(QString(""));
-        QTest::newRow("other objects: their text") << QVariant(QUrl("https://i.imgur.com/a.png")) << "text"
-                                                   << QVariant(QString("https://i.imgur.com/a.png"));
+        const auto row = [](const char *name, const QVariant &argument, const char *type, const QVariant &stored) {
+            QTest::newRow(name) << argument << QString(type) << stored;
+        };
+        const QString hostile = "Grüße ✓ 'x'); DROP TABLE t;--";
+        row("absent", QVariant(), "null", fmNullObject());
+        row("null object", fmNullObject(), "null", fmNullObject());
+        row("bytes", QByteArray("a\0b", 3), "blob", QByteArray("a\0b", 3));
+        row("no bytes", QByteArray(""), "blob", QByteArray());
+        row("date", QDateTime(QDate(2001, 1, 1), QTime(0, 0, 0, 500), Qt::UTC), "real", 978307200.5);
+        row("true", true, "integer", qint64(1));
+        row("int", -7, "integer", qint64(-7));
+        row("long", QVariant::fromValue(long(-123456)), "integer", qint64(-123456));
+        row("int64 beyond double precision", qint64(9007199254740993), "integer", qint64(9007199254740993));
+        row("unsigned", 4000000000u, "integer", qint64(4000000000));
+        row("unsigned beyond int64", std::numeric_limits<quint64>::max(), "text", QString("18446744073709551615"));
+        row("float widened", 0.1f, "real", double(0.1f));
+        row("double", 0.1, "real", 0.1);
+        row("text", hostile, "text", hostile);
+        row("empty text", QString(""), "text", QString(""));
+        row("other objects: their text", QUrl("https://i.imgur.com/a.png"), "text", QString("https://i.imgur.com/a.png"));
     }
 
     void eachArgumentKindIsStoredAsItsSqlType()

@@ -1,14 +1,11 @@
 // The user database keeps a write-ahead log on every handle: a reader on
-// another thread goes on while a writer holds the database, a user
-// database from an older version is switched over, and other databases
-// keep the journal they have.
-#include "storage/DatabaseRecovery.h"
+// another thread goes on while a writer holds the database, one from an
+// older version is switched over, and other databases keep their journal.
 #include "storage/FMDatabase.h"
 #include "storage/UserDatabase.h"
 #include "support/TestHome.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QTest>
 
 #include <thread>
@@ -89,20 +86,6 @@ private slots:
         QVERIFY(user.open() && plain.open());
         QCOMPARE(pragma(user, "journal_mode"), QString("wal"));
         QCOMPARE(pragma(plain, "journal_mode"), QString("delete"));
-    }
-
-    void aDamagedDatabaseIsSetAsideWithItsLog()
-    {
-        FMDatabase open(UserDatabase::path());
-        QVERIFY(open.open() && open.executeUpdate("INSERT INTO comics (title) VALUES ('x')"));
-        for (const char *suffix : {"-wal", "-shm"})
-            QVERIFY2(QFileInfo::exists(UserDatabase::path() + suffix), suffix);
-        const QString keptAs = DatabaseRecovery::setAside(UserDatabase::path());
-        QVERIFY(!keptAs.isEmpty());
-        for (const char *suffix : {"", "-wal", "-shm"}) {
-            QVERIFY2(!QFileInfo::exists(UserDatabase::path() + suffix), suffix);
-            QVERIFY2(QFileInfo::exists(keptAs + suffix), suffix);
-        }
     }
 };
 

@@ -47,18 +47,6 @@ private slots:
         COMPARE_RECT(v->frame(), QRectF(0, 0, 40, 20));
     }
 
-    void transformOperationsActInTheViewsOwnSpaceFirst()
-    {
-        std::unique_ptr<View> v(new View(QRectF(0, 0, 100, 100)));
-        // Translation then scale 2: the scale acts first, the translation
-        // moves the centre.
-        v->setTransform(QTransform::fromTranslate(10, 20).scale(2, 2));
-        COMPARE_RECT(v->frame(), QRectF(-40, -30, 200, 200));
-        // A further translation along the view's own x axis moves twice as far.
-        v->setTransform(QTransform(v->transform()).translate(-5, 0));
-        COMPARE_RECT(v->frame(), QRectF(-50, -30, 200, 200));
-    }
-
     void convertRectThroughZoomAndHalfScale()
     {
         // The phone's canvas: half scale about its bottom-right corner, in
@@ -113,9 +101,7 @@ private slots:
         QCOMPARE(root->hitTest(QPointF(60, 60)), c);
         a->sendSubviewToBack(c);
         QCOMPARE(root->hitTest(QPointF(60, 60)), b);
-        QCOMPARE(a->subviews(), (QList<View *>{c, b}));
         a->bringSubviewToFront(c);
-        QCOMPARE(a->subviews(), (QList<View *>{b, c}));
         // A zero-size view is never hit.
         auto *placeholder = new View(QRectF());
         root->addSubview(placeholder);
@@ -143,7 +129,8 @@ private slots:
             dropped->removeFromSuperview();
             QCOMPARE(grandchild->superview(), kept);
             root->insertSubview(kept, 0);
-            HeldView notOwner(dropped, false);
+            { HeldView notOwner(dropped, false); }
+            QVERIFY(watchDropped);
         }
         QVERIFY(watchKept);
         QVERIFY(!watchDropped);

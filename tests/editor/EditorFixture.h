@@ -12,6 +12,8 @@
 #include "editor/UndoHistory.h"
 #include "objects/ComicObjectImage.h"
 #include "objects/ImageView.h"
+#include "storage/FMDatabase.h"
+#include "storage/FMResultSet.h"
 #include "storage/UserDatabase.h"
 #include "support/TestHome.h"
 #include "toolkit/Device.h"
@@ -56,6 +58,30 @@ public:
     const EditorUi &ui() const { return editor->ui(); }
     const EditorCommands::Actions &actions() const { return editor->commands().actions(); }
     View *panel(int index) const { return rows().panels().at(index); }
+    template <typename T = ComicObject>
+    T *selected() const { return qobject_cast<T *>(selection().selectedComicObject()); }
+    template <typename T = ComicObjectImage>
+    static T *topObject(const View *panel) { return qobject_cast<T *>(panel->subviews().value(panel->subviews().size() - 1)); }
+    // The alphas of the delete button, the edit button, the resize and the
+    // rotate handle.
+    QList<double> controlAlphas() const
+    {
+        const ObjectSelection::Controls &c = controls();
+        return {c.deleteBtn->alpha(), c.editTextBtn->alpha(), c.resizeHandle->alpha(), c.rotateHandle->alpha()};
+    }
+
+    // What a one-column query of the user database finds in its first row;
+    // invalid when there is no row.
+    static QVariant stored(const QString &sql, const QVariantList &arguments)
+    {
+        FMDatabase db(UserDatabase::path());
+        QVariant value;
+        if (db.open())
+            if (auto rows = db.executeQuery(sql, arguments); rows && rows->next())
+                value = rows->resultDict().first();
+        db.close();
+        return value;
+    }
 
     View *zoom(int panelIndex)
     {

@@ -9,8 +9,6 @@
 #include "editor/PaintPalette.h"
 #include "editor/Transients.h"
 #include "objects/ComicObjectDrawing.h"
-#include "storage/PictureRows.h"
-#include "storage/FMDatabase.h"
 #include "toolkit/SwatchButton.h"
 #include "toolkit/WidgetAnimation.h"
 #include "ui/UIToolbarCustom.h"
@@ -19,22 +17,13 @@
 #include <QToolButton>
 
 namespace {
-QByteArray storedPicture(int id)
-{
-    FMDatabase db(UserDatabase::path());
-    QByteArray data;
-    if (db.open())
-        if (auto rows = db.executeQuery("SELECT data FROM comicData WHERE id = ?", {id}))
-            while (rows->next())
-                data = rows->dataForColumn("data");
-    db.close();
-    return data;
-}
+QByteArray storedPicture(int id) { return EditorFixture::stored("SELECT data FROM comicData WHERE id = ?", {id}).toByteArray(); }
+QImage storedPng(int id) { return QImage::fromData(storedPicture(id), "PNG"); }
 
 ComicObjectDrawing *addDrawing(EditorFixture &f)
 {
     f.actions().addDrawing->trigger();
-    return qobject_cast<ComicObjectDrawing *>(f.selection().selectedComicObject());
+    return f.selected<ComicObjectDrawing>();
 }
 
 double centerX(QWidget *widget) { return QRectF(WidgetAnimation::frame(widget)).center().x(); }
@@ -68,9 +57,7 @@ private slots:
         QCOMPARE(drawing->brushColor(), QColor(Qt::red));
         QCOMPARE(drawing->brushSize(), 2.0);
         QCOMPARE(f.history().undoActionName(), QString("Undo Add Drawing"));
-        QCOMPARE(f.controls().deleteBtn->alpha(), 1.0);
-        QCOMPARE(f.controls().resizeHandle->alpha(), 0.0);
-        QCOMPARE(f.controls().editTextBtn->alpha(), 0.0);
+        QCOMPARE(f.controlAlphas(), (QList<double>{1, 0, 0, 0})); // only its delete button
 
         const double w = f.editor->layout().window.width();
         const EditorUi &ui = f.ui();
@@ -82,10 +69,10 @@ private slots:
 
         // Three seconds of nothing do not end drawing mode.
         EditorFixture::settle(4);
-        QCOMPARE(f.selection().selectedComicObject(), drawing);
+        QCOMPARE(f.selected(), drawing);
         f.actions().finishDrawing->trigger();
         QVERIFY(!drawing->isInDrawingMode());
-        QCOMPARE(f.controls().editTextBtn->alpha(), 1.0);
+        QCOMPARE(f.controlAlphas(), (QList<double>{1, 1, 1, 1}));
         QCOMPARE(centerX(ui.paintToolbar), 1.5 * w);
         QCOMPARE(centerX(ui.paintToolbox), 1.5 * w);
         QCOMPARE(centerX(ui.panelToolbar), w / 2);
@@ -148,7 +135,7 @@ private slots:
         strokeAcross(f, drawing);
         QCOMPARE(drawing->center(), center);
         f.actions().finishDrawing->trigger();
-        const QImage stored = QImage::fromData(storedPicture(drawing->databaseId()), "PNG");
+        const QImage stored = storedPng(drawing->databaseId());
         QCOMPARE(stored.size(), QSize(320, 240));
         QCOMPARE(stored.pixel(160, 120), drawing->bitmap().pixel(160, 120));
         QVERIFY(qAlpha(stored.pixel(160, 120)) == 255);
@@ -196,7 +183,7 @@ private slots:
             f.actions().undo->trigger();
         else
             f.editor->resetComic();
-        const QImage stored = QImage::fromData(storedPicture(id), "PNG");
+        const QImage stored = storedPng(id);
         QCOMPARE(stored.size(), QSize(320, 240));
         QCOMPARE(qAlpha(stored.pixel(160, 120)), 255);
         QCOMPARE(f.ui().paintToolbar->x(), f.editor->layout().window.width());
@@ -223,7 +210,7 @@ private slots:
         f.actions().finishDrawing->trigger();
         QVERIFY(copy->databaseId() > sharedId);
         QCOMPARE(storedPicture(sharedId), originalPicture);
-        QCOMPARE(QImage::fromData(storedPicture(copy->databaseId()), "PNG"), copy->bitmap().convertToFormat(QImage::Format_ARGB32));
+        QCOMPARE(storedPng(copy->databaseId()), copy->bitmap().convertToFormat(QImage::Format_ARGB32));
 
         // One whose first row could not be stored gets one when finished.
         auto *rowless = new ComicObjectDrawing(QRectF(0, 0, 320, 240));
@@ -234,7 +221,7 @@ private slots:
         strokeAcross(f, rowless);
         f.actions().finishDrawing->trigger();
         QVERIFY(rowless->databaseId() > copy->databaseId());
-        QCOMPARE(QImage::fromData(storedPicture(rowless->databaseId()), "PNG").size(), QSize(320, 240));
+        QCOMPARE(storedPng(rowless->databaseId()).size(), QSize(320, 240));
     }
 
     void theBrushControlsActOnlyOnADrawing()

@@ -82,6 +82,11 @@ public:
         db.close();
         return value;
     }
+    // The PNG a picture row holds; null when there is none.
+    static QImage storedPicture(int id)
+    {
+        return QImage::fromData(stored("SELECT data FROM comicData WHERE id = ?", {id}).toByteArray(), "PNG");
+    }
 
     View *zoom(int panelIndex)
     {

@@ -17,9 +17,6 @@
 #include <QToolButton>
 
 namespace {
-QByteArray storedPicture(int id) { return EditorFixture::stored("SELECT data FROM comicData WHERE id = ?", {id}).toByteArray(); }
-QImage storedPng(int id) { return QImage::fromData(storedPicture(id), "PNG"); }
-
 ComicObjectDrawing *addDrawing(EditorFixture &f)
 {
     f.actions().addDrawing->trigger();
@@ -130,12 +127,12 @@ private slots:
         View *panel = f.zoom(0);
         ComicObjectImage *face = f.place(100, 100);
         ComicObjectDrawing *drawing = addDrawing(f);
-        QCOMPARE(storedPicture(drawing->databaseId()), QByteArray()); // an empty row at first
+        QVERIFY(f.storedPicture(drawing->databaseId()).isNull()); // an empty row at first
         const QPointF center = drawing->center();
         strokeAcross(f, drawing);
         QCOMPARE(drawing->center(), center);
         f.actions().finishDrawing->trigger();
-        const QImage stored = storedPng(drawing->databaseId());
+        const QImage stored = f.storedPicture(drawing->databaseId());
         QCOMPARE(stored.size(), QSize(320, 240));
         QCOMPARE(stored.pixel(160, 120), drawing->bitmap().pixel(160, 120));
         QVERIFY(qAlpha(stored.pixel(160, 120)) == 255);
@@ -183,7 +180,7 @@ private slots:
             f.actions().undo->trigger();
         else
             f.editor->resetComic();
-        const QImage stored = storedPng(id);
+        const QImage stored = f.storedPicture(id);
         QCOMPARE(stored.size(), QSize(320, 240));
         QCOMPARE(qAlpha(stored.pixel(160, 120)), 255);
         QCOMPARE(f.ui().paintToolbar->x(), f.editor->layout().window.width());
@@ -197,7 +194,7 @@ private slots:
         strokeAcross(f, original);
         f.actions().finishDrawing->trigger();
         const int sharedId = original->databaseId();
-        const QByteArray originalPicture = storedPicture(sharedId);
+        const QImage originalPicture = f.storedPicture(sharedId);
 
         // A copy pasted in the same comic carries the same row.
         auto *copy = new ComicObjectDrawing(QRectF(0, 0, 320, 240));
@@ -209,8 +206,8 @@ private slots:
         f.drag(QPointF(100, 400), {QPointF(200, 420), QPointF(300, 440)});
         f.actions().finishDrawing->trigger();
         QVERIFY(copy->databaseId() > sharedId);
-        QCOMPARE(storedPicture(sharedId), originalPicture);
-        QCOMPARE(storedPng(copy->databaseId()), copy->bitmap().convertToFormat(QImage::Format_ARGB32));
+        QCOMPARE(f.storedPicture(sharedId), originalPicture);
+        QCOMPARE(f.storedPicture(copy->databaseId()), copy->bitmap().convertToFormat(QImage::Format_ARGB32));
 
         // One whose first row could not be stored gets one when finished.
         auto *rowless = new ComicObjectDrawing(QRectF(0, 0, 320, 240));
@@ -221,7 +218,7 @@ private slots:
         strokeAcross(f, rowless);
         f.actions().finishDrawing->trigger();
         QVERIFY(rowless->databaseId() > copy->databaseId());
-        QCOMPARE(storedPng(rowless->databaseId()).size(), QSize(320, 240));
+        QCOMPARE(f.storedPicture(rowless->databaseId()).size(), QSize(320, 240));
     }
 
     void theBrushControlsActOnlyOnADrawing()

@@ -5,25 +5,9 @@
 
 #include "editor/Transients.h"
 #include "toolkit/ImagePicker.h"
-#include "ui/Notification.h"
-#include "ui/NotificationManager.h"
+#include "support/Banners.h"
 
 #include <QToolButton>
-
-namespace {
-QImage storedPng(int id)
-{
-    return QImage::fromData(EditorFixture::stored("SELECT data FROM comicData WHERE id = ?", {id}).toByteArray(), "PNG");
-}
-
-int bannersReading(const QString &text)
-{
-    int count = 0;
-    for (Notification *n : NotificationManager::sharedManager()->visibleNotifications())
-        count += n->text() == text;
-    return count;
-}
-}
 
 class TestPlacement : public QObject
 {
@@ -63,7 +47,7 @@ private slots:
         f.zoom(0);
         ComicObjectImage *object = f.place(64, 32);
         QCOMPARE(f.stored("SELECT comicId FROM comicData WHERE id = ?", {object->databaseId()}), QVariant(42));
-        QCOMPARE(storedPng(object->databaseId()).convertToFormat(QImage::Format_ARGB32_Premultiplied), object->image());
+        QCOMPARE(f.storedPicture(object->databaseId()).convertToFormat(QImage::Format_ARGB32_Premultiplied), object->image());
 
         // Without the database the picture is placed all the same, with -1.
         QVERIFY(QFile::remove(UserDatabase::path()));
@@ -120,7 +104,7 @@ private slots:
         QCOMPARE(object->frame().size(), QSizeF(150, 112.5));
         QVERIFY(object->isSelected());
         // Stored in full; kept only as large as a zoomed panel shows it.
-        QCOMPARE(storedPng(object->databaseId()).size(), QSize(2048, 1536));
+        QCOMPARE(f.storedPicture(object->databaseId()).size(), QSize(2048, 1536));
         QCOMPARE(object->image().size(), QSize(300, 225));
     }
 
@@ -167,12 +151,12 @@ private slots:
         QFile text(f.home.path() + "/notes.png");
         QVERIFY(text.open(QIODevice::WriteOnly) && text.write("not a picture") > 0);
         text.close();
-
+        Banners banners;
         for (const QString &path : {text.fileName(), f.home.path() + "/missing.jpg"}) {
             f.editor->placement().addImage();
             f.editor->placement().imagePicker()->deliverPath(path);
         }
-        QTRY_COMPARE(bannersReading("Image could not be opened"), 2);
+        QTRY_COMPARE(banners.shown, QStringList(2, "Image could not be opened"));
         QVERIFY(panel->subviews().isEmpty());
         QVERIFY(!f.history().canUndo());
     }

@@ -82,6 +82,13 @@ public:
         db.close();
         return value;
     }
+    static bool update(const QString &sql, const QVariantList &arguments)
+    {
+        FMDatabase db(UserDatabase::path());
+        const bool done = db.open() && db.executeUpdate(sql, arguments);
+        db.close();
+        return done;
+    }
     // The PNG a picture row holds; null when there is none.
     static QImage storedPicture(int id)
     {

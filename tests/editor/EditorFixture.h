@@ -10,6 +10,7 @@
 #include "editor/PanelryViewController.h"
 #include "editor/Placement.h"
 #include "editor/UndoHistory.h"
+#include "faces/RageFaceImageView.h"
 #include "objects/ComicObjectImage.h"
 #include "objects/ImageView.h"
 #include "storage/FMDatabase.h"
@@ -68,6 +69,15 @@ public:
     {
         const ObjectSelection::Controls &c = controls();
         return {c.deleteBtn->alpha(), c.editTextBtn->alpha(), c.resizeHandle->alpha(), c.rotateHandle->alpha()};
+    }
+
+    QList<RageFaceImageView *> faceTiles() const
+    {
+        QList<RageFaceImageView *> tiles;
+        for (View *child : ui().scrollViewFaces->subviews())
+            if (auto *tile = qobject_cast<RageFaceImageView *>(child))
+                tiles << tile;
+        return tiles;
     }
 
     // What a one-column query of the user database finds in its first row;

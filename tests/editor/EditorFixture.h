@@ -112,19 +112,23 @@ public:
         return p;
     }
 
-    // Places a picture of this size, which the placement selects; the
-    // centre, when given, is where it is moved to afterwards.
-    ComicObjectImage *place(int width, int height, const QPointF &center = QPointF())
+    // Places a picture (or one of this size), which the placement selects;
+    // the centre, when given, is where it is moved to afterwards.
+    ComicObjectImage *place(const QImage &picture, const QPointF &center = QPointF())
     {
-        QImage picture(width, height, QImage::Format_ARGB32);
-        picture.fill(Qt::darkCyan);
         editor->placement().addImageToComic(picture);
-        auto *object = qobject_cast<ComicObjectImage *>(selection().selectedComicObject());
+        auto *object = selected<ComicObjectImage>();
         if (object && !center.isNull()) {
             object->setCenter(center);
             selection().updateControlsForObject(object);
         }
         return object;
+    }
+    ComicObjectImage *place(int width, int height, const QPointF &center = QPointF())
+    {
+        QImage picture(width, height, QImage::Format_ARGB32);
+        picture.fill(Qt::darkCyan);
+        return place(picture, center);
     }
 
     // Window (= stage scene) coordinates.

@@ -165,7 +165,7 @@ private slots:
         QVERIFY(!face->isUserInteractionEnabled());
     }
 
-    void removalLeavesThePictureRowAndAnUndoMeanwhileKeepsTheObject()
+    void removalLeavesThePictureRowAndAnUndoAlwaysBringsTheObjectBack()
     {
         EditorFixture f;
         View *panel = f.zoom(0);
@@ -187,6 +187,18 @@ private slots:
         Clock::shared().advance(0.1);
         f.editor->undo();
         EditorFixture::settle(1.0);
+        QCOMPARE(face->superview(), panel);
+        QCOMPARE(Geometry::of(face), before);
+
+        // Deleted again: the new step replaces the undone one in the history.
+        face->select();
+        f.selection().deleteObject();
+        EditorFixture::settle(0.3);
+        f.editor->undo();
+        QCOMPARE(face->superview(), panel);
+        f.editor->redo();
+        EditorFixture::settle(0.3);
+        f.editor->undo();
         QCOMPARE(face->superview(), panel);
         QCOMPARE(Geometry::of(face), before);
     }

@@ -228,26 +228,6 @@ private slots:
         QCOMPARE(Geometry::of(object), rotated);
     }
 
-    void anObjectDeletedAgainAfterAnUndoStillComesBack()
-    {
-        // The second delete replaces the undone first one in the history,
-        // while the object is already on its way out again.
-        EditorFixture f;
-        View *panel = f.zoom(0);
-        ComicObjectImage *object = f.place(100, 100);
-        for (int round = 0; round < 2; ++round) {
-            object->select();
-            f.selection().deleteObject();
-            EditorFixture::settle(0.3);
-            f.editor->undo();
-        }
-        QCOMPARE(object->superview(), panel);
-        f.editor->redo();
-        EditorFixture::settle(0.3);
-        f.editor->undo();
-        QCOMPARE(object->superview(), panel);
-    }
-
     void theMenuReordersWithoutAStep()
     {
         EditorFixture f;

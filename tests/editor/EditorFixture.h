@@ -21,9 +21,11 @@
 #include "toolkit/ScrollView.h"
 #include "toolkit/Stage.h"
 #include "toolkit/TextField.h"
+#include "toolkit/WidgetAnimation.h"
 #include "ui/ButtonWithHint.h"
 
 #include <QAction>
+#include <QToolButton>
 #include <QtTest>
 #include <memory>
 
@@ -71,6 +73,10 @@ public:
         return {c.deleteBtn->alpha(), c.editTextBtn->alpha(), c.resizeHandle->alpha(), c.rotateHandle->alpha()};
     }
 
+    QList<double> scrollButtonAlphas() const
+    {
+        return {WidgetAnimation::alpha(ui().panelScrollLeftBtn), WidgetAnimation::alpha(ui().panelScrollRightBtn)};
+    }
     QList<RageFaceImageView *> faceTiles() const
     {
         QList<RageFaceImageView *> tiles;

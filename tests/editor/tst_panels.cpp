@@ -6,7 +6,6 @@
 #include "editor/Transients.h"
 
 #include "toolkit/Animation.h"
-#include "toolkit/WidgetAnimation.h"
 #include "ui/Notification.h"
 #include "ui/NotificationManager.h"
 #include "ui/UIToolbarCustom.h"
@@ -22,11 +21,6 @@ QList<QRectF> frames(const PanelRows &rows)
     for (View *p : rows.panels())
         result << p->frame();
     return result;
-}
-
-QList<double> scrollButtonAlphas(const EditorFixture &f)
-{
-    return {WidgetAnimation::alpha(f.ui().panelScrollLeftBtn), WidgetAnimation::alpha(f.ui().panelScrollRightBtn)};
 }
 
 int toolbarX(QWidget *toolbar) { return WidgetAnimation::frame(toolbar).x(); }
@@ -130,7 +124,7 @@ private slots:
         QCOMPARE(toolbarX(f.ui().comicToolbar), -768);
         QCOMPARE(toolbarX(f.ui().panelToolbar), 0);
         QCOMPARE(f.ui().scrollViewFaces->alpha(), 1.0);
-        QCOMPARE(scrollButtonAlphas(f), (QList<double>{0, 0})); // a double panel does not scroll sideways
+        QCOMPARE(f.scrollButtonAlphas(), (QList<double>{0, 0})); // a double panel does not scroll sideways
         f.tap(QPointF(64 + 100, 88 + 100)); // still in panel mode
         QCOMPARE(f.mode().selectedPanel(), panel);
 
@@ -160,7 +154,7 @@ private slots:
         QCOMPARE(panel->transform(), QTransform::fromTranslate(320, -120).scale(2, 2));
         QCOMPARE(panel->frame(), QRectF(0, 240, 1280, 480));
         // Where the panel is and the alphas of the two scroll buttons.
-        auto state = [&] { return QList<double>{panel->frame().x()} + scrollButtonAlphas(f); };
+        auto state = [&] { return QList<double>{panel->frame().x()} + f.scrollButtonAlphas(); };
         QCOMPARE(state(), (QList<double>{0, 0, 1}));
         f.ui().panelScrollRightBtn->click();
         QCOMPARE(state(), (QList<double>{-320, 1, 1}));
@@ -173,7 +167,7 @@ private slots:
         f.mode().scrollPanelLeft();
         QCOMPARE(state(), (QList<double>{0, 0, 1}));
         f.editor->deselectPanel();
-        QCOMPARE(scrollButtonAlphas(f), (QList<double>{0, 0}));
+        QCOMPARE(f.scrollButtonAlphas(), (QList<double>{0, 0}));
     }
 
     void aPhoneShowsTheCanvasAtHalfScaleAndHidesTheTitleWhenZoomed()

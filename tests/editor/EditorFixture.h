@@ -9,6 +9,7 @@
 #include "editor/PanelRows.h"
 #include "editor/PanelryViewController.h"
 #include "editor/Placement.h"
+#include "editor/Transients.h"
 #include "editor/UndoHistory.h"
 #include "faces/RageFaceImageView.h"
 #include "objects/ComicObjectImage.h"
@@ -16,13 +17,17 @@
 #include "storage/FMDatabase.h"
 #include "storage/FMResultSet.h"
 #include "storage/UserDatabase.h"
+#include "support/Banners.h"
 #include "support/TestHome.h"
+#include "toolkit/Animation.h"
 #include "toolkit/Device.h"
+#include "toolkit/EditMenu.h"
 #include "toolkit/ScrollView.h"
 #include "toolkit/Stage.h"
 #include "toolkit/TextField.h"
 #include "toolkit/WidgetAnimation.h"
 #include "ui/ButtonWithHint.h"
+#include "ui/UIToolbarCustom.h"
 
 #include <QAction>
 #include <QToolButton>
@@ -176,9 +181,5 @@ struct Geometry {
         return {v->center(), v->bounds(), v->transform(), v->alpha(),
                 v->superview() ? int(v->superview()->subviews().indexOf(v)) : -1};
     }
-    bool operator==(const Geometry &o) const
-    {
-        return center == o.center && bounds == o.bounds && transform == o.transform && alpha == o.alpha &&
-               index == o.index;
-    }
+    bool operator==(const Geometry &) const = default;
 };

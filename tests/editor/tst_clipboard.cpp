@@ -7,9 +7,7 @@
 #include "editor/Clipboard.h"
 #include "storage/PictureRows.h"
 #include "storage/SavedComics.h"
-#include "toolkit/EditMenu.h"
 #include "toolkit/KeyedArchiver.h"
-#include "support/Banners.h"
 
 #include <QClipboard>
 #include <QMimeData>

@@ -4,9 +4,6 @@
 #include "editor/EditorFixture.h"
 
 #include "toolkit/Screen.h"
-#include "ui/Notification.h"
-#include "ui/NotificationManager.h"
-#include "ui/UIToolbarCustom.h"
 
 #include <QDir>
 #include <QLineEdit>

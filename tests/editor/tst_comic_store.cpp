@@ -4,7 +4,6 @@
 // unreadable or written by a later version.
 #include "editor/EditorFixture.h"
 
-#include "editor/Transients.h"
 #include "objects/ComicObjectDrawing.h"
 #include "objects/ComicObjectText.h"
 #include "savedcomics/SaveLoadViewController.h"
@@ -14,7 +13,6 @@
 #include "toolkit/Popover.h"
 #include "toolkit/UserDefaults.h"
 #include "support/ArchivedObjects.h"
-#include "support/Banners.h"
 
 #include <QListWidget>
 

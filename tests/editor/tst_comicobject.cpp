@@ -3,8 +3,6 @@
 // the undo steps of moves and flips.
 #include "editor/EditorFixture.h"
 
-#include "toolkit/EditMenu.h"
-
 #include <QMouseEvent>
 
 namespace {

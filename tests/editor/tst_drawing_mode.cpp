@@ -8,14 +8,10 @@
 
 #include "editor/DrawingMode.h"
 #include "editor/PaintPalette.h"
-#include "editor/Transients.h"
 #include "objects/ComicObjectDrawing.h"
 #include "toolkit/SwatchButton.h"
-#include "toolkit/WidgetAnimation.h"
-#include "ui/UIToolbarCustom.h"
 
 #include <QSlider>
-#include <QToolButton>
 
 namespace {
 ComicObjectDrawing *addDrawing(EditorFixture &f)

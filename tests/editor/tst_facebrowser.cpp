@@ -4,7 +4,6 @@
 // category refills the strip from its start.
 #include "editor/EditorFixture.h"
 
-#include "editor/Transients.h"
 #include "faces/RageFaceCategoryBrowser.h"
 #include "faces/RageFaceLibrary.h"
 #include "toolkit/AppPaths.h"
@@ -16,7 +15,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QToolButton>
 
 namespace {
 

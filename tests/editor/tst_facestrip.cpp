@@ -6,7 +6,6 @@
 
 #include "editor/FaceStrip.h"
 #include "toolkit/Pasteboard.h"
-#include "support/Banners.h"
 
 #include <QTemporaryDir>
 

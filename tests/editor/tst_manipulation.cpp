@@ -3,7 +3,6 @@
 // reordering, the undo steps of these, and the idle timer.
 #include "editor/EditorFixture.h"
 
-#include "toolkit/EditMenu.h"
 #include "toolkit/OneFingerRotationGestureRecognizer.h"
 
 #include <QtMath>

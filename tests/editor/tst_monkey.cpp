@@ -3,10 +3,6 @@
 // break the editor's invariants.
 #include "editor/EditorFixture.h"
 
-#include "editor/Transients.h"
-#include "toolkit/Animation.h"
-#include "toolkit/EditMenu.h"
-
 #include <QRandomGenerator>
 
 class TestMonkey : public QObject

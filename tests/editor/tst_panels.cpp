@@ -3,16 +3,9 @@
 // scroll of a zoomed single panel, "Clear Comic", and the banner that names
 // an undone step.
 #include "editor/EditorFixture.h"
-#include "editor/Transients.h"
-
-#include "toolkit/Animation.h"
-#include "ui/Notification.h"
-#include "ui/NotificationManager.h"
-#include "ui/UIToolbarCustom.h"
 
 #include <QLabel>
 #include <QRandomGenerator>
-#include <QToolButton>
 
 namespace {
 QList<QRectF> frames(const PanelRows &rows)

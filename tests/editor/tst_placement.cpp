@@ -3,11 +3,7 @@
 // through the image picker (scaled down, or refused).
 #include "editor/EditorFixture.h"
 
-#include "editor/Transients.h"
 #include "toolkit/ImagePicker.h"
-#include "support/Banners.h"
-
-#include <QToolButton>
 
 class TestPlacement : public QObject
 {

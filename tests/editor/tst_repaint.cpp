@@ -4,7 +4,6 @@
 // the pieces painted cover the object's old and new boxes, not the window.
 #include "editor/EditorFixture.h"
 
-#include "toolkit/Animation.h"
 #include "toolkit/Screen.h"
 
 #include <QDir>

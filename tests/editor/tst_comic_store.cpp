@@ -1,7 +1,8 @@
-// Saving and loading the open comic: by hand with a thumbnail and banners,
-// by the autosave timer, before a new comic, a load or quitting; what a
-// load brings back, and what it does with rows that are missing,
-// unreadable or written by a later version.
+// The open comic's record: made for each new comic, holding the trimmed
+// title; saving the comic by hand with a thumbnail and banners, by the
+// autosave timer, before a new comic, a load or quitting; what a load
+// brings back, and what it does with rows that are missing, unreadable or
+// written by a later version.
 #include "editor/EditorFixture.h"
 
 #include "objects/ComicObjectDrawing.h"
@@ -11,9 +12,12 @@
 #include "toolkit/KeyedArchiver.h"
 #include "toolkit/Lifecycle.h"
 #include "toolkit/Popover.h"
+#include "toolkit/Screen.h"
 #include "toolkit/UserDefaults.h"
 #include "support/ArchivedObjects.h"
 
+#include <QDir>
+#include <QLineEdit>
 #include <QListWidget>
 
 namespace {
@@ -34,6 +38,52 @@ class TestComicStore : public QObject
     Q_OBJECT
 
 private slots:
+    void everyNewComicGetsARecordOrNoId()
+    {
+        EditorFixture f;
+        const int first = f.editor->store().comicId();
+        QVERIFY(first > 0);
+        QCOMPARE(f.stored("SELECT title FROM comics WHERE id = ?", {first}), QVariant(""));
+        f.editor->resetComic();
+        QVERIFY(f.editor->store().comicId() > first);
+        QCOMPARE(f.stored("SELECT COUNT(*) FROM comics", {}), QVariant(2));
+
+        // A folder where the database file should be: nothing opens, and the
+        // new comic's saves cannot reach the old one.
+        QFile::remove(UserDatabase::path());
+        QVERIFY(QDir().mkpath(UserDatabase::path()));
+        f.editor->resetComic();
+        QCOMPARE(f.rows().numberOfPanels(), 3);
+        QCOMPARE(f.editor->store().comicId(), 0);
+    }
+
+    void titleIsStoredTrimmedAndTouchesComeBack()
+    {
+        EditorFixture f;
+        Screen::setMainWindow(f.editor.get());
+        f.editor->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.editor.get()));
+        QLineEdit *field = f.ui().comicTitle;
+        field->setFocus();
+        QVERIFY(field->hasFocus());
+        QVERIFY(f.ui().stage->testAttribute(Qt::WA_TransparentForMouseEvents));
+        QVERIFY(f.ui().appToolbar->testAttribute(Qt::WA_TransparentForMouseEvents));
+
+        const QString typed = "  Rage at 'the' printer; DROP TABLE comics  ";
+        QTest::keyClicks(field, typed);
+        QTest::keyClick(field, Qt::Key_Return);
+        QVERIFY(!field->hasFocus());
+        QCOMPARE(field->text(), typed);
+        QCOMPARE(f.stored("SELECT title FROM comics WHERE id = ?", {f.editor->store().comicId()}),
+                 QVariant(typed.trimmed()));
+        QVERIFY(!f.ui().stage->testAttribute(Qt::WA_TransparentForMouseEvents));
+        QVERIFY(!f.ui().appToolbar->testAttribute(Qt::WA_TransparentForMouseEvents));
+
+        // A new comic starts with an empty title.
+        f.editor->resetComic();
+        QCOMPARE(field->text(), QString());
+    }
+
     void aManualSaveWritesThumbnailAndArchive_data()
     {
         QTest::addColumn<int>("rows");

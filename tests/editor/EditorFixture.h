@@ -9,18 +9,28 @@
 #include "editor/PanelRows.h"
 #include "editor/PanelryViewController.h"
 #include "editor/Placement.h"
+#include "editor/Transients.h"
 #include "editor/UndoHistory.h"
+#include "faces/RageFaceImageView.h"
 #include "objects/ComicObjectImage.h"
 #include "objects/ImageView.h"
+#include "storage/FMDatabase.h"
+#include "storage/FMResultSet.h"
 #include "storage/UserDatabase.h"
+#include "support/Banners.h"
 #include "support/TestHome.h"
+#include "toolkit/Animation.h"
 #include "toolkit/Device.h"
+#include "toolkit/EditMenu.h"
 #include "toolkit/ScrollView.h"
 #include "toolkit/Stage.h"
 #include "toolkit/TextField.h"
+#include "toolkit/WidgetAnimation.h"
 #include "ui/ButtonWithHint.h"
+#include "ui/UIToolbarCustom.h"
 
 #include <QAction>
+#include <QToolButton>
 #include <QtTest>
 #include <memory>
 
@@ -56,6 +66,55 @@ public:
     const EditorUi &ui() const { return editor->ui(); }
     const EditorCommands::Actions &actions() const { return editor->commands().actions(); }
     View *panel(int index) const { return rows().panels().at(index); }
+    template <typename T = ComicObject>
+    T *selected() const { return qobject_cast<T *>(selection().selectedComicObject()); }
+    template <typename T = ComicObjectImage>
+    static T *topObject(const View *panel) { return qobject_cast<T *>(panel->subviews().value(panel->subviews().size() - 1)); }
+    // The alphas of the delete button, the edit button, the resize and the
+    // rotate handle.
+    QList<double> controlAlphas() const
+    {
+        const ObjectSelection::Controls &c = controls();
+        return {c.deleteBtn->alpha(), c.editTextBtn->alpha(), c.resizeHandle->alpha(), c.rotateHandle->alpha()};
+    }
+
+    QList<double> scrollButtonAlphas() const
+    {
+        return {WidgetAnimation::alpha(ui().panelScrollLeftBtn), WidgetAnimation::alpha(ui().panelScrollRightBtn)};
+    }
+    QList<RageFaceImageView *> faceTiles() const
+    {
+        QList<RageFaceImageView *> tiles;
+        for (View *child : ui().scrollViewFaces->subviews())
+            if (auto *tile = qobject_cast<RageFaceImageView *>(child))
+                tiles << tile;
+        return tiles;
+    }
+
+    // What a one-column query of the user database finds in its first row;
+    // invalid when there is no row.
+    static QVariant stored(const QString &sql, const QVariantList &arguments)
+    {
+        FMDatabase db(UserDatabase::path());
+        QVariant value;
+        if (db.open())
+            if (auto rows = db.executeQuery(sql, arguments); rows && rows->next())
+                value = rows->resultDict().first();
+        db.close();
+        return value;
+    }
+    static bool update(const QString &sql, const QVariantList &arguments)
+    {
+        FMDatabase db(UserDatabase::path());
+        const bool done = db.open() && db.executeUpdate(sql, arguments);
+        db.close();
+        return done;
+    }
+    // The PNG a picture row holds; null when there is none.
+    static QImage storedPicture(int id)
+    {
+        return QImage::fromData(stored("SELECT data FROM comicData WHERE id = ?", {id}).toByteArray(), "PNG");
+    }
 
     View *zoom(int panelIndex)
     {
@@ -64,19 +123,23 @@ public:
         return p;
     }
 
-    // Places a picture of this size, which the placement selects; the
-    // centre, when given, is where it is moved to afterwards.
-    ComicObjectImage *place(int width, int height, const QPointF &center = QPointF())
+    // Places a picture (or one of this size), which the placement selects;
+    // the centre, when given, is where it is moved to afterwards.
+    ComicObjectImage *place(const QImage &picture, const QPointF &center = QPointF())
     {
-        QImage picture(width, height, QImage::Format_ARGB32);
-        picture.fill(Qt::darkCyan);
         editor->placement().addImageToComic(picture);
-        auto *object = qobject_cast<ComicObjectImage *>(selection().selectedComicObject());
+        auto *object = selected<ComicObjectImage>();
         if (object && !center.isNull()) {
             object->setCenter(center);
             selection().updateControlsForObject(object);
         }
         return object;
+    }
+    ComicObjectImage *place(int width, int height, const QPointF &center = QPointF())
+    {
+        QImage picture(width, height, QImage::Format_ARGB32);
+        picture.fill(Qt::darkCyan);
+        return place(picture, center);
     }
 
     // Window (= stage scene) coordinates.
@@ -118,9 +181,5 @@ struct Geometry {
         return {v->center(), v->bounds(), v->transform(), v->alpha(),
                 v->superview() ? int(v->superview()->subviews().indexOf(v)) : -1};
     }
-    bool operator==(const Geometry &o) const
-    {
-        return center == o.center && bounds == o.bounds && transform == o.transform && alpha == o.alpha &&
-               index == o.index;
-    }
+    bool operator==(const Geometry &) const = default;
 };

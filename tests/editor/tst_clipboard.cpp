@@ -1,16 +1,13 @@
 // Copy, cut and paste through the real (offscreen) clipboard: within a
 // comic, into another comic and after a restart; what other programs get
-// and give; and what a copy with nothing selected leaves alone.
+// and give; where pictures and pastes land; and what a copy with nothing
+// selected leaves alone.
 #include "editor/EditorFixture.h"
 
 #include "editor/Clipboard.h"
-#include "objects/ComicArchive.h"
-#include "storage/FMDatabase.h"
 #include "storage/PictureRows.h"
 #include "storage/SavedComics.h"
-#include "toolkit/EditMenu.h"
 #include "toolkit/KeyedArchiver.h"
-#include "support/Banners.h"
 
 #include <QClipboard>
 #include <QMimeData>
@@ -20,17 +17,8 @@ QClipboard *systemClipboard() { return QGuiApplication::clipboard(); }
 
 int owningComic(int databaseId)
 {
-    FMDatabase db(UserDatabase::path());
-    db.open();
-    auto rows = db.executeQuery("SELECT comicId FROM comicData WHERE id = ?", {databaseId});
-    const int comicId = rows && rows->next() ? rows->intForColumn("comicId") : -1;
-    db.close();
-    return comicId;
-}
-
-ComicObjectImage *topObject(View *panel)
-{
-    return qobject_cast<ComicObjectImage *>(panel->subviews().value(panel->subviews().size() - 1));
+    const QVariant comicId = EditorFixture::stored("SELECT comicId FROM comicData WHERE id = ?", {databaseId});
+    return comicId.isValid() ? comicId.toInt() : -1;
 }
 
 void putObjectBytes(const QByteArray &bytes)
@@ -48,40 +36,24 @@ class TestClipboard : public QObject
 private slots:
     void init() { systemClipboard()->clear(); }
 
-    void pasteIsOffItUntilSomethingWasCopied()
-    {
-        EditorFixture f;
-        f.zoom(0);
-        QVERIFY(!f.actions().paste->isEnabled());
-        ComicObjectImage *object = f.place(120, 80);
-        QVERIFY(object);
-        f.actions().copy->trigger();
-        QVERIFY(f.actions().paste->isEnabled());
-        QVERIFY(systemClipboard()->mimeData()->hasFormat(Clipboard::kObjectType));
-    }
-
-    void aCopyIsAlsoAPictureForOtherPrograms()
-    {
-        EditorFixture f;
-        f.zoom(0);
-        ComicObjectImage *object = f.place(120, 80);
-        f.actions().copy->trigger();
-        const QImage picture = systemClipboard()->image();
-        QCOMPARE(picture.size(), (object->frame().size() * 2).toSize());
-        QCOMPARE(picture.pixelColor(picture.width() / 2, picture.height() / 2), QColor(Qt::darkCyan));
-    }
-
     void pastingInTheSameComicSharesThePictureRow()
     {
         EditorFixture f;
         f.zoom(0);
+        QVERIFY(!f.actions().paste->isEnabled());
         ComicObjectImage *original = f.place(120, 80, QPointF(200, 150));
         f.editor->showObjectToolbar();
         QVERIFY(EditMenu::sharedMenuController()->triggerItem("Copy"));
+        QVERIFY(f.actions().paste->isEnabled());
+        // Other programs get a picture of it, at twice its size.
+        const QImage picture = systemClipboard()->image();
+        QCOMPARE(picture.size(), (original->frame().size() * 2).toSize());
+        QCOMPARE(picture.pixelColor(picture.width() / 2, picture.height() / 2), QColor(Qt::darkCyan));
+
         f.editor->deselectPanel();
         View *panel = f.zoom(3);
         f.actions().paste->trigger();
-        ComicObjectImage *pasted = topObject(panel);
+        ComicObjectImage *pasted = f.topObject(panel);
         QVERIFY(pasted && pasted != original);
         QCOMPARE(pasted->databaseId(), original->databaseId());
         QCOMPARE(pasted->frame(), QRectF(QPointF(0, 0), original->frame().size()));
@@ -90,33 +62,41 @@ private slots:
         QVERIFY(!pasted->image().isNull());
         // A second paste shares the same row again.
         f.actions().paste->trigger();
-        QCOMPARE(topObject(panel)->databaseId(), original->databaseId());
+        QCOMPARE(f.topObject(panel)->databaseId(), original->databaseId());
         QCOMPARE(panel->subviews().size(), 2);
         QCOMPARE(f.history().undoActionName(), QString("Undo Paste Image"));
         f.editor->undo();
         QCOMPARE(panel->subviews().size(), 1);
     }
 
-    void aPasteLandsAtTheVisibleLeftEdge()
+    void picturesAndPastesLandAtTheVisibleLeftEdge()
     {
         EditorFixture f;
         f.rows().addSinglePanel();
-        f.zoom(0);
-        f.place(100, 100);
-        f.actions().copy->trigger();
-        f.editor->deselectPanel();
         View *single = f.zoom(6);
-        for (int i = 0; i < 4; ++i)
+        QCOMPARE(f.place(300, 600)->frame().topLeft(), QPointF(0, 0));
+        for (int i = 0; i < 4; ++i) // two stops, then nothing moves
             f.mode().scrollPanelRight();
+        QCOMPARE(f.place(100, 100)->frame().topLeft(), QPointF(320, 0));
+        f.actions().copy->trigger();
+        f.mode().scrollPanelLeft();
         f.actions().paste->trigger();
-        QCOMPARE(topObject(single)->frame().topLeft(), QPointF(320, 0));
+        QCOMPARE(f.topObject(single)->frame().topLeft(), QPointF(160, 0));
     }
 
-    void cutRemovesAndUndoBringsBack()
+    void withNothingSelectedTheClipboardStaysAloneAndACutIsUndone()
     {
         EditorFixture f;
         View *panel = f.zoom(0);
         ComicObjectImage *object = f.place(120, 80, QPointF(150, 100));
+        f.selection().deselectObject();
+        systemClipboard()->setText("keep me");
+        f.actions().copy->trigger();
+        f.actions().cut->trigger();
+        QCOMPARE(systemClipboard()->text(), QString("keep me"));
+        QCOMPARE(f.history().undoActionName(), QString("Undo Add Image"));
+
+        object->select();
         const QRectF frame = object->frame();
         f.actions().cut->trigger();
         f.settle(0.5);
@@ -127,19 +107,6 @@ private slots:
         QCOMPARE(object->frame(), frame);
         QCOMPARE(object->alpha(), 1.0);
         QVERIFY(systemClipboard()->mimeData()->hasFormat(Clipboard::kObjectType));
-    }
-
-    void nothingSelectedLeavesTheClipboardAlone()
-    {
-        EditorFixture f;
-        f.zoom(0);
-        f.place(120, 80);
-        f.selection().deselectObject();
-        systemClipboard()->setText("keep me");
-        f.actions().copy->trigger();
-        f.actions().cut->trigger();
-        QCOMPARE(systemClipboard()->text(), QString("keep me"));
-        QCOMPARE(f.history().undoActionName(), QString("Undo Add Image"));
     }
 
     void anotherComicGetsItsOwnPictureRowEvenAfterARestart()
@@ -162,13 +129,12 @@ private slots:
         QVERIFY(f.actions().paste->isEnabled());
         f.actions().paste->trigger();
         f.actions().paste->trigger();
-        ComicObjectImage *pasted = topObject(panel);
+        ComicObjectImage *pasted = f.topObject(panel);
         QVERIFY(pasted->databaseId() != row);
         QCOMPARE(owningComic(pasted->databaseId()), second);
         QCOMPARE(PictureRows::data(pasted->databaseId()), stored);
         // Each paste from the other comic's row copies it into this one.
-        const int firstPaste = qobject_cast<ComicObjectImage *>(panel->subviews().first())->databaseId();
-        QCOMPARE(owningComic(firstPaste), second);
+        QCOMPARE(owningComic(qobject_cast<ComicObjectImage *>(panel->subviews().first())->databaseId()), second);
         // The first comic's deletion takes its own rows only.
         QVERIFY(SavedComics::remove(first));
         QCOMPARE(owningComic(row), -1);
@@ -184,9 +150,7 @@ private slots:
         systemClipboard()->setImage(picture);
         QVERIFY(f.actions().paste->isEnabled());
         f.actions().paste->trigger();
-        ComicObjectImage *placed = topObject(panel);
-        QVERIFY(placed);
-        QCOMPARE(placed->bounds().size(), QSizeF(150, 75));
+        QCOMPARE(f.topObject(panel)->bounds().size(), QSizeF(150, 75));
         QCOMPARE(f.history().undoActionName(), QString("Undo Add Image"));
     }
 

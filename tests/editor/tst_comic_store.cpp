@@ -1,62 +1,36 @@
-// Saving and loading the open comic: by hand with a thumbnail and banners,
-// by the autosave timer, before a new comic, a load or quitting; what a
-// load brings back, and what it does with rows that are missing,
-// unreadable or written by a later version.
+// The open comic's record: made for each new comic, holding the trimmed
+// title; saving the comic by hand with a thumbnail and banners, by the
+// autosave timer, before a new comic, a load or quitting; what a load
+// brings back, and what it does with rows that are missing, unreadable or
+// written by a later version.
 #include "editor/EditorFixture.h"
 
-#include "editor/ComicStore.h"
-#include "editor/LoadComicScreen.h"
-#include "editor/Transients.h"
-#include "savedcomics/SaveLoadViewController.h"
-#include "savedcomics/SavedComicCell.h"
-#include "toolkit/Popover.h"
-#include "objects/ComicArchive.h"
 #include "objects/ComicObjectDrawing.h"
 #include "objects/ComicObjectText.h"
-#include "storage/FMDatabase.h"
+#include "savedcomics/SaveLoadViewController.h"
+#include "savedcomics/SavedComicCell.h"
 #include "toolkit/KeyedArchiver.h"
 #include "toolkit/Lifecycle.h"
+#include "toolkit/Popover.h"
+#include "toolkit/Screen.h"
 #include "toolkit/UserDefaults.h"
 #include "support/ArchivedObjects.h"
-#include "support/Banners.h"
 
 #include <QDir>
+#include <QLineEdit>
 #include <QListWidget>
 
 namespace {
 using Kind = ComicStore::SaveKind;
 
-struct Row {
-    bool exists = false;
-    QByteArray thumbnail;
-    QByteArray data;
-};
-
-Row storedRow(int id)
+QVariant storedColumn(const QString &column, int id)
 {
-    FMDatabase db(UserDatabase::path());
-    Row row;
-    if (db.open())
-        if (auto rows = db.executeQuery("SELECT thumbnail, data FROM comics WHERE id = ?", {id}))
-            while (rows->next())
-                row = {true, rows->dataForColumn("thumbnail"), rows->dataForColumn("data")};
-    db.close();
-    return row;
+    return EditorFixture::stored("SELECT " + column + " FROM comics WHERE id = ?", {id});
 }
-
-void setStoredData(int id, const QByteArray &data)
-{
-    FMDatabase db(UserDatabase::path());
-    QVERIFY(db.open() && db.executeUpdate("UPDATE comics SET data = ? WHERE id = ?", {data, id}));
-    db.close();
-}
-
+int storedObjects(int id) { return objectsInArchive(storedColumn("data", id).toByteArray()); }
 
 // Each fixture has a fresh home, where the default is not set yet.
-void setAutosave(bool enabled)
-{
-    UserDefaults::setBool(enabled, "autosaveEnabled");
-}
+void setAutosave(bool enabled) { UserDefaults::setBool(enabled, "autosaveEnabled"); }
 }
 
 class TestComicStore : public QObject
@@ -64,6 +38,52 @@ class TestComicStore : public QObject
     Q_OBJECT
 
 private slots:
+    void everyNewComicGetsARecordOrNoId()
+    {
+        EditorFixture f;
+        const int first = f.editor->store().comicId();
+        QVERIFY(first > 0);
+        QCOMPARE(f.stored("SELECT title FROM comics WHERE id = ?", {first}), QVariant(""));
+        f.editor->resetComic();
+        QVERIFY(f.editor->store().comicId() > first);
+        QCOMPARE(f.stored("SELECT COUNT(*) FROM comics", {}), QVariant(2));
+
+        // A folder where the database file should be: nothing opens, and the
+        // new comic's saves cannot reach the old one.
+        QFile::remove(UserDatabase::path());
+        QVERIFY(QDir().mkpath(UserDatabase::path()));
+        f.editor->resetComic();
+        QCOMPARE(f.rows().numberOfPanels(), 3);
+        QCOMPARE(f.editor->store().comicId(), 0);
+    }
+
+    void titleIsStoredTrimmedAndTouchesComeBack()
+    {
+        EditorFixture f;
+        Screen::setMainWindow(f.editor.get());
+        f.editor->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.editor.get()));
+        QLineEdit *field = f.ui().comicTitle;
+        field->setFocus();
+        QVERIFY(field->hasFocus());
+        QVERIFY(f.ui().stage->testAttribute(Qt::WA_TransparentForMouseEvents));
+        QVERIFY(f.ui().appToolbar->testAttribute(Qt::WA_TransparentForMouseEvents));
+
+        const QString typed = "  Rage at 'the' printer; DROP TABLE comics  ";
+        QTest::keyClicks(field, typed);
+        QTest::keyClick(field, Qt::Key_Return);
+        QVERIFY(!field->hasFocus());
+        QCOMPARE(field->text(), typed);
+        QCOMPARE(f.stored("SELECT title FROM comics WHERE id = ?", {f.editor->store().comicId()}),
+                 QVariant(typed.trimmed()));
+        QVERIFY(!f.ui().stage->testAttribute(Qt::WA_TransparentForMouseEvents));
+        QVERIFY(!f.ui().appToolbar->testAttribute(Qt::WA_TransparentForMouseEvents));
+
+        // A new comic starts with an empty title.
+        f.editor->resetComic();
+        QCOMPARE(field->text(), QString());
+    }
+
     void aManualSaveWritesThumbnailAndArchive_data()
     {
         QTest::addColumn<int>("rows");
@@ -90,43 +110,61 @@ private slots:
         store.waitForSave();
         QVERIFY(!store.isSaving());
         QCOMPARE(banners.shown, QStringList{"Comic saved to device"});
-        const Row row = storedRow(store.comicId());
-        QCOMPARE(QImage::fromData(row.thumbnail, "JPEG").size(), thumbnail);
-        QCOMPARE(objectsInArchive(row.data), 1);
+        QCOMPARE(QImage::fromData(storedColumn("thumbnail", store.comicId()).toByteArray(), "JPEG").size(), thumbnail);
+        QCOMPARE(storedObjects(store.comicId()), 1);
     }
 
-    void aComicOfEveryKindSavesByHandAndComesBack()
+    void aComicOfEveryKindSavedByHandComesBackWithAnEmptyHistory()
     {
         // The thumbnail draws every kind, a text's own text item included.
         EditorFixture f;
         ComicStore &store = f.editor->store();
         const int id = store.comicId();
-        f.zoom(0);
-        f.place(100, 100);
+        f.rows().addSinglePanel();
+        View *panel = f.zoom(6);
         f.actions().addDrawing->trigger();
-        const QPointF from = EditorFixture::onScreen(f.panel(0), QPointF(40, 150));
+        const QPointF from = EditorFixture::onScreen(panel, QPointF(40, 150));
         f.drag(from, {from + QPointF(20, 0), from + QPointF(200, 40)});
         f.actions().finishDrawing->trigger();
         f.actions().addText->trigger();
-        auto *text = qobject_cast<ComicObjectText *>(f.selection().selectedComicObject());
+        auto *text = f.selected<ComicObjectText>();
         QVERIFY(text);
         text->setText("Rage\nmore rage");
         text->hideKeyboard();
+        const QTransform turnedAndFlipped = QTransform().rotate(20).scale(-1, 1);
+        f.place(100, 60, QPointF(300, 100))->setTransform(turnedAndFlipped);
+        f.ui().comicTitle->setText("Monday");
+        store.storeTitle("Monday");
         store.saveComicToDevice(Kind::Manual);
         store.waitForSave();
-        QVERIFY(!storedRow(id).thumbnail.isEmpty());
+        QVERIFY(!storedColumn("thumbnail", id).toByteArray().isEmpty());
 
         f.editor->resetComic();
+        QVERIFY(store.comicId() != id);
         store.loadComicWithId(id);
-        const QList<View *> objects = f.panel(0)->subviews();
+        QCOMPARE(store.comicId(), id);
+        QCOMPARE(f.rows().numberOfPanels(), 4);
+        QCOMPARE(f.ui().comicTitle->text(), QString("Monday"));
+        QVERIFY(!f.history().canUndo());
+        QVERIFY(!f.mode().selectedPanel());
+        const QList<View *> objects = f.panel(6)->subviews();
         QCOMPARE(objects.size(), 3);
-        QVERIFY(qobject_cast<ComicObjectImage *>(objects[0]));
-        auto *drawing = qobject_cast<ComicObjectDrawing *>(objects[1]);
+        auto *drawing = qobject_cast<ComicObjectDrawing *>(objects[0]);
         QVERIFY(drawing && !drawing->isInDrawingMode());
         QVERIFY(!drawing->bitmap().isNull());
-        auto *loadedText = qobject_cast<ComicObjectText *>(objects[2]);
+        auto *loadedText = qobject_cast<ComicObjectText *>(objects[1]);
         QVERIFY(loadedText);
         QCOMPARE(loadedText->text(), QString("Rage\nmore rage"));
+        auto *image = qobject_cast<ComicObjectImage *>(objects[2]);
+        QVERIFY(image);
+        QCOMPARE(image->transform(), turnedAndFlipped);
+        QCOMPARE(image->center(), QPointF(300, 100));
+        QVERIFY(!image->image().isNull());
+        // Its gestures reach the editor once its panel is zoomed.
+        QVERIFY(!image->isUserInteractionEnabled());
+        f.zoom(6);
+        f.tap(EditorFixture::centerOnScreen(image));
+        QCOMPARE(f.selection().selectedComicObject(), image);
     }
 
     void aComicWithoutObjectsIsNotSaved()
@@ -135,7 +173,7 @@ private slots:
         Banners banners;
         f.editor->store().saveComicToDevice(Kind::Manual);
         QCOMPARE(banners.shown, QStringList{"Nothing to save"});
-        QVERIFY(storedRow(f.editor->store().comicId()).data.isNull());
+        QVERIFY(fmIsNullObject(storedColumn("data", f.editor->store().comicId())));
     }
 
     void theTimerSavesWithoutThumbnailOnlyWhileEnabledAndActive()
@@ -148,15 +186,14 @@ private slots:
         store.didBecomeActive();
         f.settle(ComicStore::kAutosaveInterval + 0.5);
         store.waitForSave();
-        QVERIFY(storedRow(store.comicId()).data.isNull());
+        QVERIFY(fmIsNullObject(storedColumn("data", store.comicId())));
 
         setAutosave(true);
         Banners banners;
         f.settle(ComicStore::kAutosaveInterval);
         store.waitForSave();
-        const Row row = storedRow(store.comicId());
-        QCOMPARE(objectsInArchive(row.data), 1);
-        QVERIFY(row.thumbnail.isNull());
+        QCOMPARE(storedObjects(store.comicId()), 1);
+        QVERIFY(fmIsNullObject(storedColumn("thumbnail", store.comicId())));
         QVERIFY(banners.shown.isEmpty());
 
         // Resigning stops the timer: a later change stays unsaved.
@@ -164,7 +201,7 @@ private slots:
         f.place(50, 50);
         f.settle(ComicStore::kAutosaveInterval * 2);
         store.waitForSave();
-        QCOMPARE(objectsInArchive(storedRow(store.comicId()).data), 1);
+        QCOMPARE(storedObjects(store.comicId()), 1);
     }
 
     void leavingWaitsForARunningAutosaveAndSavesTheLatestState()
@@ -181,31 +218,32 @@ private slots:
         // The new comic's save finds the timer's still writing: it waits
         // for it rather than being dropped.
         f.editor->resetComic();
-        QCOMPARE(objectsInArchive(storedRow(id).data), 2);
+        QCOMPARE(storedObjects(id), 2);
         QVERIFY(store.comicId() != id);
     }
 
-    void quittingSavesAtOnce()
+    void quittingOrClosingTheWindowSavesAtOnce_data()
     {
-        EditorFixture f;
-        setAutosave(true);
-        f.zoom(0);
-        f.place(100, 100);
-        emit Lifecycle::shared()->didEnterBackgroundOrWillTerminate();
-        QVERIFY(!f.editor->store().isSaving());
-        QCOMPARE(objectsInArchive(storedRow(f.editor->store().comicId()).data), 1);
+        QTest::addColumn<bool>("closeWindow");
+        QTest::newRow("quit") << false;
+        QTest::newRow("window closed") << true;
     }
-
-    void closingTheWindowSaves()
+    void quittingOrClosingTheWindowSavesAtOnce()
     {
+        QFETCH(bool, closeWindow);
         EditorFixture f;
         setAutosave(true);
         f.zoom(0);
         f.place(100, 100);
-        Lifecycle::shared()->watchWindow(f.editor.get());
-        f.editor->show();
-        f.editor->close();
-        QCOMPARE(objectsInArchive(storedRow(f.editor->store().comicId()).data), 1);
+        if (closeWindow) {
+            Lifecycle::shared()->watchWindow(f.editor.get());
+            f.editor->show();
+            f.editor->close();
+        } else {
+            emit Lifecycle::shared()->didEnterBackgroundOrWillTerminate();
+        }
+        QVERIFY(!f.editor->store().isSaving());
+        QCOMPARE(storedObjects(f.editor->store().comicId()), 1);
     }
 
     void aFailedManualSaveSaysSo()
@@ -215,9 +253,7 @@ private slots:
         f.place(100, 100);
         ComicStore &store = f.editor->store();
         // The row went away (deleted from another window, say).
-        FMDatabase db(UserDatabase::path());
-        QVERIFY(db.open() && db.executeUpdate("DELETE FROM comics WHERE id = ?", {store.comicId()}));
-        db.close();
+        QVERIFY(f.update("DELETE FROM comics WHERE id = ?", {store.comicId()}));
         Banners banners;
         store.saveComicToDevice(Kind::Manual);
         store.waitForSave();
@@ -236,49 +272,9 @@ private slots:
         store.saveComicToDevice(Kind::Manual);
         store.waitForSave();
         QVERIFY(store.comicId() > 0);
-        QCOMPARE(objectsInArchive(storedRow(store.comicId()).data), 1);
-        FMDatabase db(UserDatabase::path());
-        QVERIFY(db.open());
-        auto rows = db.executeQuery("SELECT comicId FROM comicData WHERE id = ?", {object->databaseId()});
-        QVERIFY(rows && rows->next());
-        QCOMPARE(rows->intForColumn("comicId"), store.comicId());
-        rows = db.executeQuery("SELECT title FROM comics WHERE id = ?", {store.comicId()});
-        QVERIFY(rows && rows->next());
-        QCOMPARE(rows->stringForColumn("title"), QString("Late"));
-    }
-
-    void aLoadBringsTheComicBackWithAnEmptyHistory()
-    {
-        EditorFixture f;
-        ComicStore &store = f.editor->store();
-        const int id = store.comicId();
-        f.rows().addSinglePanel();
-        f.zoom(6);
-        ComicObjectImage *object = f.place(100, 60, QPointF(300, 100));
-        object->setTransform(QTransform().rotate(20).scale(-1, 1));
-        f.ui().comicTitle->setText("Monday");
-        store.storeTitle("Monday");
-        store.saveComicToDevice(Kind::Manual);
-        store.waitForSave();
-
-        f.editor->resetComic();
-        QVERIFY(store.comicId() != id);
-        store.loadComicWithId(id);
-        QCOMPARE(store.comicId(), id);
-        QCOMPARE(f.rows().numberOfPanels(), 4);
-        QCOMPARE(f.ui().comicTitle->text(), QString("Monday"));
-        QVERIFY(!f.history().canUndo());
-        QVERIFY(!f.mode().selectedPanel());
-        auto *loaded = qobject_cast<ComicObjectImage *>(f.panel(6)->subviews().value(0));
-        QVERIFY(loaded);
-        QCOMPARE(loaded->transform(), QTransform().rotate(20).scale(-1, 1));
-        QCOMPARE(loaded->center(), QPointF(300, 100));
-        QVERIFY(!loaded->isUserInteractionEnabled());
-        QVERIFY(!loaded->image().isNull());
-        // Its gestures reach the editor once its panel is zoomed.
-        f.zoom(6);
-        f.tap(EditorFixture::centerOnScreen(loaded));
-        QCOMPARE(f.selection().selectedComicObject(), loaded);
+        QCOMPARE(storedObjects(store.comicId()), 1);
+        QCOMPARE(f.stored("SELECT comicId FROM comicData WHERE id = ?", {object->databaseId()}), QVariant(store.comicId()));
+        QCOMPARE(storedColumn("title", store.comicId()), QVariant("Late"));
     }
 
     void theMoreSheetSavesAndOpensTheBrowserWhichLoads_data()
@@ -320,23 +316,18 @@ private slots:
         QVERIFY(!f.editor->transients().popover());
     }
 
-    void aLoadOfAMissingOrUnsavedComicLeavesANewOne()
-    {
-        EditorFixture f;
-        f.editor->store().loadComicWithId(987654);
-        QCOMPARE(f.rows().numberOfPanels(), 3);
-        QVERIFY(f.editor->store().comicId() > 0);
-        QVERIFY(f.editor->store().comicId() != 987654);
-    }
-
     void unreadableBytesOpenNothingAndAreNeverWrittenOver()
     {
         EditorFixture f;
         ComicStore &store = f.editor->store();
         const int id = store.comicId();
+        // A missing comic leaves a new one.
+        store.loadComicWithId(987654);
+        QCOMPARE(f.rows().numberOfPanels(), 3);
+        QVERIFY(store.comicId() > 0 && store.comicId() != 987654 && store.comicId() != id);
+
         const QByteArray garbage("\xa5 this is not a comic", 21);
-        setStoredData(id, garbage);
-        f.editor->resetComic();
+        QVERIFY(f.update("UPDATE comics SET data = ? WHERE id = ?", {garbage, id}));
         Banners banners;
         store.loadComicWithId(id);
         QCOMPARE(banners.shown, QStringList{"This comic could not be opened"});
@@ -346,7 +337,7 @@ private slots:
         f.place(100, 100);
         store.saveComicToDevice(Kind::Manual);
         store.waitForSave();
-        QCOMPARE(storedRow(id).data, garbage);
+        QCOMPARE(storedColumn("data", id).toByteArray(), garbage);
     }
 
     void objectsOfLaterKindsAreLeftOutWithABanner()
@@ -364,7 +355,7 @@ private slots:
                 c.encodeRect("bounds", QRectF(0, 0, 640, 240));
                 c.encodeReference("subviews", children);
             });
-        setStoredData(id, coder.archivedData(coder.encodeList(entries)));
+        QVERIFY(f.update("UPDATE comics SET data = ? WHERE id = ?", {coder.archivedData(coder.encodeList(entries)), id}));
         Banners banners;
         store.loadComicWithId(id);
         QCOMPARE(store.comicId(), id);

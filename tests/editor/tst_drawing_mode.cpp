@@ -1,43 +1,32 @@
 // Drawing mode through the editor: a new drawing and the paint tools that
 // slide in, strokes under the finger through zoom, rotation, flip and the
 // phone's half scale, finishing into the picture row (also on deselecting,
-// deleting and undoing), rows shared with a copy or missing, and the brush
-// controls with nothing to paint on.
+// deleting and undoing, which takes the whole drawing as one step), rows
+// shared with a copy or missing, and the brush controls with nothing to
+// paint on.
 #include "editor/EditorFixture.h"
 
 #include "editor/DrawingMode.h"
 #include "editor/PaintPalette.h"
-#include "editor/Transients.h"
 #include "objects/ComicObjectDrawing.h"
-#include "storage/PictureRows.h"
-#include "storage/FMDatabase.h"
 #include "toolkit/SwatchButton.h"
-#include "toolkit/WidgetAnimation.h"
-#include "ui/UIToolbarCustom.h"
 
 #include <QSlider>
-#include <QToolButton>
 
 namespace {
-QByteArray storedPicture(int id)
-{
-    FMDatabase db(UserDatabase::path());
-    QByteArray data;
-    if (db.open())
-        if (auto rows = db.executeQuery("SELECT data FROM comicData WHERE id = ?", {id}))
-            while (rows->next())
-                data = rows->dataForColumn("data");
-    db.close();
-    return data;
-}
-
 ComicObjectDrawing *addDrawing(EditorFixture &f)
 {
     f.actions().addDrawing->trigger();
-    return qobject_cast<ComicObjectDrawing *>(f.selection().selectedComicObject());
+    return f.selected<ComicObjectDrawing>();
 }
 
 double centerX(QWidget *widget) { return QRectF(WidgetAnimation::frame(widget)).center().x(); }
+// Where the paint toolbar, the paint toolbox, the panel toolbar and the face
+// strip are centred across.
+QList<double> toolCenters(const EditorUi &ui)
+{
+    return {centerX(ui.paintToolbar), centerX(ui.paintToolbox), centerX(ui.panelToolbar), ui.scrollViewFaces->center().x()};
+}
 
 // A stroke across the object's middle on screen.
 void strokeAcross(EditorFixture &f, View *object)
@@ -68,31 +57,20 @@ private slots:
         QCOMPARE(drawing->brushColor(), QColor(Qt::red));
         QCOMPARE(drawing->brushSize(), 2.0);
         QCOMPARE(f.history().undoActionName(), QString("Undo Add Drawing"));
-        QCOMPARE(f.controls().deleteBtn->alpha(), 1.0);
-        QCOMPARE(f.controls().resizeHandle->alpha(), 0.0);
-        QCOMPARE(f.controls().editTextBtn->alpha(), 0.0);
+        QCOMPARE(f.controlAlphas(), (QList<double>{1, 0, 0, 0})); // only its delete button
 
         const double w = f.editor->layout().window.width();
-        const EditorUi &ui = f.ui();
-        QCOMPARE(centerX(ui.paintToolbar), w / 2);
-        QCOMPARE(centerX(ui.paintToolbox), w / 2);
-        QCOMPARE(centerX(ui.panelToolbar), -w / 2);
-        QCOMPARE(ui.scrollViewFaces->center().x(), -w / 2);
-        QCOMPARE(WidgetAnimation::alpha(ui.panelScrollLeftBtn), 0.0);
+        QCOMPARE(toolCenters(f.ui()), (QList<double>{w / 2, w / 2, -w / 2, -w / 2}));
+        QCOMPARE(f.scrollButtonAlphas(), (QList<double>{0, 0}));
 
         // Three seconds of nothing do not end drawing mode.
         EditorFixture::settle(4);
-        QCOMPARE(f.selection().selectedComicObject(), drawing);
+        QCOMPARE(f.selected(), drawing);
         f.actions().finishDrawing->trigger();
         QVERIFY(!drawing->isInDrawingMode());
-        QCOMPARE(f.controls().editTextBtn->alpha(), 1.0);
-        QCOMPARE(centerX(ui.paintToolbar), 1.5 * w);
-        QCOMPARE(centerX(ui.paintToolbox), 1.5 * w);
-        QCOMPARE(centerX(ui.panelToolbar), w / 2);
-        QCOMPARE(ui.scrollViewFaces->center().x(), w / 2);
-        // The panel shows its right half: only the left scroll button.
-        QCOMPARE(WidgetAnimation::alpha(ui.panelScrollLeftBtn), 1.0);
-        QCOMPARE(WidgetAnimation::alpha(ui.panelScrollRightBtn), 0.0);
+        QCOMPARE(f.controlAlphas(), (QList<double>{1, 1, 1, 1}));
+        QCOMPARE(toolCenters(f.ui()), (QList<double>{1.5 * w, 1.5 * w, w / 2, w / 2}));
+        QCOMPARE(f.scrollButtonAlphas(), (QList<double>{1, 0})); // the panel shows its right half
 
         // A half-width panel gets it at x 0.
         f.editor->deselectPanel();
@@ -143,12 +121,12 @@ private slots:
         View *panel = f.zoom(0);
         ComicObjectImage *face = f.place(100, 100);
         ComicObjectDrawing *drawing = addDrawing(f);
-        QCOMPARE(storedPicture(drawing->databaseId()), QByteArray()); // an empty row at first
+        QVERIFY(f.storedPicture(drawing->databaseId()).isNull()); // an empty row at first
         const QPointF center = drawing->center();
         strokeAcross(f, drawing);
         QCOMPARE(drawing->center(), center);
         f.actions().finishDrawing->trigger();
-        const QImage stored = QImage::fromData(storedPicture(drawing->databaseId()), "PNG");
+        const QImage stored = f.storedPicture(drawing->databaseId());
         QCOMPARE(stored.size(), QSize(320, 240));
         QCOMPARE(stored.pixel(160, 120), drawing->bitmap().pixel(160, 120));
         QVERIFY(qAlpha(stored.pixel(160, 120)) == 255);
@@ -180,7 +158,7 @@ private slots:
     {
         QFETCH(QString, way);
         EditorFixture f;
-        f.zoom(0);
+        View *panel = f.zoom(0);
         ComicObjectDrawing *drawing = addDrawing(f);
         const int id = drawing->databaseId();
         strokeAcross(f, drawing);
@@ -196,10 +174,18 @@ private slots:
             f.actions().undo->trigger();
         else
             f.editor->resetComic();
-        const QImage stored = QImage::fromData(storedPicture(id), "PNG");
+        const QImage stored = f.storedPicture(id);
         QCOMPARE(stored.size(), QSize(320, 240));
         QCOMPARE(qAlpha(stored.pixel(160, 120)), 255);
         QCOMPARE(f.ui().paintToolbar->x(), f.editor->layout().window.width());
+        if (way == "undo") { // adding it is one step, whatever was painted
+            QVERIFY(!drawing->superview());
+            QCOMPARE(f.history().redoActionName(), QString("Redo Add Drawing"));
+            f.actions().redo->trigger();
+            QCOMPARE(drawing->superview(), panel);
+            QVERIFY(!drawing->isInDrawingMode());
+            QCOMPARE(qAlpha(drawing->bitmap().pixel(160, 120)), 255);
+        }
     }
 
     void aDrawingWhoseRowIsSharedOrMissingGetsItsOwnRow()
@@ -210,7 +196,7 @@ private slots:
         strokeAcross(f, original);
         f.actions().finishDrawing->trigger();
         const int sharedId = original->databaseId();
-        const QByteArray originalPicture = storedPicture(sharedId);
+        const QImage originalPicture = f.storedPicture(sharedId);
 
         // A copy pasted in the same comic carries the same row.
         auto *copy = new ComicObjectDrawing(QRectF(0, 0, 320, 240));
@@ -222,8 +208,8 @@ private slots:
         f.drag(QPointF(100, 400), {QPointF(200, 420), QPointF(300, 440)});
         f.actions().finishDrawing->trigger();
         QVERIFY(copy->databaseId() > sharedId);
-        QCOMPARE(storedPicture(sharedId), originalPicture);
-        QCOMPARE(QImage::fromData(storedPicture(copy->databaseId()), "PNG"), copy->bitmap().convertToFormat(QImage::Format_ARGB32));
+        QCOMPARE(f.storedPicture(sharedId), originalPicture);
+        QCOMPARE(f.storedPicture(copy->databaseId()), copy->bitmap().convertToFormat(QImage::Format_ARGB32));
 
         // One whose first row could not be stored gets one when finished.
         auto *rowless = new ComicObjectDrawing(QRectF(0, 0, 320, 240));
@@ -234,7 +220,7 @@ private slots:
         strokeAcross(f, rowless);
         f.actions().finishDrawing->trigger();
         QVERIFY(rowless->databaseId() > copy->databaseId());
-        QCOMPARE(QImage::fromData(storedPicture(rowless->databaseId()), "PNG").size(), QSize(320, 240));
+        QCOMPARE(f.storedPicture(rowless->databaseId()).size(), QSize(320, 240));
     }
 
     void theBrushControlsActOnlyOnADrawing()
@@ -278,23 +264,6 @@ private slots:
         // Now the colour button opens the brush's colour picker.
         paint.selectPaintColorBtn->click();
         QVERIFY(f.editor->transients().popover());
-    }
-
-    void addingADrawingIsOneStepWhateverWasPainted()
-    {
-        EditorFixture f;
-        View *panel = f.zoom(0);
-        ComicObjectDrawing *drawing = addDrawing(f);
-        strokeAcross(f, drawing);
-        strokeAcross(f, drawing);
-        f.actions().undo->trigger();
-        QVERIFY(!drawing->superview());
-        QCOMPARE(f.history().redoActionName(), QString("Redo Add Drawing"));
-        f.actions().redo->trigger();
-        QCOMPARE(drawing->superview(), panel);
-        QCOMPARE(f.history().undoActionName(), QString("Undo Add Drawing"));
-        QVERIFY(!drawing->isInDrawingMode());
-        QCOMPARE(qAlpha(drawing->bitmap().pixel(160, 120)), 255);
     }
 };
 

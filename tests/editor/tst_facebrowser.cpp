@@ -2,37 +2,24 @@
 // opens and closes on each device (a popover at the toolbar button on a
 // tablet, a full-window page with "Back" on a phone), and that picking a
 // category refills the strip from its start.
-#include "editor/FaceStrip.h"
-#include "editor/PanelRows.h"
-#include "editor/PanelryViewController.h"
-#include "editor/Transients.h"
-#include "editor/EditorCommands.h"
+#include "editor/EditorFixture.h"
+
 #include "faces/RageFaceCategoryBrowser.h"
-#include "faces/RageFaceImageView.h"
 #include "faces/RageFaceLibrary.h"
-#include "support/TestHome.h"
 #include "toolkit/AppPaths.h"
-#include "toolkit/Clock.h"
-#include "toolkit/Device.h"
 #include "toolkit/ModalScreen.h"
 #include "toolkit/NavigationContainer.h"
 #include "toolkit/Popover.h"
-#include "toolkit/ScrollView.h"
 #include "ui/ActivityIndicator.h"
-#include "ui/ButtonWithHint.h"
 
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QToolButton>
-#include <QtTest>
-
-#include <memory>
 
 namespace {
 
 // Queued calls first, then the deletions they ask for.
-void settle()
+void flushEvents()
 {
     for (int i = 0; i < 3; ++i) {
         QCoreApplication::processEvents();
@@ -54,42 +41,36 @@ void clickRow(RageFaceCategoryBrowser *browser, const QString &name)
 class TestFaceBrowser : public QObject
 {
     Q_OBJECT
-    TestHome m_home;
-    std::unique_ptr<PanelryViewController> m_editor;
+    std::unique_ptr<EditorFixture> f;
 
     void openEditor(Device::Idiom idiom)
     {
-        Device::setIdiom(idiom);
-        m_editor = std::make_unique<PanelryViewController>();
-        m_editor->show();
-        m_editor->selectPanel(m_editor->rows().panels().first());
-        Clock::shared().advance(1);
+        f = std::make_unique<EditorFixture>(idiom);
+        f->editor->show();
+        f->zoom(0);
+        EditorFixture::settle(1);
     }
 
     // Through the toolbar button, as the user opens it.
-    void openBrowser() { m_editor->commands().button(m_editor->commands().actions().selectRageCategory)->button()->click(); }
-    Popover *popover() const { return qobject_cast<Popover *>(m_editor->transients().popover()); }
+    ButtonWithHint *browserButton() const { return f->editor->commands().button(f->actions().selectRageCategory); }
+    void openBrowser() { browserButton()->button()->click(); }
+    Popover *popover() const { return qobject_cast<Popover *>(f->editor->transients().popover()); }
 
     // The strip shows the category's faces, from its start.
     void verifyStripShows(const QString &name)
     {
         const QString folder = AppPaths::resource("RageFaces/" + name);
-        QList<RageFaceImageView *> tiles;
-        for (View *child : m_editor->ui().scrollViewFaces->subviews())
-            if (auto *tile = qobject_cast<RageFaceImageView *>(child))
-                tiles << tile;
+        const QList<RageFaceImageView *> tiles = f->faceTiles();
         QCOMPARE(tiles.size(), QDir(folder + "/thumb").entryList({"*.png"}, QDir::Files).size());
         QVERIFY(tiles.first()->imagePath().startsWith(folder + "/"));
-        QCOMPARE(m_editor->ui().scrollViewFaces->contentOffset(), QPointF(0, 0));
+        QCOMPARE(f->ui().scrollViewFaces->contentOffset(), QPointF(0, 0));
     }
 
 private slots:
-    void initTestCase() { Clock::shared().setManual(true); }
-
     void cleanup()
     {
-        m_editor.reset();
-        settle();
+        f.reset();
+        flushEvents();
     }
 
     void listsTheCategoryFoldersByName()
@@ -114,78 +95,70 @@ private slots:
         QVERIFY(RageFaceLibrary::categoryNames(library.path() + "/missing").isEmpty());
     }
 
-    void tabletPickRefillsTheStripAndClosesThePopover()
-    {
-        openEditor(Device::Idiom::Tablet);
-        m_editor->ui().scrollViewFaces->setContentOffset(QPointF(90, 0));
-        openBrowser();
-        QPointer<Popover> shown = popover();
-        QVERIFY(shown && shown->isVisible() && shown->parentWidget() == m_editor.get());
-        QCOMPARE(shown->container()->screen()->size(), QSize(320, 480));
-        QCOMPARE(shown->container()->title(), QString("Select a Category"));
-        QVERIFY(!shown->container()->leftButton());
-        // Above the button, which sits in the bottom toolbar.
-        QVERIFY(shown->geometry().bottom() < m_editor->commands().button(m_editor->commands().actions().selectRageCategory)->mapTo(m_editor.get(), QPoint(0, 0)).y());
-
-        auto *browser = qobject_cast<RageFaceCategoryBrowser *>(shown->container()->screen());
-        QCOMPARE(browser->searchResultsWidget()->geometry(), QRect(0, 44, 320, 436));
-        clickRow(browser, "Animals");
-        QVERIFY(browser->activityIndicator()->isAnimating());
-        verifyStripShows("Animals");
-        QVERIFY(!m_editor->transients().popover());
-        settle();
-        QVERIFY(!shown);
-    }
-
-    void tabletPopoverClosesOnAClickOutsideAndOnReopening()
+    void tabletPopoverClosesOnAClickOutsideOnReopeningAndWithAPick()
     {
         openEditor(Device::Idiom::Tablet);
         openBrowser();
         QPointer<Popover> first = popover();
         // Through the window, as the user's press comes.
-        QTest::mouseClick(m_editor->windowHandle(), Qt::LeftButton, {}, QPoint(20, 20));
-        settle();
+        QTest::mouseClick(f->editor->windowHandle(), Qt::LeftButton, {}, QPoint(20, 20));
+        flushEvents();
         QVERIFY(!first);
-        QVERIFY(!m_editor->transients().popover());
+        QVERIFY(!f->editor->transients().popover());
 
         openBrowser();
         QPointer<Popover> second = popover();
         openBrowser();
-        QPointer<Popover> third = popover();
-        settle();
+        QPointer<Popover> shown = popover();
+        flushEvents();
         // The second one's closing does not take the third with it.
         QVERIFY(!second);
-        QVERIFY(third && third->isVisible());
-        QCOMPARE(m_editor->transients().popover(), third.data());
+        QVERIFY(shown && shown->isVisible() && shown->parentWidget() == f->editor.get());
+        QCOMPARE(f->editor->transients().popover(), shown.data());
         verifyStripShows("Normal");
+        QCOMPARE(shown->container()->screen()->size(), QSize(320, 480));
+        QCOMPARE(shown->container()->title(), QString("Select a Category"));
+        QVERIFY(!shown->container()->leftButton());
+        // Above the button, which sits in the bottom toolbar.
+        QVERIFY(shown->geometry().bottom() < browserButton()->mapTo(f->editor.get(), QPoint(0, 0)).y());
+
+        f->ui().scrollViewFaces->setContentOffset(QPointF(90, 0));
+        auto *browser = qobject_cast<RageFaceCategoryBrowser *>(shown->container()->screen());
+        QCOMPARE(browser->searchResultsWidget()->geometry(), QRect(0, 44, 320, 436));
+        clickRow(browser, "Animals");
+        QVERIFY(browser->activityIndicator()->isAnimating());
+        verifyStripShows("Animals");
+        QVERIFY(!f->editor->transients().popover());
+        flushEvents();
+        QVERIFY(!shown);
     }
 
     void phonePageClosesWithBackOrAPick()
     {
         openEditor(Device::Idiom::Phone);
         openBrowser();
-        QVERIFY(!m_editor->transients().popover());
-        QPointer<ModalScreen> page = m_editor->findChild<ModalScreen *>();
+        QVERIFY(!f->editor->transients().popover());
+        QPointer<ModalScreen> page = f->editor->findChild<ModalScreen *>();
         QVERIFY(page);
-        Clock::shared().advance(0.5); // slid in
-        QCOMPARE(page->geometry(), m_editor->rect());
+        EditorFixture::settle(0.5); // slid in
+        QCOMPARE(page->geometry(), f->editor->rect());
         QCOMPARE(page->container()->title(), QString("Select a Category"));
         QCOMPARE(page->container()->leftButton()->text(), QString("Back"));
         page->container()->leftButton()->click();
-        Clock::shared().advance(0.5);
-        settle();
+        EditorFixture::settle(0.5);
+        flushEvents();
         QVERIFY(!page);
         verifyStripShows("Normal");
 
         openBrowser();
-        page = m_editor->findChild<ModalScreen *>();
-        Clock::shared().advance(0.5);
+        page = f->editor->findChild<ModalScreen *>();
+        EditorFixture::settle(0.5);
         auto *browser = qobject_cast<RageFaceCategoryBrowser *>(page->container()->screen());
         QCOMPARE(browser->searchResultsWidget()->geometry(), QRect(0, 44, 320, 392));
         clickRow(browser, "Sad");
         verifyStripShows("Sad");
-        Clock::shared().advance(0.5);
-        settle();
+        EditorFixture::settle(0.5);
+        flushEvents();
         QVERIFY(!page);
     }
 };

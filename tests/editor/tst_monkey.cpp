@@ -1,27 +1,9 @@
 // Random taps, drags, long presses and commands, with time moving on in
 // between (often in the middle of an animation): nothing may crash, leak or
 // break the editor's invariants.
-#include "editor/EditorCommands.h"
-#include "editor/ObjectSelection.h"
-#include "editor/PanelMode.h"
-#include "editor/PanelRows.h"
-#include "editor/PanelryViewController.h"
-#include "editor/Placement.h"
-#include "editor/Transients.h"
-#include "editor/UndoHistory.h"
-#include "objects/ComicObject.h"
-#include "support/TestHome.h"
-#include "toolkit/Animation.h"
-#include "toolkit/Clock.h"
-#include "toolkit/Device.h"
-#include "toolkit/EditMenu.h"
-#include "toolkit/ScrollView.h"
-#include "toolkit/Stage.h"
+#include "editor/EditorFixture.h"
 
-#include <QAction>
 #include <QRandomGenerator>
-#include <QtTest>
-#include <memory>
 
 class TestMonkey : public QObject
 {
@@ -29,7 +11,7 @@ class TestMonkey : public QObject
 
     void run(Device::Idiom idiom, quint32 seed)
     {
-        TestHome home;
+        TestHome home; // no user database: the many steps stay quick
         Clock::shared().setManual(true);
         Device::setIdiom(idiom);
         auto editor = std::make_unique<PanelryViewController>();

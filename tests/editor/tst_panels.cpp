@@ -1,20 +1,13 @@
 // Rows on the canvas and the two modes: adding and removing rows with their
 // undo steps, the canvas's content size, zooming a panel and the sideways
-// scroll of a zoomed single panel, "Clear Comic", and the banner that names
-// an undone step.
+// scroll of a zoomed single panel, "Clear Comic", the banner that names an
+// undone step and the start hint.
 #include "editor/EditorFixture.h"
-#include "editor/Transients.h"
 
-#include "toolkit/Animation.h"
-#include "toolkit/WidgetAnimation.h"
-#include "ui/ButtonWithHint.h"
-#include "ui/Notification.h"
-#include "ui/NotificationManager.h"
-#include "ui/UIToolbarCustom.h"
+#include "toolkit/Screen.h"
 
 #include <QLabel>
 #include <QRandomGenerator>
-#include <QToolButton>
 
 namespace {
 QList<QRectF> frames(const PanelRows &rows)
@@ -24,6 +17,17 @@ QList<QRectF> frames(const PanelRows &rows)
         result << p->frame();
     return result;
 }
+
+int toolbarX(QWidget *toolbar) { return WidgetAnimation::frame(toolbar).x(); }
+
+// Each banner shown while it lives, with its duration and style.
+struct ShownBanners : QStringList {
+    QMetaObject::Connection connection = QObject::connect(
+        NotificationManager::sharedManager(), &NotificationManager::notificationShown, [this](Notification *n) {
+            append(QString("%1 (%2 s, style %3)").arg(n->text()).arg(n->duration()).arg(n->style()));
+        });
+    ~ShownBanners() { QObject::disconnect(connection); }
+};
 }
 
 class TestPanels : public QObject
@@ -31,31 +35,35 @@ class TestPanels : public QObject
     Q_OBJECT
 
 private slots:
-    void aNewComicHasThreeDoubleRowsAndAnEmptyHistory()
+    void aNewComicGetsASingleRowThatUndoTakesAway()
     {
         EditorFixture f;
-        QCOMPARE(f.rows().panels().size(), 6);
-        QCOMPARE(f.rows().numberOfPanels(), 3);
-        QCOMPARE(f.ui().scrollViewPanels->contentSize(), QSizeF(640, 720));
-        QVERIFY(!f.history().canUndo());
-        QVERIFY(!f.actions().undo->isEnabled());
-        QVERIFY(!f.actions().redo->isEnabled());
-        QCOMPARE(f.editor->commands().button(f.actions().undo)->buttonOpacity(), 0.5);
+        ScrollView *canvas = f.ui().scrollViewPanels;
+        QCOMPARE(frames(f.rows()).mid(4), (QList<QRectF>{QRectF(0, 480, 320, 240), QRectF(320, 480, 320, 240)}));
+        QCOMPARE(canvas->contentSize(), QSizeF(640, 720));
+        QVERIFY(!f.actions().undo->isEnabled() && !f.actions().redo->isEnabled());
         QVERIFY(f.actions().removeLastPanel->isEnabled());
         QVERIFY(!f.ui().emptyComicMsg->isVisibleTo(f.editor.get()));
-        QCOMPARE(frames(f.rows()).mid(4), (QList<QRectF>{QRectF(0, 480, 320, 240), QRectF(320, 480, 320, 240)}));
-    }
 
-    void aSingleRowIsAPanelAndAPlaceholderAndComesIntoSight()
-    {
-        EditorFixture f;
         f.actions().addSinglePanel->trigger();
-        QCOMPARE(frames(f.rows()).mid(6), (QList<QRectF>{QRectF(0, 720, 640, 240), QRectF(0, 0, 0, 0)}));
-        QCOMPARE(f.ui().scrollViewPanels->contentSize(), QSizeF(640, 960));
-        QCOMPARE(f.ui().scrollViewPanels->contentOffset(), QPointF(0, 240));
+        const QList<QRectF> singleRow{QRectF(0, 720, 640, 240), QRectF()}; // a panel and a placeholder
+        QCOMPARE(frames(f.rows()).mid(6), singleRow);
+        QCOMPARE(canvas->contentSize(), QSizeF(640, 960));
+        QCOMPARE(canvas->contentOffset(), QPointF(0, 240)); // scrolled into sight
         QCOMPARE(f.history().undoActionName(), QString("Undo Add Panels"));
         QVERIFY(f.actions().undo->isEnabled());
-        QCOMPARE(f.editor->commands().button(f.actions().undo)->buttonOpacity(), 1.0);
+
+        // Undone in panel mode: back to the overview, with no empty space
+        // where the row was.
+        f.zoom(0);
+        f.editor->undo();
+        QCOMPARE(f.mode().selectedPanel(), nullptr);
+        QCOMPARE(f.rows().numberOfPanels(), 3);
+        QCOMPARE(canvas->contentOffset(), QPointF(0, 0));
+        QCOMPARE(f.history().redoActionName(), QString("Redo Add Panels"));
+        QVERIFY(f.actions().redo->isEnabled());
+        f.editor->redo();
+        QCOMPARE(frames(f.rows()).mid(6), singleRow);
     }
 
     void theCanvasIsAlwaysAsTallAsItsRows()
@@ -84,57 +92,59 @@ private slots:
     void undoShowsTheStepsNameForThreeQuartersOfASecond()
     {
         EditorFixture f;
-        QList<Notification *> shown;
-        auto connection = QObject::connect(NotificationManager::sharedManager(), &NotificationManager::notificationShown,
-                                           [&](Notification *n) { shown << n; });
+        ShownBanners shown;
+        f.editor->undo(); // nothing to undo: nothing to say
         f.rows().addSinglePanel();
         f.actions().undo->trigger();
         f.actions().redo->trigger();
-        QObject::disconnect(connection);
-        QCOMPARE(shown.size(), 2);
-        QCOMPARE(shown[0]->text(), QString("Undo Add Panels"));
-        QCOMPARE(shown[1]->text(), QString("Redo Add Panels"));
-        for (Notification *n : shown) {
-            QCOMPARE(n->duration(), 0.75);
-            QCOMPARE(n->style(), 6);
-        }
-        // With nothing to undo there is nothing to say.
-        while (f.history().canUndo())
-            f.editor->undo();
-        shown.clear();
-        f.editor->undo();
-        QVERIFY(shown.isEmpty());
+        QCOMPARE(shown, (QStringList{"Undo Add Panels (0.75 s, style 6)", "Redo Add Panels (0.75 s, style 6)"}));
     }
 
-    void zoomingTheRightPanelOfTheSecondRow()
+    void aPlainAppearanceShowsTheStartHintOnce()
+    {
+        ShownBanners shown;
+        EditorFixture f;
+        Screen::setMainWindow(f.editor.get());
+        f.editor->show();
+        QVERIFY(shown.isEmpty()); // once the first frame is on the screen
+        QTRY_COMPARE(shown, QStringList{"Tap a panel to begin (2 s, style 6)"});
+        f.editor->viewDidAppear(true);
+        QCOMPARE(shown.size(), 1);
+    }
+
+    void aTapZoomsTheRightPanelOfTheSecondRow()
     {
         EditorFixture f;
         View *panel = f.panel(3);
         ScrollView *canvas = f.ui().scrollViewPanels;
         canvas->setContentOffset(QPointF(0, 0));
-        f.editor->selectPanel(panel);
+        f.tap(QPointF(64 + 500, 88 + 300)); // the canvas lies 64 and 88 points in
         QCOMPARE(f.mode().selectedPanel(), panel);
         QCOMPARE(panel->transform(), QTransform::fromTranslate(-160, -120).scale(2, 2));
         QCOMPARE(panel->frame(), QRectF(0, 0, 640, 480));
         QCOMPARE(canvas->subviews().last(), panel);
         QVERIFY(!canvas->isScrollEnabled());
         QCOMPARE(canvas->frame(), QRectF(64, 88, 640, 480));
-        QCOMPARE(WidgetAnimation::frame(f.ui().comicToolbar).x(), -768);
-        QCOMPARE(WidgetAnimation::frame(f.ui().panelToolbar).x(), 0);
+        QCOMPARE(toolbarX(f.ui().comicToolbar), -768);
+        QCOMPARE(toolbarX(f.ui().panelToolbar), 0);
         QCOMPARE(f.ui().scrollViewFaces->alpha(), 1.0);
-        // A double panel does not scroll sideways.
-        QCOMPARE(WidgetAnimation::alpha(f.ui().panelScrollLeftBtn), 0.0);
-        QCOMPARE(WidgetAnimation::alpha(f.ui().panelScrollRightBtn), 0.0);
+        QCOMPARE(f.scrollButtonAlphas(), (QList<double>{0, 0})); // a double panel does not scroll sideways
+        f.tap(QPointF(64 + 100, 88 + 100)); // still in panel mode
+        QCOMPARE(f.mode().selectedPanel(), panel);
 
         f.actions().deselectPanel->trigger();
         QCOMPARE(f.mode().selectedPanel(), nullptr);
         QCOMPARE(panel->frame(), QRectF(320, 240, 320, 240));
         QCOMPARE(canvas->frame(), QRectF(64, 88, 640, 720));
-        QCOMPARE(WidgetAnimation::frame(f.ui().comicToolbar).x(), 0);
-        QCOMPARE(WidgetAnimation::frame(f.ui().panelToolbar).x(), 768);
+        QCOMPARE(toolbarX(f.ui().comicToolbar), 0);
+        QCOMPARE(toolbarX(f.ui().panelToolbar), 768);
         QCOMPARE(f.ui().scrollViewFaces->alpha(), 0.0);
         QVERIFY(canvas->isScrollEnabled());
         QCOMPARE(canvas->subviews().last(), panel); // stays in front
+        // Taps during the mode animation are harmless.
+        f.tap(QPointF(64 + 500, 88 + 100));
+        QCOMPARE(f.mode().selectedPanel(), f.panel(1));
+        Animation::finishAll();
     }
 
     void aZoomedSinglePanelScrollsThroughThreeStops()
@@ -147,46 +157,21 @@ private slots:
         f.editor->selectPanel(panel);
         QCOMPARE(panel->transform(), QTransform::fromTranslate(320, -120).scale(2, 2));
         QCOMPARE(panel->frame(), QRectF(0, 240, 1280, 480));
-        auto left = [&] { return WidgetAnimation::alpha(f.ui().panelScrollLeftBtn); };
-        auto right = [&] { return WidgetAnimation::alpha(f.ui().panelScrollRightBtn); };
-        QCOMPARE(left(), 0.0);
-        QCOMPARE(right(), 1.0);
-
+        // Where the panel is and the alphas of the two scroll buttons.
+        auto state = [&] { return QList<double>{panel->frame().x()} + f.scrollButtonAlphas(); };
+        QCOMPARE(state(), (QList<double>{0, 0, 1}));
         f.ui().panelScrollRightBtn->click();
-        QCOMPARE(panel->frame().x(), -320.0);
-        QCOMPARE(left(), 1.0);
-        QCOMPARE(right(), 1.0);
+        QCOMPARE(state(), (QList<double>{-320, 1, 1}));
         f.mode().scrollPanelRight();
-        QCOMPARE(panel->frame().x(), -640.0);
-        QCOMPARE(right(), 0.0);
+        QCOMPARE(state(), (QList<double>{-640, 1, 0}));
         f.mode().scrollPanelRight(); // at its stop: nothing moves
-        QCOMPARE(panel->frame().x(), -640.0);
-
+        QCOMPARE(state(), (QList<double>{-640, 1, 0}));
         f.mode().scrollPanelLeft();
-        QCOMPARE(panel->frame().x(), -320.0);
-        QCOMPARE(right(), 1.0);
+        QCOMPARE(state(), (QList<double>{-320, 1, 1}));
         f.mode().scrollPanelLeft();
-        QCOMPARE(panel->frame().x(), 0.0);
-        QCOMPARE(left(), 0.0);
-
+        QCOMPARE(state(), (QList<double>{0, 0, 1}));
         f.editor->deselectPanel();
-        QCOMPARE(left(), 0.0);
-        QCOMPARE(right(), 0.0);
-    }
-
-    void tapsZoomAPanelAndDoNotLeavePanelMode()
-    {
-        EditorFixture f;
-        // The first panel lies at the canvas's top-left, 64 and 88 points in.
-        f.tap(QPointF(64 + 100, 88 + 100));
-        QCOMPARE(f.mode().selectedPanel(), f.panel(0));
-        f.tap(QPointF(64 + 500, 88 + 300));
-        QCOMPARE(f.mode().selectedPanel(), f.panel(0));
-        // Taps during the mode animation are harmless.
-        f.editor->deselectPanel();
-        f.tap(QPointF(64 + 500, 88 + 100));
-        QCOMPARE(f.mode().selectedPanel(), f.panel(1));
-        Animation::finishAll();
+        QCOMPARE(f.scrollButtonAlphas(), (QList<double>{0, 0}));
     }
 
     void aPhoneShowsTheCanvasAtHalfScaleAndHidesTheTitleWhenZoomed()
@@ -202,7 +187,7 @@ private slots:
         QCOMPARE(f.mode().selectedPanel(), f.panel(1));
         QCOMPARE(canvas->frame(), QRectF(0, 44, 320, 240));
         QCOMPARE(f.panel(1)->frame(), QRectF(0, 0, 640, 480));
-        QCOMPARE(WidgetAnimation::frame(f.ui().comicToolbar).x(), -320);
+        QCOMPARE(toolbarX(f.ui().comicToolbar), -320);
         // The zoomed panel lies over the title: the title takes no taps,
         // focus or typing meant for the panel.
         QVERIFY(!f.ui().comicTitle->isVisibleTo(f.editor.get()));
@@ -218,8 +203,7 @@ private slots:
         f.actions().reset->trigger();
         AlertView *alert = f.editor->transients().alert();
         QVERIFY(alert);
-        QCOMPARE(alert->title(), QString("Clear Comic"));
-        QCOMPARE(alert->message(), QString("Are you sure?"));
+        QCOMPARE(alert->title() + ": " + alert->message(), QString("Clear Comic: Are you sure?"));
         QCOMPARE(alert->buttonTitles(), (QStringList{"Yes", "No"}));
         alert->clickButtonAtIndex(1);
         QCOMPARE(f.rows().numberOfPanels(), 4);
@@ -228,8 +212,7 @@ private slots:
         f.editor->transients().alert()->clickButtonAtIndex(0);
         QCOMPARE(f.rows().numberOfPanels(), 3);
         QVERIFY(!f.history().canUndo());
-        QVERIFY(!f.actions().undo->isEnabled());
-        QVERIFY(!f.actions().redo->isEnabled());
+        QVERIFY(!f.actions().undo->isEnabled() && !f.actions().redo->isEnabled());
     }
 
     void aToolbarTapWhileTheMoreSheetIsOpenClosesItAndRuns()
@@ -244,24 +227,6 @@ private slots:
         QTest::mouseClick(undo, Qt::LeftButton);
         QVERIFY(!sheet || !sheet->isVisible());
         QCOMPARE(f.rows().numberOfPanels(), 3);
-    }
-
-    void undoingARowAdditionLeavesPanelMode()
-    {
-        EditorFixture f;
-        f.rows().addSinglePanel();
-        f.zoom(0);
-        f.editor->undo();
-        QCOMPARE(f.mode().selectedPanel(), nullptr);
-        QCOMPARE(f.rows().numberOfPanels(), 3);
-        // The canvas had scrolled to the added row; it shows no empty space
-        // once that row is gone.
-        QCOMPARE(f.ui().scrollViewPanels->contentOffset(), QPointF(0, 0));
-        QCOMPARE(f.history().redoActionName(), QString("Redo Add Panels"));
-        QVERIFY(f.actions().redo->isEnabled());
-        f.editor->redo();
-        QCOMPARE(f.rows().numberOfPanels(), 4);
-        QCOMPARE(f.panel(6)->frame(), QRectF(0, 720, 640, 240));
     }
 
     void longUndoRedoSequencesKeepThePanelListExact()

@@ -3,38 +3,7 @@
 // through the image picker (scaled down, or refused).
 #include "editor/EditorFixture.h"
 
-#include "editor/Transients.h"
-#include "storage/FMDatabase.h"
 #include "toolkit/ImagePicker.h"
-#include "ui/Notification.h"
-#include "ui/NotificationManager.h"
-
-#include <QToolButton>
-
-namespace {
-QByteArray storedPicture(int id, int *comicId = nullptr)
-{
-    FMDatabase db(UserDatabase::path());
-    QByteArray data;
-    if (db.open())
-        if (auto rows = db.executeQuery("SELECT comicId, data FROM comicData WHERE id = ?", {id}))
-            while (rows->next()) {
-                data = rows->dataForColumn("data");
-                if (comicId)
-                    *comicId = rows->intForColumn("comicId");
-            }
-    db.close();
-    return data;
-}
-
-int bannersReading(const QString &text)
-{
-    int count = 0;
-    for (Notification *n : NotificationManager::sharedManager()->visibleNotifications())
-        count += n->text() == text;
-    return count;
-}
-}
 
 class TestPlacement : public QObject
 {
@@ -67,30 +36,14 @@ private slots:
         QCOMPARE(object->image().format(), QImage::Format_ARGB32_Premultiplied); // drawn as it is
     }
 
-    void aPictureLandsAtTheLeftEdgeOfWhatIsOnScreen()
-    {
-        EditorFixture f;
-        f.rows().addSinglePanel();
-        f.zoom(6);
-        for (double x : {0.0, 160.0, 320.0}) {
-            QCOMPARE(f.place(300, 600)->frame().topLeft(), QPointF(x, 0));
-            f.mode().scrollPanelRight();
-        }
-        f.mode().deselectSelectedPanel();
-        f.zoom(3);
-        QCOMPARE(f.place(300, 600)->frame().topLeft(), QPointF(0, 0));
-    }
-
     void thePictureIsStoredAsPngInARowOfTheOpenComic()
     {
         EditorFixture f;
         f.editor->store().setComicId(42);
         f.zoom(0);
         ComicObjectImage *object = f.place(64, 32);
-        int comicId = 0;
-        const QImage stored = QImage::fromData(storedPicture(object->databaseId(), &comicId), "PNG");
-        QCOMPARE(comicId, 42);
-        QCOMPARE(stored.convertToFormat(QImage::Format_ARGB32_Premultiplied), object->image());
+        QCOMPARE(f.stored("SELECT comicId FROM comicData WHERE id = ?", {object->databaseId()}), QVariant(42));
+        QCOMPARE(f.storedPicture(object->databaseId()).convertToFormat(QImage::Format_ARGB32_Premultiplied), object->image());
 
         // Without the database the picture is placed all the same, with -1.
         QVERIFY(QFile::remove(UserDatabase::path()));
@@ -147,7 +100,7 @@ private slots:
         QCOMPARE(object->frame().size(), QSizeF(150, 112.5));
         QVERIFY(object->isSelected());
         // Stored in full; kept only as large as a zoomed panel shows it.
-        QCOMPARE(QImage::fromData(storedPicture(object->databaseId()), "PNG").size(), QSize(2048, 1536));
+        QCOMPARE(f.storedPicture(object->databaseId()).size(), QSize(2048, 1536));
         QCOMPARE(object->image().size(), QSize(300, 225));
     }
 
@@ -194,12 +147,12 @@ private slots:
         QFile text(f.home.path() + "/notes.png");
         QVERIFY(text.open(QIODevice::WriteOnly) && text.write("not a picture") > 0);
         text.close();
-
+        Banners banners;
         for (const QString &path : {text.fileName(), f.home.path() + "/missing.jpg"}) {
             f.editor->placement().addImage();
             f.editor->placement().imagePicker()->deliverPath(path);
         }
-        QTRY_COMPARE(bannersReading("Image could not be opened"), 2);
+        QTRY_COMPARE(banners.shown, QStringList(2, "Image could not be opened"));
         QVERIFY(panel->subviews().isEmpty());
         QVERIFY(!f.history().canUndo());
     }

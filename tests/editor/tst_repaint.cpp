@@ -4,7 +4,6 @@
 // the pieces painted cover the object's old and new boxes, not the window.
 #include "editor/EditorFixture.h"
 
-#include "toolkit/Animation.h"
 #include "toolkit/Screen.h"
 
 #include <QDir>
@@ -92,15 +91,6 @@ class TestRepaint : public QObject
         QVERIFY2(pieces == fresh, what);
     }
 
-    ComicObjectImage *placeStripes(int width, int height, const QPointF &center)
-    {
-        f->editor->placement().addImageToComic(stripes(width, height));
-        auto *object = qobject_cast<ComicObjectImage *>(f->selection().selectedComicObject());
-        object->setCenter(center);
-        f->selection().updateControlsForObject(object);
-        return object;
-    }
-
     void start(Device::Idiom idiom)
     {
         f = std::make_unique<EditorFixture>(idiom);
@@ -109,8 +99,8 @@ class TestRepaint : public QObject
         QVERIFY(QTest::qWaitForWindowExposed(f->editor.get()));
         canvas()->installEventFilter(&painted);
         f->zoom(0);
-        placeStripes(120, 90, QPointF(100, 80));
-        placeStripes(200, 100, QPointF(180, 150));
+        f->place(stripes(120, 90), QPointF(100, 80));
+        f->place(stripes(200, 100), QPointF(180, 150));
     }
 
 private slots:

@@ -2,25 +2,17 @@
 // kills it (SIGKILL) at random moments. After every kill the database is
 // sound and the comic loads as one of the states that was being saved: the
 // last one reported done, or the one that was on its way.
-#include "editor/ComicStore.h"
-#include "storage/PictureRows.h"
-#include "editor/PanelRows.h"
-#include "editor/UndoHistory.h"
+#include "editor/EditorFixture.h"
+
 #include "objects/ComicArchive.h"
-#include "objects/ComicObjectImage.h"
-#include "objects/ObjectPictures.h"
 #include "storage/ComicRecord.h"
-#include "storage/FMDatabase.h"
+#include "storage/PictureRows.h"
 #include "storage/SavedComics.h"
-#include "storage/UserDatabase.h"
-#include "support/TestHome.h"
 #include "toolkit/PngData.h"
-#include "toolkit/ScrollView.h"
 #include "toolkit/UserDefaults.h"
 
 #include <QProcess>
 #include <QRandomGenerator>
-#include <QtTest>
 
 #include <cstdio>
 
@@ -81,27 +73,10 @@ Stored storedComic(int comicId)
     const QList<View *> markers = decoded->panels[0]->subviews();
     if (markers.size() == 1)
         stored.state = qobject_cast<ComicObjectImage *>(markers[0])->databaseId();
-    FMDatabase db(UserDatabase::path());
-    db.open();
-    for (View *object : decoded->panels[2]->subviews()) {
-        auto rows = db.executeQuery("SELECT COUNT(*) AS n FROM comicData WHERE id = ?",
-                                    {qobject_cast<ComicObjectImage *>(object)->databaseId()});
-        stored.picturesPresent &= rows && rows->next() && rows->intForColumn("n") == 1;
-    }
-    db.close();
+    for (View *object : decoded->panels[2]->subviews())
+        stored.picturesPresent &= EditorFixture::stored("SELECT COUNT(*) FROM comicData WHERE id = ?",
+                                                        {qobject_cast<ComicObjectImage *>(object)->databaseId()}) == 1;
     return stored;
-}
-
-QString integrity()
-{
-    FMDatabase db(UserDatabase::path());
-    QString result = "no database";
-    if (db.open())
-        if (auto rows = db.executeQuery("PRAGMA integrity_check"))
-            while (rows->next())
-                result = rows->stringForColumn("integrity_check");
-    db.close();
-    return result;
 }
 }
 
@@ -139,7 +114,7 @@ private slots:
                 lastDone = doneThisRun;
                 ++killedAfterSaves;
             }
-            QCOMPARE(integrity(), QString("ok"));
+            QCOMPARE(EditorFixture::stored("PRAGMA integrity_check", {}), QVariant("ok"));
             const Stored stored = storedComic(comicId);
             const qint64 onItsWay = doneThisRun >= 0 ? doneThisRun + 1 : firstState;
             if (lastDone < 0 && !stored.saved)

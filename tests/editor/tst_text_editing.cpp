@@ -5,7 +5,6 @@
 #include "editor/EditorFixture.h"
 
 #include "editor/TextEditing.h"
-#include "editor/Transients.h"
 #include "objects/ComicObjectText.h"
 #include "pickers/ColorPickerView.h"
 #include "pickers/ColorPickerViewController.h"
@@ -16,16 +15,12 @@
 #include "toolkit/Popover.h"
 #include "toolkit/SwatchButton.h"
 #include "toolkit/TextView.h"
-#include "toolkit/WidgetAnimation.h"
-#include "ui/UIToolbarCustom.h"
-
-#include <QToolButton>
 
 namespace {
 ComicObjectText *addText(EditorFixture &f)
 {
     f.actions().addText->trigger();
-    return qobject_cast<ComicObjectText *>(f.selection().selectedComicObject());
+    return f.selected<ComicObjectText>();
 }
 
 // The screen in the popover on screen (a tablet's).
@@ -63,8 +58,7 @@ private slots:
         QCOMPARE(text->pointSize(), 22.0);
         QVERIFY(text->isBeingEdited());
         QCOMPARE(f.history().undoActionName(), QString("Undo Add Text"));
-        QCOMPARE(f.controls().deleteBtn->alpha(), 0.0);
-        QCOMPARE(f.controls().editTextBtn->alpha(), 0.0);
+        QCOMPARE(f.controlAlphas(), (QList<double>{0, 0, 0, 0}));
         // The keyboard toolbar across the window's bottom.
         const QSize window = f.editor->layout().window;
         QCOMPARE(text->keyboardToolbar()->geometry(), QRect(0, window.height() - 40, window.width(), 40));
@@ -81,13 +75,12 @@ private slots:
         QTest::keyClicks(f.ui().stage, "lines");
         QCOMPARE(text->text(), QString("Two\nlines"));
         EditorFixture::settle(5); // no idle deselection while typing
-        QCOMPARE(f.selection().selectedComicObject(), text);
+        QCOMPARE(f.selected(), text);
 
         text->doneBtn()->click();
         QVERIFY(!text->isBeingEdited());
-        QCOMPARE(f.selection().selectedComicObject(), text);
-        QCOMPARE(f.controls().resizeHandle->alpha(), 1.0);
-        QCOMPARE(f.controls().editTextBtn->alpha(), 1.0);
+        QCOMPARE(f.selected(), text);
+        QCOMPARE(f.controlAlphas(), (QList<double>{1, 1, 1, 1}));
         QVERIFY(!text->keyboardToolbar()->isVisibleTo(f.editor.get()));
         QCOMPARE(f.ui().scrollViewPanels->frame(), panelArea);
         QCOMPARE(f.ui().controlsOverlay->frame().topLeft(), panelArea.topLeft());

@@ -28,13 +28,13 @@ void centerAt(QWidget *widget, double x)
 }
 }
 
-DrawingMode::DrawingMode(const EditorUi &ui, const EditorLayout &layout, const EditorCommands::PaintControls &controls,
+DrawingMode::DrawingMode(const EditorUi &ui, const EditorLayout &layout, const EditorCommands &commands,
                          PanelMode &panelMode, ObjectSelection &selection, Placement &placement,
                          Transients &transients, const ComicStore &store, const PanelRows &rows, QObject *parent)
     : QObject(parent)
     , m_ui(ui)
     , m_layout(layout)
-    , m_controls(controls)
+    , m_commands(commands)
     , m_panelMode(panelMode)
     , m_selection(selection)
     , m_placement(placement)
@@ -42,10 +42,15 @@ DrawingMode::DrawingMode(const EditorUi &ui, const EditorLayout &layout, const E
     , m_store(store)
     , m_rows(rows)
 {
+    connect(&commands, &EditorCommands::paintControlsMade, this, &DrawingMode::connectControls);
+    connect(ui.paintToolbox, &PaintPalette::didSelectPaintColor, this, &DrawingMode::didSelectPaintColor);
+}
+
+void DrawingMode::connectControls(const EditorCommands::PaintControls &controls)
+{
     connect(controls.selectPaintColorBtn, &QPushButton::clicked, this, &DrawingMode::selectPaintColor);
     connect(controls.eraseBtn, &QPushButton::clicked, this, &DrawingMode::erase);
     connect(controls.brushSizeSlider, &QSlider::valueChanged, this, &DrawingMode::changeBrushSize);
-    connect(ui.paintToolbox, &PaintPalette::didSelectPaintColor, this, &DrawingMode::didSelectPaintColor);
 }
 
 ComicObjectDrawing *DrawingMode::selectedDrawing() const
@@ -53,7 +58,7 @@ ComicObjectDrawing *DrawingMode::selectedDrawing() const
     return qobject_cast<ComicObjectDrawing *>(m_selection.selectedComicObject());
 }
 
-QColor DrawingMode::brushColor() const { return m_controls.selectPaintColorBtn->color(); }
+QColor DrawingMode::brushColor() const { return controls().selectPaintColorBtn->color(); }
 
 void DrawingMode::addDrawing()
 {
@@ -67,7 +72,7 @@ void DrawingMode::addDrawingToComic()
     if (onScreen.isEmpty())
         return;
     auto *drawing = new ComicObjectDrawing(onScreen);
-    drawing->setBrushSize(m_controls.brushSizeSlider->value());
+    drawing->setBrushSize(controls().brushSizeSlider->value());
     drawing->setBrushColor(brushColor());
     // The row starts empty: there is no picture before the first stroke.
     drawing->setDatabaseId(PictureRows::insert(m_store.comicId(), QByteArray()));
@@ -82,7 +87,7 @@ void DrawingMode::editTextObject(ComicObject *object)
     if (!drawing || drawing != m_selection.selectedComicObject() || drawing->isInDrawingMode())
         return;
     drawing->setInDrawingMode(true);
-    drawing->setBrushSize(m_controls.brushSizeSlider->value());
+    drawing->setBrushSize(controls().brushSizeSlider->value());
     drawing->setBrushColor(brushColor());
     // Strokes reach the drawing even where other objects lie above it.
     setOtherObjectsTouchable(drawing, false);
@@ -161,7 +166,7 @@ void DrawingMode::showPaintToolbar()
 
 void DrawingMode::hidePaintToolbar() { slidePaintTools(false); }
 
-void DrawingMode::setEraserLit(bool lit) { m_controls.eraseBtn->setChecked(lit); }
+void DrawingMode::setEraserLit(bool lit) { controls().eraseBtn->setChecked(lit); }
 
 void DrawingMode::changeBrushSize(double brushSize)
 {
@@ -185,7 +190,7 @@ void DrawingMode::setBrushColor(ComicObjectDrawing *drawing, const QColor &color
     drawing->setBrushColor(color);
     drawing->setErase(false);
     setEraserLit(false);
-    m_controls.selectPaintColorBtn->setColor(color);
+    controls().selectPaintColorBtn->setColor(color);
 }
 
 void DrawingMode::selectPaintColor()
@@ -201,7 +206,7 @@ void DrawingMode::selectPaintColor()
     m_transients.dismissActionsheetOrPopoverIfVisible();
     const QColor start = drawing->brushColor().isValid() ? drawing->brushColor() : brushColor();
     auto *picker = new ColorPickerViewController(ColorPickerViewController::BrushColor, start, this);
-    m_transients.presentScreen(picker, ColorPickerViewController::kContentSize, m_controls.selectPaintColorBtn);
+    m_transients.presentScreen(picker, ColorPickerViewController::kContentSize, controls().selectPaintColorBtn);
 }
 
 void DrawingMode::didSelectPaintColor(const QColor &color)

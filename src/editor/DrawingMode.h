@@ -32,7 +32,7 @@ class DrawingMode : public QObject, public ColorPickerViewControllerDelegate
 public:
     static constexpr double kToolbarSlide = 0.5;
 
-    DrawingMode(const EditorUi &ui, const EditorLayout &layout, const EditorCommands::PaintControls &controls,
+    DrawingMode(const EditorUi &ui, const EditorLayout &layout, const EditorCommands &commands,
                 PanelMode &panelMode, ObjectSelection &selection, Placement &placement, Transients &transients,
                 const ComicStore &store, const PanelRows &rows, QObject *parent = nullptr);
 
@@ -71,7 +71,11 @@ private:
 
     EditorUi m_ui;
     EditorLayout m_layout;
-    EditorCommands::PaintControls m_controls;
+    // The paint toolbar's controls, made at their first use.
+    const EditorCommands::PaintControls &controls() const { return m_commands.paintControls(); }
+    void connectControls(const EditorCommands::PaintControls &controls);
+
+    const EditorCommands &m_commands;
     PanelMode &m_panelMode;
     ObjectSelection &m_selection;
     Placement &m_placement;

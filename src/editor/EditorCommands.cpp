@@ -136,8 +136,10 @@ QList<QWidget *> EditorCommands::makePaintControls(const std::function<ButtonWit
     m_paint.brushSizeSlider->setRange(1, 20);
     m_paint.brushSizeSlider->setValue(2);
     m_paint.brushSizeSlider->setFixedWidth(m_tablet ? 300 : 120);
-    return {m_paint.selectPaintColorBtn, m_paint.eraseBtn, nullptr, m_paint.brushSizeSlider, nullptr,
-            hint("icon_checkmark.png", m_actions.finishDrawing)};
+    QList<QWidget *> items{m_paint.selectPaintColorBtn, m_paint.eraseBtn, nullptr, m_paint.brushSizeSlider, nullptr,
+                           hint("icon_checkmark.png", m_actions.finishDrawing)};
+    emit paintControlsMade(m_paint);
+    return items;
 }
 
 const EditorCommands::PaintControls &EditorCommands::paintControls() const

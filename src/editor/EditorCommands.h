@@ -60,6 +60,9 @@ public:
 signals:
     // "Clear Comic" was answered with "Yes".
     void clearComicConfirmed();
+    // The paint toolbar's controls were made (they are made when first
+    // needed, off the launch's way).
+    void paintControlsMade(const EditorCommands::PaintControls &controls);
     // "Save to Device" and "Load from Device" of the "More..." sheet.
     void saveToDeviceRequested();
     void loadFromDeviceRequested();

@@ -62,7 +62,7 @@ void PanelryViewController::viewDidLoad()
     m_transients = std::make_unique<Transients>(this, m_layout.tablet);
     m_commands = std::make_unique<EditorCommands>(this, m_ui, m_layout.tablet, *m_rows, *m_transients);
     m_placement = std::make_unique<Placement>(this, *m_panelMode, *m_history, *m_transients, *m_store, this);
-    m_drawingMode = std::make_unique<DrawingMode>(m_ui, m_layout, m_commands->paintControls(), *m_panelMode,
+    m_drawingMode = std::make_unique<DrawingMode>(m_ui, m_layout, *m_commands, *m_panelMode,
                                                   *m_selection, *m_placement, *m_transients, *m_store, *m_rows);
     m_textEditing = std::make_unique<TextEditing>(m_ui, m_layout, *m_panelMode, *m_selection, *m_placement,
                                                   *m_transients, *m_history);

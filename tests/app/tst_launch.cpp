@@ -80,10 +80,10 @@ private slots:
         // Before any event: the picture needs the new comic's id, which runs
         // the storage steps first.
         PanelryViewController *editor = delegate.viewController();
-        editor->selectPanel(editor->rows().panels().first());
+        editor->selectPanel(editor->findChild<PanelRows *>()->panels().first());
         QImage picture(40, 40, QImage::Format_ARGB32);
         picture.fill(Qt::red);
-        editor->placement().addImageToComic(picture);
+        editor->findChild<Placement *>()->addImageToComic(picture);
         const int comicId = editor->store().comicId();
         QVERIFY(comicId > 2);
         QTRY_VERIFY(delegate.isLaunchFinished());

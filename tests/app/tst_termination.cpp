@@ -6,6 +6,7 @@
 #include "editor/PanelRows.h"
 #include "editor/PanelryViewController.h"
 #include "editor/Placement.h"
+#include "toolkit/View.h"
 #include "storage/SavedComics.h"
 #include "support/ArchivedObjects.h"
 #include "support/TestHome.h"
@@ -23,10 +24,13 @@ int runApplication(QApplication &app)
     PanelryAppDelegate delegate;
     delegate.didFinishLaunching();
     PanelryViewController *editor = delegate.viewController();
-    editor->panelMode().selectPanel(editor->rows().panels().at(0));
+    View *panel = editor->findChild<PanelRows *>()->panels().at(0);
+    editor->findChild<PanelMode *>()->selectPanel(panel);
     QImage face(50, 50, QImage::Format_ARGB32);
     face.fill(Qt::magenta);
-    editor->placement().addImageToComic(face);
+    editor->findChild<Placement *>()->addImageToComic(face);
+    if (!QTest::qWaitFor([panel] { return !panel->subviews().isEmpty(); }))
+        return 1;
     std::printf("%d\n", editor->store().comicId());
     std::fflush(stdout);
     return app.exec();

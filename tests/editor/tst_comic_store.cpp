@@ -292,16 +292,16 @@ private slots:
         f.zoom(0);
         f.place(100, 100);
         f.actions().more->trigger();
-        f.editor->transients().actionSheet()->clickButtonAtIndex(2); // "Save to Device"
+        f.transients().actionSheet()->clickButtonAtIndex(2); // "Save to Device"
         store.waitForSave();
         f.editor->resetComic();
 
         f.actions().more->trigger();
-        f.editor->transients().actionSheet()->clickButtonAtIndex(3); // "Load from Device"
+        f.transients().actionSheet()->clickButtonAtIndex(3); // "Load from Device"
         auto *browser = f.editor->findChild<SaveLoadViewController *>();
         QVERIFY(browser);
         if (idiom == Device::Idiom::Tablet)
-            QVERIFY(qobject_cast<Popover *>(f.editor->transients().popover()));
+            QVERIFY(qobject_cast<Popover *>(f.transients().popover()));
         else
             QVERIFY(browser->parentWidget()->parentWidget()->inherits("ModalScreen"));
         QCOMPARE(browser->activeComicId(), store.comicId());
@@ -313,7 +313,7 @@ private slots:
         browser->tableViewDidSelectRow(0);
         QCOMPARE(store.comicId(), saved);
         QCOMPARE(f.panel(0)->subviews().size(), 1);
-        QVERIFY(!f.editor->transients().popover());
+        QVERIFY(!f.transients().popover());
     }
 
     void unreadableBytesOpenNothingAndAreNeverWrittenOver()

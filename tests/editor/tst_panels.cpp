@@ -201,7 +201,7 @@ private slots:
         EditorFixture f;
         f.rows().addSinglePanel();
         f.actions().reset->trigger();
-        AlertView *alert = f.editor->transients().alert();
+        AlertView *alert = f.transients().alert();
         QVERIFY(alert);
         QCOMPARE(alert->title() + ": " + alert->message(), QString("Clear Comic: Are you sure?"));
         QCOMPARE(alert->buttonTitles(), (QStringList{"Yes", "No"}));
@@ -209,7 +209,7 @@ private slots:
         QCOMPARE(f.rows().numberOfPanels(), 4);
 
         f.actions().reset->trigger();
-        f.editor->transients().alert()->clickButtonAtIndex(0);
+        f.transients().alert()->clickButtonAtIndex(0);
         QCOMPARE(f.rows().numberOfPanels(), 3);
         QVERIFY(!f.history().canUndo());
         QVERIFY(!f.actions().undo->isEnabled() && !f.actions().redo->isEnabled());
@@ -221,9 +221,9 @@ private slots:
         f.editor->show();
         f.rows().addSinglePanel();
         f.actions().more->trigger();
-        QPointer<ActionSheet> sheet = f.editor->transients().actionSheet();
+        QPointer<ActionSheet> sheet = f.transients().actionSheet();
         QVERIFY(sheet && sheet->isVisible());
-        QToolButton *undo = f.editor->commands().button(f.actions().undo)->button();
+        QToolButton *undo = f.part<EditorCommands>().button(f.actions().undo)->button();
         QTest::mouseClick(undo, Qt::LeftButton);
         QVERIFY(!sheet || !sheet->isVisible());
         QCOMPARE(f.rows().numberOfPanels(), 3);

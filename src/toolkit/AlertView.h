@@ -19,8 +19,6 @@ public:
               const QStringList &otherButtons, QObject *parent = nullptr);
     ~AlertView() override;
 
-    int tag() const { return m_tag; }
-    void setTag(int tag) { m_tag = tag; }
     QString title() const { return m_title; }
     QString message() const { return m_message; }
     QStringList buttonTitles() const { return m_buttons; }
@@ -35,7 +33,6 @@ private:
     QString m_title;
     QString m_message;
     QStringList m_buttons;
-    int m_tag = 0;
     QPointer<QMessageBox> m_box;
     bool m_done = false;
 };

@@ -140,7 +140,6 @@ private slots:
         QTest::newRow("colour picker, SIGTERM") << QByteArray("colour picker") << QByteArray("SIGTERM");
         QTest::newRow("font browser, quit") << QByteArray("font browser") << QByteArray("quit");
         QTest::newRow("picture chooser, SIGTERM") << QByteArray("picture chooser") << QByteArray("SIGTERM");
-        QTest::newRow("picture chooser, window closed") << QByteArray("picture chooser") << QByteArray("close");
         QTest::newRow("modal screen, SIGHUP") << QByteArray("phone's Load from Device") << QByteArray("SIGHUP");
         QTest::newRow("title being typed, SIGTERM") << QByteArray("title being typed") << QByteArray("SIGTERM");
     }

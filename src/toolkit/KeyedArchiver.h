@@ -38,7 +38,8 @@ inline const QString kListItemsKey = QStringLiteral("NS.objects");
 // The index a value refers to; nothing when it is no reference.
 std::optional<int> asReference(const QCborValue &value);
 // The value with every reference in it (at any depth) replaced by what
-// `renumber` gives for it; also how the references of a value are listed.
+// `renumber` gives for it; a `renumber` that only notes what it is given
+// lists the value's references.
 QCborValue withReferences(const QCborValue &value, const std::function<int(int)> &renumber);
 }
 

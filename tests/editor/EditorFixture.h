@@ -58,6 +58,19 @@ public:
             Clock::shared().advance(0.05);
     }
 
+    // Shows the editor as the active window, its start banner gone, so that
+    // the window's shortcuts see the keys typed into it.
+    QWindow *showActive()
+    {
+        QSignalSpy appeared(editor.get(), &PanelryViewController::appeared);
+        editor->show();
+        if (!appeared.wait())
+            return nullptr;
+        settle(3);
+        editor->activateWindow();
+        return QTest::qWaitForWindowActive(editor.get()) ? editor->windowHandle() : nullptr;
+    }
+
     PanelRows &rows() const { return editor->rows(); }
     PanelMode &mode() const { return editor->panelMode(); }
     ObjectSelection &selection() const { return editor->selection(); }

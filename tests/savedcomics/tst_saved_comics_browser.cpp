@@ -155,7 +155,6 @@ private slots:
             QCOMPARE(stored(monday), QString("1+1"));
         }
         QCOMPARE(opened.ids, QList<int>(clicks, monday));
-        QVERIFY(!cell->isDeleteButtonShown());
 
         auto swipe = [cell](int fromX, int toX) {
             QTest::mousePress(cell, Qt::LeftButton, {}, QPoint(fromX, 30));
@@ -181,7 +180,6 @@ private slots:
         swipe(200, 100);
         swipe(100, 200);
         QVERIFY(!cell->isDeleteButtonShown());
-        QCOMPARE(opened.ids.size(), clicks);
 
         swipe(200, 100);
         QCoreApplication::processEvents();
@@ -189,7 +187,7 @@ private slots:
         QCOMPARE(browser.numberOfRows(), 2);
         QCOMPARE(stored(monday), QString("0+0"));
         QCOMPARE(stored(untitledNull), QString("1+1"));
-        QCOMPARE(opened.ids.size(), clicks);
+        QCOMPARE(opened.ids.size(), clicks); // neither the taps nor the swipes opened one
     }
 
     void theOpenComicOrOneThatCannotBeDeletedStaysListed()

@@ -11,7 +11,6 @@
 
 namespace {
 constexpr int kTargetGap = 4;
-constexpr int kWindowMargin = 4;
 }
 
 Overlay::Overlay(QWidget *parent)

@@ -18,6 +18,9 @@ class Overlay : public QWidget
 {
     Q_OBJECT
 public:
+    // The least room left between an overlay and its window's edges.
+    static constexpr int kWindowMargin = 4;
+
     // parent: any widget of the window it is to show in; the overlay joins
     // that window.
     explicit Overlay(QWidget *parent = nullptr);

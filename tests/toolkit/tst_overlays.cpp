@@ -291,6 +291,22 @@ private slots:
         QVERIFY(buttonTitled(&host.window, "Copy")->parentWidget()->y() > stage->mapTo(&host.window, QPoint(0, 20)).y());
         menu->setMenuVisible(false);
         QCOMPARE(hidden.count(), 4);
+
+        // A phone's window: the whole of a long menu stays inside it.
+        host.window.resize(320, 480);
+        const QStringList titles = {"Copy", "Cut", "Bring to Front", "Send to Back"};
+        QList<EditMenu::Item> objectMenu;
+        for (const QString &title : titles)
+            objectMenu.append({title, nullptr});
+        menu->setMenuItems(objectMenu);
+        menu->setMenuVisible(true);
+        for (const QString &title : titles) {
+            QPushButton *button = buttonTitled(&host.window, title);
+            const QRect inWindow(button->mapTo(&host.window, QPoint(0, 0)), button->size());
+            QVERIFY2(host.window.rect().contains(inWindow) && button->width() >= button->sizeHint().width(),
+                     qPrintable(title));
+        }
+        menu->setMenuVisible(false);
     }
 
     void thePickerBlocksNoOtherCommand()

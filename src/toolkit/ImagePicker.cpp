@@ -59,6 +59,9 @@ void ImagePicker::open()
     m_dialog = dialog;
     m_closedByCode = false;
     dialog->show();
+    // In front, with the keyboard, so a path can be typed at once.
+    dialog->raise();
+    dialog->activateWindow();
 }
 
 void ImagePicker::dismiss()

@@ -9,7 +9,7 @@ namespace {
 const QString kButtonStyle = "QPushButton { background: #2a2a2a; color: white; border: 1px solid #555;"
                              " border-radius: 8px; padding: 9px 18px; font-weight: bold; }"
                              "QPushButton:pressed { background: #4a4a4a; }"
-                             "QPushButton:focus { border: 2px solid #4c9bff; }";
+                             "QPushButton:focus { border: 2px solid #4c9bff; outline: none; }";
 constexpr int kMargin = 16;
 constexpr int kTabletMargin = 6;
 constexpr int kCancelGap = 8;

@@ -21,7 +21,7 @@ NavigationContainer::NavigationContainer(QWidget *screen, QWidget *parent)
                         "QPushButton { color: white; background: #222; border: 1px solid #666;"
                         " border-radius: 5px; padding: 0 10px; font-weight: bold; font-size: 13px; }"
                         "QPushButton:pressed { background: #444; }"
-                        "QPushButton:focus { border-color: #4c9bff; }");
+                        "QPushButton:focus { border-color: #4c9bff; outline: none; }");
     _titleLabel->setAlignment(Qt::AlignCenter);
     // The title is the screen's own, and follows it.
     _titleLabel->setText(screen->windowTitle());

@@ -338,8 +338,12 @@ private slots:
         clickAt(&host.window, host.undo->geometry().center());
         QCOMPARE(host.log, QStringList({"undo"}));
 
+        // The keyboard goes to it, and back when it goes.
+        settle();
+        QCOMPARE(QApplication::activeWindow(), dialog);
         picker.dismiss();
         settle();
+        QCOMPARE(QApplication::activeWindow(), &host.window);
         QVERIFY(!picker.window());
         QCOMPARE(cancelled.count(), 0);
         QCOMPARE(finished.count(), 1);

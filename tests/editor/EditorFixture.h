@@ -159,6 +159,14 @@ public:
     static QPointF onScreen(const View *view, const QPointF &point) { return view->convertPoint(point, nullptr); }
     static QPointF centerOnScreen(const View *view) { return onScreen(view, view->bounds().center()); }
 
+    // Keys as the user types them: through the shown window to what has the
+    // focus, its shortcuts first.
+    void type(const QList<int> &keys) const
+    {
+        for (int key : keys)
+            QTest::keyClick(editor->windowHandle(), Qt::Key(key));
+    }
+
     TouchDispatcher &touches() const { return ui().stage->dispatcher(); }
     void tap(const QPointF &at) { drag(at, {}); }
     // One finger down at `from`, through `path`, up at its end.

@@ -58,7 +58,7 @@ RageFaceCategoryBrowser::RageFaceCategoryBrowser(QWidget *parent)
         "#categories::item:selected { background: #2f7cf6; color: white; }");
     _tableViewCategories->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     _tableViewCategories->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    _tableViewCategories->setFocusPolicy(Qt::NoFocus);
+    _tableViewCategories->setFocusPolicy(Qt::TabFocus);
     for (const QString &name : std::as_const(_tableData)) {
         auto *cell = new QListWidgetItem(name, _tableViewCategories);
         cell->setSizeHint(QSize(kWidth, kRowHeight));

@@ -196,6 +196,7 @@ void EditorCommands::tools()
 void EditorCommands::reset()
 {
     auto *alert = new AlertView("Clear Comic", "Are you sure?", "Yes", {"No"}, this);
+    alert->setHarmlessButtonIndex(1); // "No"
     // "Yes" is the alert's cancel button, index 0.
     alert->onClicked = [this](AlertView *, int index) {
         if (index == 0)

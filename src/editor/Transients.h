@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QSize>
 
+class ModalScreen;
 class QAction;
 
 // What opens over the editor for a moment: at most one action sheet and at
@@ -14,6 +15,7 @@ class QAction;
 // screens with "Back"), and the alert asking a question. Opening a sheet or
 // a screen closes the sheet and the popover on screen first; so does every
 // command that opens something or changes the comic (EditorCommands).
+// Leaving the application closes all of them.
 class Transients : public QObject
 {
     Q_OBJECT
@@ -36,7 +38,8 @@ public:
     void showAlert(AlertView *alert);
 
     void dismissActionsheetOrPopoverIfVisible();
-    // Closes everything, the alert too (its harmless answer).
+    // Closes everything, the alert too (its harmless answer) and a phone's
+    // modal screen (without animation).
     void dismissAll();
 
 private:
@@ -45,4 +48,5 @@ private:
     QPointer<ActionSheet> _actionSheet;
     QPointer<QWidget> m_popover;
     QPointer<AlertView> m_alert;
+    QPointer<ModalScreen> m_modalScreen;
 };

@@ -142,7 +142,9 @@ private slots:
         Comic comic;
         auto *text = new ComicObjectText(QRectF(20, 30, 200, 60));
         text->setText("Rage!\nSecond line");
-        text->setFontFamily("Comic Neue");
+        QFont bold("Comic Neue");
+        bold.setStyleName("Bold");
+        text->setTextFont(bold);
         text->setPointSize(37.5);
         text->setFontColor(QColor(10, 120, 200));
         text->setTransform(QTransform().rotate(12).scale(-1, 1));
@@ -157,6 +159,9 @@ private slots:
         QVERIFY(textBack);
         QCOMPARE(textBack->text(), text->text());
         QCOMPARE(textBack->fontFamily(), QString("Comic Neue"));
+        QCOMPARE(textBack->fontStyleName(), QString("Bold"));
+        const auto pasted = ComicArchive::decodeObject(ComicArchive::archivedObject(text));
+        QCOMPARE(qobject_cast<ComicObjectText *>(pasted->object.get())->fontStyleName(), QString("Bold"));
         QCOMPARE(textBack->pointSize(), 37.5);
         QCOMPARE(textBack->fontColor(), QColor(10, 120, 200));
         QCOMPARE(textBack->transform(), text->transform());
@@ -180,16 +185,31 @@ private slots:
         QCOMPARE(objectAt(loaded, 0, 0)->frame(), QRectF(10, 10, 100, 80));
     }
 
-    void unknownKindsAreSkippedAndAnOddEntryCountGetsItsPlaceholder()
+    void unknownKindsAreKeptHiddenInTheirPlaceAndAnOddEntryCountGetsItsPlaceholder()
     {
         const QRectF box(0, 0, 40, 40);
         const auto loaded = ComicArchive::decodeComic(handWritten(
             {{{"ComicObjectImage", box}, {"ComicObjectSticker", box}, {"ComicObjectImage", box}}, {}, {}}));
         QVERIFY(loaded);
-        QCOMPARE(loaded->skippedObjects, 1);
-        QCOMPARE(loaded->panels[0]->subviews().size(), 2);
+        QCOMPARE(loaded->unknownObjects, 1);
+        const QList<View *> children = loaded->panels[0]->subviews();
+        QCOMPARE(children.size(), 3);
+        QVERIFY(children[1]->isHidden() && !qobject_cast<ComicObject *>(children[1]));
         QCOMPARE(loaded->panels.size(), size_t(4));
         QCOMPARE(loaded->panels[3]->frame(), QRectF());
+
+        // One entry listed in two panels has no one place: the comic is refused.
+        KeyedArchiver coder("Panelry", 1);
+        const auto sticker = coder.encodeObject(nullptr, "ComicObjectSticker", nullptr);
+        QList<KeyedArchiver::Reference> panels;
+        for (int i = 0; i < 2; ++i)
+            panels << coder.encodeObject(nullptr, "UIView", [sticker](KeyedArchiver &c) {
+                const auto list = c.encodeList({sticker});
+                c.encodePoint("center", QPointF(160, 120));
+                c.encodeRect("bounds", QRectF(0, 0, 320, 240));
+                c.encodeReference("subviews", list);
+            });
+        QVERIFY(!ComicArchive::decodeComic(coder.archivedData(coder.encodeList(panels))));
     }
 
     void damagedObjectsOfKnownKindsRefuseTheWholeComic_data()

@@ -74,14 +74,19 @@ int runApplication(QApplication &app, const QByteArray &what)
     if (!delegate.didFinishLaunching())
         return 0;
     PanelryViewController *editor = delegate.viewController();
-    if (!QTest::qWaitForWindowActive(editor))
-        return 1;
+    QSignalSpy appeared(editor, &PanelryViewController::appeared);
     View *panel = editor->findChild<PanelRows *>()->panels().at(0);
     editor->findChild<PanelMode *>()->selectPanel(panel);
     QImage face(50, 50, QImage::Format_ARGB32);
     face.fill(Qt::magenta);
     editor->findChild<Placement *>()->addImageToComic(face);
     if (!QTest::qWaitFor([panel] { return !panel->subviews().isEmpty(); }))
+        return 1;
+    // In front after the start banner, whose window takes the focus offscreen.
+    if (appeared.isEmpty() && !appeared.wait())
+        return 1;
+    editor->activateWindow();
+    if (!QTest::qWaitForWindowActive(editor))
         return 1;
     open(editor, what);
     QObject::connect(editor->windowHandle(), &QWindow::windowStateChanged, [](Qt::WindowState state) {

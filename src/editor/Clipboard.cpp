@@ -76,7 +76,7 @@ bool Clipboard::pasteArchivedObject()
     ComicObject *object = decoded->object.release();
     // Its size kept, at the top-left of the part of the panel on screen.
     object->setFrame(QRectF(m_placement.visiblePartOfPanel().topLeft(), object->frame().size()));
-    m_placement.placeObject(object, Placement::Placed::Pasted);
+    m_placement.placeObject(object, ObjectOrigin::Pasted);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "editor/ComicObjects.h"
 
 #include "editor/ObjectCommands.h"
+#include "editor/PanelMode.h"
 #include "editor/PictureStore.h"
 #include "editor/UndoHistory.h"
 #include "objects/ComicObject.h"
@@ -15,15 +16,19 @@ ComicObjects::ComicObjects(ComicObjectDelegate *delegate, PictureStore &pictures
 {
 }
 
-bool ComicObjects::adopt(ComicObject *object, View *panel, const QByteArray &png)
+bool ComicObjects::adopt(ComicObject *object, View *panel, ObjectOrigin origin, const QByteArray &png)
 {
-    if (!m_pictures.adopt(object, png))
+    if (!m_pictures.adopt(object, origin, png))
         return false;
     object->setDelegate(m_delegate);
     connect(object, &ComicObject::moved, this,
             [this, object](const QPointF &old) { m_history.push(ObjectSteps::move(object, old)); });
     connect(object, &ComicObject::flipped, this,
             [this, object](const QTransform &old) { m_history.push(ObjectSteps::transform("Flip", object, old)); });
-    putObjectInPanel(object, panel, m_panelMode);
+    // One loaded with its panel keeps its place among the panel's objects.
+    if (object->superview() == panel)
+        object->setUserInteractionEnabled(panel == m_panelMode.selectedPanel());
+    else
+        putObjectInPanel(object, panel, m_panelMode);
     return true;
 }

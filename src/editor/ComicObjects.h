@@ -1,11 +1,12 @@
 #pragma once
+#include "editor/PictureStore.h"
+
 #include <QByteArray>
 #include <QObject>
 
 class ComicObject;
 class ComicObjectDelegate;
 class PanelMode;
-class PictureStore;
 class UndoHistory;
 class View;
 
@@ -23,7 +24,7 @@ public:
 
     // False, and the object left out, when it needed a picture row that
     // could not be stored (`png`: the picture of a new one).
-    bool adopt(ComicObject *object, View *panel, const QByteArray &png = QByteArray());
+    bool adopt(ComicObject *object, View *panel, ObjectOrigin origin, const QByteArray &png = QByteArray());
 
 private:
     ComicObjectDelegate *m_delegate;

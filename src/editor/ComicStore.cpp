@@ -187,8 +187,8 @@ void ComicStore::loadComicWithId(int id)
     const QList<View *> panels = comic->panelList();
     for (View *panel : panels)
         for (View *child : panel->subviews())
-            if (auto *object = qobject_cast<ComicObject *>(child); object && !m_objects->adopt(object, panel))
-                delete object; // its picture was never stored, and cannot be now
+            if (auto *object = qobject_cast<ComicObject *>(child))
+                m_objects->adopt(object, panel, ObjectOrigin::Stored); // writes nothing, never refused
     for (auto &panel : comic->panels)
         panel.release(); // the rows own them now
     m_rows->replaceAllRows(panels);

@@ -14,30 +14,32 @@ PictureStore::PictureStore(const ComicStore &store, const PanelRows &rows, QObje
 {
 }
 
-bool PictureStore::adopt(ComicObject *object, const QByteArray &png)
+bool PictureStore::adopt(ComicObject *object, ObjectOrigin origin, const QByteArray &png)
 {
     const ObjectKindCoding *kind = ObjectCoding::forObject(object);
     if (!kind || !kind->picture)
         return true;
-    // A new object has no row to look up.
-    const bool hasRow = object->databaseId() > 0;
-    const std::optional<PictureRows::Row> row = hasRow ? PictureRows::row(object->databaseId()) : PictureRows::Row();
-    // Without the database a pasted object keeps its id.
+    if (origin == ObjectOrigin::New)
+        return storeInNewRow(object, png.isNull() ? pngData(kind->picture(*object)) : png);
+    const std::optional<PictureRows::Row> row = PictureRows::row(object->databaseId());
     if (!row)
-        return hasRow;
+        return true;
     if (!row->data.isEmpty() && kind->picture(*object).isNull())
         kind->setPicture(*object, QImage::fromData(row->data));
-    const int comicId = m_store.comicId();
-    if (row->comicId == comicId)
+    if (origin == ObjectOrigin::Stored || row->comicId == m_store.comicId())
         return true;
     // The stored bytes, not what the object holds: a photo is held at the
     // size it is shown, its row at the size it came in.
-    const QByteArray bytes = row->comicId != -1 ? row->data : !png.isNull() ? png : pngData(kind->picture(*object));
-    const int id = PictureRows::insert(comicId, bytes);
-    if (id == -1)
-        return hasRow;
-    object->setDatabaseId(id);
-    return true;
+    const QByteArray bytes = row->comicId != -1 ? row->data : pngData(kind->picture(*object));
+    return storeInNewRow(object, bytes) || object->databaseId() > 0;
+}
+
+bool PictureStore::storeInNewRow(ComicObject *object, const QByteArray &png)
+{
+    const int id = PictureRows::insert(m_store.comicId(), png);
+    if (id != -1)
+        object->setDatabaseId(id);
+    return id != -1;
 }
 
 bool PictureStore::rowIsShared(const ComicObject *object) const
@@ -56,6 +58,5 @@ void PictureStore::storeDrawing(ComicObjectDrawing *drawing)
         PictureRows::update(drawing->databaseId(), drawing->pngData());
         return;
     }
-    if (const int id = PictureRows::insert(m_store.comicId(), drawing->pngData()); id != -1)
-        drawing->setDatabaseId(id);
+    storeInNewRow(drawing, drawing->pngData());
 }

@@ -130,7 +130,7 @@ void Placement::placePicture(const Picture &picture)
         return;
     auto *object = new ComicObjectImage(QRectF(visiblePartOfPanel().topLeft(), placedSize(QSizeF(picture.image.size()))));
     object->setImage(picture.image);
-    placeObject(object, Placed::New, picture.png);
+    placeObject(object, ObjectOrigin::New, picture.png);
 }
 
 QRectF Placement::visiblePartOfPanel() const
@@ -143,19 +143,19 @@ QRectF Placement::visiblePartOfPanel() const
                   EditorLayout::kRowHeight);
 }
 
-bool Placement::placeObject(ComicObject *object, Placed how, const QByteArray &png)
+bool Placement::placeObject(ComicObject *object, ObjectOrigin origin, const QByteArray &png)
 {
     View *panel = m_panelMode.selectedPanel();
-    const bool placed = panel && m_objects.adopt(object, panel, png);
+    const bool placed = panel && m_objects.adopt(object, panel, origin, png);
     if (!placed) {
         if (panel)
             notify("Picture could not be stored");
         delete object;
         return false;
     }
-    if (how == Placed::New)
+    const bool isNew = origin == ObjectOrigin::New;
+    if (isNew)
         object->select();
-    m_history.push(new ObjectCommand(ObjectCommand::Kind::Add, how == Placed::New ? "Add" : "Paste", object, panel,
-                                     m_panelMode));
+    m_history.push(new ObjectCommand(ObjectCommand::Kind::Add, isNew ? "Add" : "Paste", object, panel, m_panelMode));
     return true;
 }

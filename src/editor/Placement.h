@@ -1,4 +1,5 @@
 #pragma once
+#include "editor/PictureStore.h"
 #include "toolkit/ImagePicker.h"
 
 #include <QList>
@@ -58,8 +59,7 @@ public:
     // new one selected ("Add <kind>", `png` its picture), a pasted one not
     // ("Paste <kind>"). False, and the object deleted, without a zoomed
     // panel or when its picture cannot be stored (a banner says so).
-    enum class Placed { New, Pasted };
-    bool placeObject(ComicObject *object, Placed how = Placed::New, const QByteArray &png = QByteArray());
+    bool placeObject(ComicObject *object, ObjectOrigin origin = ObjectOrigin::New, const QByteArray &png = QByteArray());
 
 private:
     struct Picture;

@@ -17,8 +17,10 @@ QImage Pasteboard::image() { return clipboard()->image(); }
 QByteArray Pasteboard::imageData()
 {
     const QMimeData *mime = clipboard()->mimeData();
+    if (!mime)
+        return QByteArray();
     // PNG first: what most programs offer and every Qt reads.
-    QStringList formats = mime ? mime->formats() : QStringList();
+    QStringList formats = mime->formats();
     formats.prepend(QStringLiteral("image/png"));
     for (const QString &format : formats)
         if (format.startsWith(QLatin1String("image/")))

@@ -44,9 +44,7 @@ PanelryViewController::PanelryViewController(QWidget *parent, std::function<void
 
 PanelryViewController::~PanelryViewController()
 {
-    // A drawing being painted is stored before the editor goes.
-    m_selection->deselectObject();
-    m_transients->dismissAll();
+    closeWhatIsOpen();
     // The steps go first, while the views they name are still in the tree.
     m_history->removeAllActions();
 }
@@ -184,12 +182,8 @@ void PanelryViewController::connectStore()
     // A title typed while the comic had no record is kept once it has one.
     connect(store, &ComicStore::recordCreated, this, [this] { m_store->storeTitle(m_ui.comicTitle->text()); });
     Lifecycle *lifecycle = Lifecycle::shared();
-    // Before the save on leaving: whatever is open closes (a question with
-    // its harmless answer) and a title being typed is stored.
-    connect(lifecycle, &Lifecycle::willTerminate, this, [this] {
-        m_transients->dismissAll();
-        m_titleField->endEditing();
-    });
+    // Before the save on leaving.
+    connect(lifecycle, &Lifecycle::willTerminate, this, &PanelryViewController::closeWhatIsOpen);
     connect(lifecycle, &Lifecycle::didBecomeActive, store, &ComicStore::didBecomeActive);
     connect(lifecycle, &Lifecycle::willResignActive, store, &ComicStore::willResignActive);
     connect(lifecycle, &Lifecycle::didEnterBackgroundOrWillTerminate, store,
@@ -295,6 +289,13 @@ void PanelryViewController::leaveEditing()
     m_drawingMode->leave();
     m_textEditing->leave();
     m_panelMode->showTools(PanelMode::Tools::Panel);
+}
+
+void PanelryViewController::closeWhatIsOpen()
+{
+    m_transients->dismissAll();
+    m_titleField->endEditing();
+    m_selection->deselectObject();
 }
 
 void PanelryViewController::deselectObject() { m_selection->deselectObject(); }

@@ -50,7 +50,8 @@ class View;
 //   Clipboard        copy, cut and paste of objects
 // What joins several of them lives here: set-up, the tap on a panel, leaving
 // panel mode, undo and redo, starting a new comic, entering and leaving the
-// editing modes, and what the comic objects ask of the editor.
+// editing modes, closing what is open when the application ends, and what
+// the comic objects ask of the editor.
 class PanelryViewController : public QWidget, public ComicObjectDelegate
 {
     Q_OBJECT
@@ -97,6 +98,11 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // Closes whatever is open, keeping the work: a question (its harmless
+    // answer), a sheet, a popover, a picker or a phone's screen, the typing
+    // of the title, and the editing of an object (a drawing being painted is
+    // stored, a new text left empty goes).
+    void closeWhatIsOpen();
     void connectCommands();
     void connectCollaborators();
     void connectStore();

@@ -54,6 +54,8 @@ void open(PanelryViewController *editor, const QByteArray &what)
         editor->changeTextFontFromBarButtonItem(anchor);
     else if (what == "picture chooser")
         a.addImage->trigger();
+    else if (what == "new text")
+        a.addText->trigger();
     else if (what == "phone's Load from Device") {
         a.more->trigger();
         editor->findChild<Transients *>()->actionSheet()->clickButtonAtIndex(3);
@@ -152,6 +154,8 @@ private slots:
         QTest::newRow("picture chooser, SIGTERM") << QByteArray("picture chooser") << QByteArray("SIGTERM");
         QTest::newRow("modal screen, SIGHUP") << QByteArray("phone's Load from Device") << QByteArray("SIGHUP");
         QTest::newRow("title being typed, SIGTERM") << QByteArray("title being typed") << QByteArray("SIGTERM");
+        // Ended empty, a new text is not kept: it would be invisible.
+        QTest::newRow("new text, SIGTERM") << QByteArray("new text") << QByteArray("SIGTERM");
     }
     void everyEndSavesTheComicWhateverIsOpen()
     {

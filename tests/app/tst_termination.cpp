@@ -84,11 +84,12 @@ int runApplication(QApplication &app, const QByteArray &what)
     editor->findChild<Placement *>()->addImageToComic(face);
     if (!QTest::qWaitFor([panel] { return !panel->subviews().isEmpty(); }))
         return 1;
-    // In front after the start banner, whose window takes the focus offscreen.
+    // In front after the start banner, whose window takes the focus offscreen
+    // (where waiting for a window to be active only waits for it to show).
     if (appeared.isEmpty() && !appeared.wait())
         return 1;
     editor->activateWindow();
-    if (!QTest::qWaitForWindowActive(editor))
+    if (!QTest::qWaitFor([editor] { return editor->isActiveWindow(); }))
         return 1;
     open(editor, what);
     QObject::connect(editor->windowHandle(), &QWindow::windowStateChanged, [](Qt::WindowState state) {

@@ -57,13 +57,13 @@ private slots:
 
         // Ctrl+V in the overview: no panel to paste into.
         f.editor->deselectPanel();
-        f.editor->show();
-        QVERIFY(QTest::qWaitForWindowActive(f.editor.get()));
+        QWindow *window = f.showActive();
+        QVERIFY(window);
         const int steps = f.history().stack()->count();
-        QTest::keyClick(f.editor.get(), Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(window, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(f.history().stack()->count(), steps);
         View *panel = f.zoom(3);
-        QTest::keyClick(f.editor.get(), Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(window, Qt::Key_V, Qt::ControlModifier);
         ComicObjectImage *pasted = f.topObject(panel);
         QVERIFY(pasted && pasted != original);
         QCOMPARE(pasted->databaseId(), original->databaseId());

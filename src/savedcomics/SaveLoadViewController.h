@@ -14,7 +14,9 @@ class SavedComicCell;
 // of its row (a swipe to the left, or the mouse over the row, shows it), the
 // Delete key or its context menu, except the open one. The switch below the
 // list turns automatic saving on and off. "Import" shows in the navigation
-// bar while comics of earlier generations wait in the Documents folder.
+// bar while comics of earlier generations wait in the Documents folder: it
+// converts them under a "Please Wait..." alert, then lists them and says
+// how many came in.
 class SaveLoadViewController : public QWidget
 {
     Q_OBJECT

@@ -1,23 +1,28 @@
 // The saved-comics browser: what each row shows (dates in the device's zone,
 // here five hours behind), opening a comic, deleting one by each of the
 // user's means (and refusing the open one, or keeping a row whose comic
-// could not be deleted), the automatic-saving switch and the Import button.
+// could not be deleted), the automatic-saving switch and the Import button
+// with what it brings in.
+#include "oldcomics/OldComicImport.h"
 #include "savedcomics/SaveLoadViewController.h"
 #include "savedcomics/SaveLoadViewControllerDelegate.h"
 #include "savedcomics/SavedComicCell.h"
 #include "savedcomics/SavedComicDates.h"
 #include "support/Banners.h"
 #include "support/Files.h"
+#include "support/OldComicFixture.h"
 #include "support/TestHome.h"
 #include "support/UserDatabaseRows.h"
 #include "toolkit/EditMenu.h"
 #include "toolkit/NavigationContainer.h"
 #include "toolkit/UserDefaults.h"
+#include "ui/ActivityIndicator.h"
 
 #include <QBuffer>
 #include <QCheckBox>
 #include <QDir>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
 
@@ -194,7 +199,7 @@ private slots:
         QCOMPARE(UserDefaults::objectForKey("autosaveEnabled").toBool(), false);
     }
 
-    void importShowsWhileOldComicsWait()
+    void importShowsWhileOldComicsWaitAndConvertsThemUnderAnAlert()
     {
         auto *browser = new SaveLoadViewController;
         NavigationContainer container(browser);
@@ -202,10 +207,24 @@ private slots:
         QVERIFY(!container.rightButton());
 
         QDir().mkpath(home->documents());
-        QVERIFY(writeFile(home->documents() + "/SavedComics-v3.1.plist", {}));
+        const OldComicFixture::Comic comic(jpeg(30), {{QRectF(0, 0, 640, 240), {{"ImageObject", QRectF(9, 9, 50, 50), {}, jpeg(9)}}}});
+        QVERIFY(writeFile(home->documents() + "/SavedComics.plist",
+                          OldComicFixture::file(OldComicFiles::Generation::SingleCanvas, {comic, comic})));
         browser->checkOldComics();
-        QVERIFY(container.rightButton());
         QCOMPARE(container.rightButton()->text(), QString("Import"));
+        container.show();
+        Banners banners;
+        container.rightButton()->click();
+        auto *alert = container.findChild<QMessageBox *>();
+        QVERIFY(alert && alert->isVisible());
+        QCOMPARE(alert->text(), QString("<b>Converting Saved Comics<br>Please Wait...</b>"));
+        QVERIFY(alert->findChild<ActivityIndicator *>()->isAnimating());
+        QTRY_COMPARE_WITH_TIMEOUT(banners.shown, QStringList{"2 comics imported"}, 60000);
+        QVERIFY(!alert->isVisible());
+        QVERIFY(!container.rightButton());
+        QCOMPARE(browser->numberOfRows(), 5);
+        QCOMPARE(QList<bool>({browser->cellAt(0)->title() == "Untitled", browser->cellAt(1)->hasThumbnail()}),
+                 QList<bool>({true, true}));
     }
 };
 

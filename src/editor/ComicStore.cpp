@@ -172,6 +172,6 @@ void ComicStore::loadComicWithId(int id)
     m_rows->replaceAllRows(panels);
     m_comicId = id;
     emit comicLoaded(stored->title);
-    if (comic->skippedObjects > 0)
+    if (comic->unknownObjects > 0)
         notify("Some objects need a newer version of Panelry");
 }

@@ -2,6 +2,7 @@
 
 #include "objects/ComicObject.h"
 #include "objects/ObjectCoding.h"
+#include "objects/UnknownObject.h"
 #include "toolkit/KeyedUnarchiver.h"
 
 namespace {
@@ -13,16 +14,11 @@ const QString kSubviews = QStringLiteral("subviews");
 
 KeyedUnarchiver::Limits limits() { return {}; }
 
-// The objects that belong to the comic, back to front.
-QList<ComicObject *> keptObjects(const View *panel)
+// An object that belongs to the comic: of a known kind, not on its way out.
+const ComicObject *objectToArchive(const View *child)
 {
-    QList<ComicObject *> objects;
-    for (View *child : panel->subviews()) {
-        auto *object = qobject_cast<ComicObject *>(child);
-        if (object && !object->isBeingRemoved() && ObjectCoding::forObject(object))
-            objects << object;
-    }
-    return objects;
+    const auto *object = qobject_cast<const ComicObject *>(child);
+    return object && !object->isBeingRemoved() && ObjectCoding::forObject(object) ? object : nullptr;
 }
 
 KeyedArchiver::Reference encodeObject(KeyedArchiver &coder, const ComicObject *object)
@@ -35,8 +31,12 @@ KeyedArchiver::Reference encodePanel(KeyedArchiver &coder, const View *panel)
 {
     return coder.encodeObject(panel, kPanelClass, [panel](KeyedArchiver &c) {
         QList<KeyedArchiver::Reference> children;
-        for (const ComicObject *object : keptObjects(panel))
-            children << encodeObject(c, object);
+        for (const View *child : panel->subviews()) {
+            if (const auto *unknown = qobject_cast<const UnknownObject *>(child))
+                children << c.encodeEntry(unknown->entry());
+            else if (const ComicObject *object = objectToArchive(child))
+                children << encodeObject(c, object);
+        }
         const KeyedArchiver::Reference subviews = c.encodeList(children);
         c.encodePoint(kCenter, panel->center());
         c.encodeRect(kBounds, panel->bounds());
@@ -54,7 +54,7 @@ public:
     }
 
     KeyedUnarchiver &archive() { return m_archive; }
-    int skippedObjects() const { return m_skipped; }
+    int unknownObjects() const { return m_unknown; }
     QString rootClassName() const { return m_rootClassName; }
 
     // The object, or null with unknownKind set, or null for a damaged entry.
@@ -74,6 +74,23 @@ public:
         return std::unique_ptr<ComicObject>(kind->decode(*entry, m_archive));
     }
 
+    // A panel's child: an object of a known kind, or one of another kind
+    // kept as it is; null for a damaged entry.
+    std::unique_ptr<View> child(KeyedArchiver::Reference reference)
+    {
+        const auto className = m_archive.className(reference);
+        if (!className || ObjectCoding::forClassName(*className)) {
+            bool unknownKind = false;
+            return object(reference, &unknownKind);
+        }
+        auto entry = m_archive.takeEntry(reference);
+        // What it holds counts as objects do, so a save can write it back.
+        if (!entry || (m_objects += int(entry->objects.size())) > ComicArchive::kMaxObjects)
+            return nullptr;
+        ++m_unknown;
+        return std::make_unique<UnknownObject>(std::move(*entry));
+    }
+
     std::unique_ptr<View> panel(KeyedArchiver::Reference reference)
     {
         const auto entry = m_archive.takeObject(reference);
@@ -91,15 +108,11 @@ public:
         const auto children = m_archive.takeList(*subviews, ComicArchive::kMaxObjects);
         if (!children)
             return nullptr;
-        for (KeyedArchiver::Reference child : *children) {
-            bool unknownKind = false;
-            std::unique_ptr<ComicObject> object = this->object(child, &unknownKind);
-            if (object)
-                panel->addSubview(object.release());
-            else if (unknownKind)
-                ++m_skipped;
-            else
+        for (KeyedArchiver::Reference reference : *children) {
+            std::unique_ptr<View> child = this->child(reference);
+            if (!child)
                 return nullptr;
+            panel->addSubview(child.release());
         }
         return panel;
     }
@@ -107,7 +120,7 @@ public:
 private:
     KeyedUnarchiver m_archive;
     int m_objects = 0;
-    int m_skipped = 0;
+    int m_unknown = 0;
     QString m_rootClassName;
 };
 }
@@ -160,7 +173,7 @@ std::optional<ComicArchive::DecodedComic> ComicArchive::decodeComic(const QByteA
     // shifting every later row by one.
     if (comic.panels.size() % 2 != 0)
         comic.panels.push_back(std::make_unique<View>(QRectF()));
-    comic.skippedObjects = decoder.skippedObjects();
+    comic.unknownObjects = decoder.unknownObjects();
     return comic;
 }
 
@@ -181,7 +194,8 @@ std::optional<ComicArchive::DecodedObject> ComicArchive::decodeObject(const QByt
 bool ComicArchive::hasObjects(const QList<View *> &panels)
 {
     for (const View *panel : panels)
-        if (!keptObjects(panel).isEmpty())
-            return true;
+        for (const View *child : panel->subviews())
+            if (objectToArchive(child))
+                return true;
     return false;
 }

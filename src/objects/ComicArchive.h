@@ -18,8 +18,10 @@
 // holds one object entry as the root.
 //
 // Later versions may add kinds: an object entry of a kind this build does
-// not know is skipped and counted, and the rest of the comic loads. They
-// keep the keys written here, so this build's archives stay readable.
+// not know is kept as it was, with what it refers to, as a hidden
+// UnknownObject in its place among its panel's objects; it is counted, and
+// every save writes it back. Later versions keep the keys written here, so
+// this build's archives stay readable.
 namespace ComicArchive {
 
 inline constexpr int kFormatVersion = 1;
@@ -37,10 +39,11 @@ QByteArray archivedObject(const ComicObject *object);
 
 struct DecodedComic {
     // Two entries a row: an odd count gets a placeholder at its end. Objects
-    // are their panels' children, unselected and opaque.
+    // are their panels' children, unselected and opaque; so are the hidden
+    // UnknownObjects.
     std::vector<std::unique_ptr<View>> panels;
-    // Object entries of kinds this build does not know, left out.
-    int skippedObjects = 0;
+    // Object entries of kinds this build does not know, kept hidden.
+    int unknownObjects = 0;
     QList<View *> panelList() const;
 };
 
@@ -56,7 +59,8 @@ struct DecodedObject {
 // Nothing when the bytes are not a readable object archive.
 std::optional<DecodedObject> decodeObject(const QByteArray &data);
 
-// True when some panel holds an object that is not on its way out.
+// True when some panel holds an object of a known kind that is not on its
+// way out (kept entries of other kinds do not count).
 bool hasObjects(const QList<View *> &panels);
 
 }

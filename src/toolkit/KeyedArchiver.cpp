@@ -5,6 +5,8 @@
 #include <QRectF>
 #include <QTransform>
 
+#include <limits>
+
 namespace {
 QCborArray numbers(std::initializer_list<double> values)
 {
@@ -18,6 +20,39 @@ QCborValue referenceValue(KeyedArchiver::Reference reference)
 {
     return QCborValue(QCborKnownTags(KeyedArchive::kReferenceTag), QCborValue(qint64(reference)));
 }
+}
+
+std::optional<KeyedArchiver::Reference> KeyedArchive::asReference(const QCborValue &value)
+{
+    if (!value.isTag() || value.tag() != QCborTag(kReferenceTag))
+        return std::nullopt;
+    const QCborValue index = value.taggedValue();
+    if (!index.isInteger() || index.toInteger() < 0 || index.toInteger() > std::numeric_limits<int>::max())
+        return std::nullopt;
+    return KeyedArchiver::Reference(index.toInteger());
+}
+
+QCborValue KeyedArchive::withReferences(const QCborValue &value, const std::function<int(int)> &renumber)
+{
+    if (const auto reference = asReference(value))
+        return referenceValue(renumber(*reference));
+    if (value.isArray()) {
+        const QCborArray source = value.toArray();
+        QCborArray array;
+        for (const QCborValue &item : source)
+            array.append(withReferences(item, renumber));
+        return array;
+    }
+    if (value.isMap()) {
+        const QCborMap source = value.toMap();
+        QCborMap map;
+        for (auto it = source.constBegin(); it != source.constEnd(); ++it)
+            map.insert(withReferences(it.key(), renumber), withReferences(it.value(), renumber));
+        return map;
+    }
+    if (value.isTag())
+        return QCborValue(value.tag(), withReferences(value.taggedValue(), renumber));
+    return value;
 }
 
 KeyedArchiver::KeyedArchiver(const QString &archiverName, int formatVersion)
@@ -58,6 +93,16 @@ KeyedArchiver::Reference KeyedArchiver::encodeList(const QList<Reference> &items
             references.append(referenceValue(item));
         coder.encodeValue(KeyedArchive::kListItemsKey, references);
     });
+}
+
+KeyedArchiver::Reference KeyedArchiver::encodeEntry(const KeyedEntry &entry)
+{
+    // The entry's first object takes the next slot, as an object of its own would.
+    const Reference base = Reference(m_objects.size()) - 1;
+    const auto renumber = [base](Reference local) { return local == 0 ? 0 : base + local; };
+    for (const QCborValue &object : entry.objects)
+        m_objects.append(KeyedArchive::withReferences(object, renumber));
+    return renumber(entry.root);
 }
 
 void KeyedArchiver::encodeValue(const QString &key, const QCborValue &value)

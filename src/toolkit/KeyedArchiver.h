@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QColor;
 class QPointF;
@@ -33,7 +34,25 @@ inline const QString kClassKey = QStringLiteral("$class");
 inline const QString kNull = QStringLiteral("$null");
 inline const QString kListClass = QStringLiteral("NSArray");
 inline const QString kListItemsKey = QStringLiteral("NS.objects");
+
+// The index a value refers to; nothing when it is no reference.
+std::optional<int> asReference(const QCborValue &value);
+// The value with every reference in it (at any depth) replaced by what
+// `renumber` gives for it; a `renumber` that only notes what it is given
+// lists the value's references.
+QCborValue withReferences(const QCborValue &value, const std::function<int(int)> &renumber);
 }
+
+// One archived object together with every object it refers to, directly or
+// through others, as they stood in their archive: what lets an archive keep
+// an object it cannot read and write it back unchanged. The objects are in
+// their archive's order; their references point among themselves, counted
+// from 1 (0 stays "no object"), so sharing and cycles among them are kept.
+struct KeyedEntry {
+    QCborArray objects;
+    // The object itself, counted as its references are.
+    int root = 0;
+};
 
 // Writes objects as class names and keyed values into a keyed archive.
 // Each object is written once: encoding the same object (by identity) again
@@ -54,6 +73,11 @@ public:
                            const std::function<void(KeyedArchiver &)> &encode);
     // A list of objects already encoded, in order.
     Reference encodeList(const QList<Reference> &items);
+    // Writes a kept entry's objects as they were, one after the other, and
+    // gives the reference of its root. Written where an object of its own
+    // would be, each of its values comes out as it was read, its references
+    // renumbered only when what precedes it changed.
+    Reference encodeEntry(const KeyedEntry &entry);
 
     // Keyed values of the object being encoded.
     void encodePoint(const QString &key, const QPointF &point);

@@ -3,19 +3,10 @@
 #include <QCborStreamReader>
 #include <QCborValue>
 
+#include <algorithm>
 #include <cmath>
 
-namespace {
-std::optional<KeyedArchiver::Reference> asReference(const QCborValue &value)
-{
-    if (!value.isTag() || value.tag() != QCborTag(KeyedArchive::kReferenceTag))
-        return std::nullopt;
-    const QCborValue index = value.taggedValue();
-    if (!index.isInteger() || index.toInteger() < 0 || index.toInteger() > std::numeric_limits<int>::max())
-        return std::nullopt;
-    return KeyedArchiver::Reference(index.toInteger());
-}
-}
+using KeyedArchive::asReference;
 
 KeyedObject::KeyedObject(const QCborMap &values)
     : m_values(values)
@@ -129,15 +120,57 @@ bool KeyedUnarchiver::read(const QByteArray &data, const QString &archiverName, 
     return true;
 }
 
+bool KeyedUnarchiver::isAvailable(Reference reference) const
+{
+    return m_valid && reference > 0 && reference < m_objects.size() && !m_taken.contains(reference) &&
+           m_objects.at(reference).toMap().value(KeyedArchive::kClassKey).isString();
+}
+
+std::optional<QString> KeyedUnarchiver::className(Reference reference) const
+{
+    if (!isAvailable(reference))
+        return std::nullopt;
+    return m_objects.at(reference).toMap().value(KeyedArchive::kClassKey).toString();
+}
+
 std::optional<KeyedObject> KeyedUnarchiver::takeObject(Reference reference)
 {
-    if (!m_valid || reference <= 0 || reference >= m_objects.size() || m_taken.contains(reference))
-        return std::nullopt;
-    const QCborValue value = m_objects.at(reference);
-    if (!value.isMap() || !value.toMap().value(KeyedArchive::kClassKey).isString())
+    if (!isAvailable(reference))
         return std::nullopt;
     m_taken.insert(reference);
-    return KeyedObject(value.toMap());
+    return KeyedObject(m_objects.at(reference).toMap());
+}
+
+std::optional<KeyedEntry> KeyedUnarchiver::takeEntry(Reference root)
+{
+    // Everything the object reaches, each once, whichever way it is reached.
+    QList<Reference> reached{root};
+    QSet<Reference> seen{root};
+    for (qsizetype i = 0; i < reached.size(); ++i) {
+        if (!isAvailable(reached[i]))
+            return std::nullopt;
+        KeyedArchive::withReferences(m_objects.at(reached[i]), [&](Reference to) {
+            if (to != 0 && !seen.contains(to)) {
+                seen.insert(to);
+                reached << to;
+            }
+            return to;
+        });
+    }
+    // In archive order, so that writing them one after the other puts
+    // them back as they stood.
+    std::sort(reached.begin(), reached.end());
+    QHash<Reference, Reference> local;
+    for (qsizetype i = 0; i < reached.size(); ++i)
+        local.insert(reached[i], Reference(i + 1));
+    KeyedEntry entry;
+    for (Reference reference : std::as_const(reached)) {
+        entry.objects.append(
+            KeyedArchive::withReferences(m_objects.at(reference), [&local](Reference to) { return local.value(to); }));
+        m_taken.insert(reference);
+    }
+    entry.root = local.value(root);
+    return entry;
 }
 
 std::optional<QList<KeyedUnarchiver::Reference>> KeyedUnarchiver::takeList(Reference reference, qsizetype maxCount)

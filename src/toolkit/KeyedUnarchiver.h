@@ -50,6 +50,7 @@ private:
 // The archives read here are trees (a view has one place): each object can
 // be taken once, so a reference that leads back to an object being decoded
 // (a cycle) or to one already taken fails instead of looping or sharing.
+// Only a kept entry, which is not read, may share and loop within itself.
 class KeyedUnarchiver
 {
 public:
@@ -73,11 +74,20 @@ public:
     // reference out of range, a value that is not an object, or an object
     // taken before.
     std::optional<KeyedObject> takeObject(Reference reference);
+    // The class of an object that may still be taken; nothing otherwise.
+    std::optional<QString> className(Reference reference) const;
+    // Takes the object together with every object it reaches (see
+    // KeyedEntry), as they are, without reading them; nothing when any of
+    // them could not be taken: a reference out of range or to a value that
+    // is not an object, or an object taken before (it has its place
+    // elsewhere). Shared objects and cycles among them are kept.
+    std::optional<KeyedEntry> takeEntry(Reference reference);
     // Takes a list and gives its references; nothing when it is no list,
     // holds anything but references, or has more than maxCount items.
     std::optional<QList<Reference>> takeList(Reference reference, qsizetype maxCount);
 
 private:
+    bool isAvailable(Reference reference) const;
     bool read(const QByteArray &data, const QString &archiverName, const Limits &limits);
 
     bool m_valid = false;

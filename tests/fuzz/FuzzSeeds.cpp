@@ -21,9 +21,15 @@ ComicObjectImage *addObject(View *panel, const QRectF &frame, int databaseId)
 QByteArray withUnknownKind()
 {
     KeyedArchiver coder("Panelry", ComicArchive::kFormatVersion);
-    const auto sticker = coder.encodeObject(nullptr, "ComicObjectSticker", [](KeyedArchiver &c) {
+    // It refers to a part of its own, twice, which refers back to it.
+    int identity = 0;
+    const auto sticker = coder.encodeObject(&identity, "ComicObjectSticker", [&identity](KeyedArchiver &c) {
         c.encodePoint("center", QPointF(20, 20));
-        c.encodeString("sticker", "star");
+        const auto part = c.encodeObject(nullptr, "StickerPart", [&identity](KeyedArchiver &p) {
+            p.encodeReference("owner", p.encodeObject(&identity, {}, nullptr));
+        });
+        c.encodeReference("part", part);
+        c.encodeReference("again", part);
     });
     const auto panel = coder.encodeObject(nullptr, "UIView", [&](KeyedArchiver &c) {
         c.encodePoint("center", QPointF(320, 120));

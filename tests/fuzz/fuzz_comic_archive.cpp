@@ -28,6 +28,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             (void)panel->frame();
         if (comic->panels.size() % 2 != 0)
             abort();
+        // What a save makes of it, objects of unknown kinds included, reads back.
+        const QByteArray saved = ComicArchive::archivedComic(comic->panelList());
+        if (!saved.isEmpty() && !ComicArchive::decodeComic(saved))
+            abort();
     }
     if (const auto object = ComicArchive::decodeObject(bytes))
         if (!object->object && !object->unknownKind)

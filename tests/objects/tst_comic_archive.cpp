@@ -197,16 +197,31 @@ private slots:
         QCOMPARE(object->frame(), QRectF(10, 10, 100, 80));
     }
 
-    void unknownKindsAreSkippedAndAnOddEntryCountGetsItsPlaceholder()
+    void unknownKindsAreKeptHiddenInTheirPlaceAndAnOddEntryCountGetsItsPlaceholder()
     {
         const QRectF box(0, 0, 40, 40);
         const auto loaded = ComicArchive::decodeComic(handWritten(
             {{{"ComicObjectImage", box}, {"ComicObjectSticker", box}, {"ComicObjectImage", box}}, {}, {}}));
         QVERIFY(loaded);
-        QCOMPARE(loaded->skippedObjects, 1);
-        QCOMPARE(loaded->panels[0]->subviews().size(), 2);
+        QCOMPARE(loaded->unknownObjects, 1);
+        const QList<View *> children = loaded->panels[0]->subviews();
+        QCOMPARE(children.size(), 3);
+        QVERIFY(children[1]->isHidden() && !qobject_cast<ComicObject *>(children[1]));
         QCOMPARE(loaded->panels.size(), size_t(4));
         QCOMPARE(loaded->panels[3]->frame(), QRectF());
+
+        // One entry listed in two panels has no one place: the comic is refused.
+        KeyedArchiver coder("Panelry", 1);
+        const auto sticker = coder.encodeObject(nullptr, "ComicObjectSticker", nullptr);
+        QList<KeyedArchiver::Reference> panels;
+        for (int i = 0; i < 2; ++i)
+            panels << coder.encodeObject(nullptr, "UIView", [sticker](KeyedArchiver &c) {
+                const auto list = c.encodeList({sticker});
+                c.encodePoint("center", QPointF(160, 120));
+                c.encodeRect("bounds", QRectF(0, 0, 320, 240));
+                c.encodeReference("subviews", list);
+            });
+        QVERIFY(!ComicArchive::decodeComic(coder.archivedData(coder.encodeList(panels))));
     }
 
     void damagedObjectsOfKnownKindsRefuseTheWholeComic_data()

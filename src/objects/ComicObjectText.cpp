@@ -9,6 +9,7 @@
 #include "toolkit/TextView.h"
 
 #include <QHBoxLayout>
+#include <QHash>
 #include <QToolButton>
 
 namespace {
@@ -22,8 +23,14 @@ constexpr int kSpaceBeforeDone = 30;
 
 QToolButton *toolbarButton(const QString &imageName)
 {
+    // Read once: every text object has its own toolbar (a comic being
+    // opened or imported makes many). Never freed, as the icons must not
+    // outlive the application.
+    static auto *icons = new QHash<QString, QIcon>;
+    if (!icons->contains(imageName))
+        icons->insert(imageName, QIcon(AppPaths::resource("icons/" + imageName)));
     auto *button = new QToolButton;
-    button->setIcon(QIcon(AppPaths::resource("icons/" + imageName)));
+    button->setIcon(icons->value(imageName));
     button->setIconSize(QSize(30, 30));
     button->setFocusPolicy(Qt::NoFocus);
     button->setAutoRaise(true);

@@ -10,39 +10,37 @@
 #include <QImageReader>
 
 namespace {
-std::optional<QImage> decode(const QByteArray &bytes, QByteArray *format)
+// The format of a picture whose header announces a size within the
+// limits; empty for anything else. Formats that cannot tell their size
+// from their header are refused.
+QByteArray formatWithinLimits(const QByteArray &bytes)
 {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
-    // The size the header announces; formats that cannot tell are refused.
     const QSize size = reader.size();
     if (size.width() <= 0 || size.height() <= 0 || size.width() > LegacyPictures::kMaxSide ||
         size.height() > LegacyPictures::kMaxSide || qint64(size.width()) * size.height() > LegacyPictures::kMaxPixels)
-        return std::nullopt;
-    *format = reader.format();
-    QImage image = reader.read();
-    if (image.isNull())
-        return std::nullopt;
-    return image;
+        return QByteArray();
+    return reader.format();
 }
 }
 
-bool LegacyPictures::isPicture(const QByteArray &bytes)
-{
-    QByteArray format;
-    return decode(bytes, &format).has_value();
-}
+bool LegacyPictures::isPicture(const QByteArray &bytes) { return !formatWithinLimits(bytes).isEmpty(); }
 
 std::optional<QByteArray> LegacyPictures::pngOf(const QByteArray &bytes)
 {
-    QByteArray format;
-    const std::optional<QImage> image = decode(bytes, &format);
-    if (!image)
+    const QByteArray format = formatWithinLimits(bytes);
+    if (format.isEmpty())
         return std::nullopt;
-    return format == "png" ? bytes : pngData(*image);
+    if (format == "png")
+        return bytes;
+    const QImage image = QImage::fromData(bytes, format.constData());
+    if (image.isNull())
+        return std::nullopt;
+    return pngData(image);
 }
 
 LegacyPictures::Found LegacyPictures::find(const QString &path, const std::optional<QByteArray> &bytes,

@@ -15,10 +15,12 @@ inline constexpr int kMaxSide = 8192;
 inline constexpr qint64 kMaxPixels = 4096LL * 4096;
 inline constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
 
-// True when the bytes are a picture within the limits that decodes.
+// True when the bytes' header announces a picture within the limits.
 bool isPicture(const QByteArray &bytes);
-// The picture as PNG (PNG bytes as they are); nothing when the bytes are
-// no picture within the limits.
+// The picture as PNG; nothing when the bytes are no picture within the
+// limits. PNG bytes are kept as they are, undecoded: a body damaged behind
+// a sound header shows no picture when the comic opens, as a missing
+// picture does. Other formats are decoded and made PNG.
 std::optional<QByteArray> pngOf(const QByteArray &bytes);
 
 struct Found {

@@ -83,7 +83,7 @@ void OldComicImport::fileRead()
     m_next = 0;
     m_written.clear();
     m_writeFailed = !m_records->open();
-    writeNextComic();
+    QTimer::singleShot(0, this, &OldComicImport::writeNextComic);
 }
 
 bool OldComicImport::writeOneComic()

@@ -46,7 +46,8 @@ public:
         m_count = bigEndian(trailer + 8, 8);
         m_top = bigEndian(trailer + 16, 8);
         m_tableStart = bigEndian(trailer + 24, 8);
-        const auto validSize = [](int size) { return size == 1 || size == 2 || size == 4 || size == 8; };
+        // Any width of 1 to 8 bytes: writers take the fewest that hold the largest.
+        const auto validSize = [](int size) { return size >= 1 && size <= 8; };
         return validSize(m_offsetSize) && validSize(m_refSize) && m_count > 0 && m_count <= m_maxNodes &&
                m_top < m_count && m_tableStart >= 8 && m_tableStart <= m_size - 32 &&
                m_count <= (m_size - 32 - m_tableStart) / u64(m_offsetSize);
@@ -75,9 +76,8 @@ public:
             return within(at, u64(1) << info) ? std::optional(object) : std::nullopt;
         case 0x3: // date
             return info == 3 && within(at, 8) ? std::optional(object) : std::nullopt;
-        case 0x8: // uid of 1, 2, 4 or 8 bytes
-            return (info == 0 || info == 1 || info == 3 || info == 7) && within(at, u64(info) + 1) ? std::optional(object)
-                                                                                                  : std::nullopt;
+        case 0x8: // uid of 1 to 8 bytes
+            return info < 8 && within(at, u64(info) + 1) ? std::optional(object) : std::nullopt;
         case 0x4: // data
         case 0x5: // ASCII text
         case 0x6: // UTF-16 text

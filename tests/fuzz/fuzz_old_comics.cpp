@@ -5,12 +5,11 @@
 #include "objects/ObjectCoding.h"
 #include "oldcomics/OldComicLayout.h"
 #include "oldcomics/OldComicReader.h"
+#include "support/OldComicFixture.h"
 
 #include <QApplication>
 #include <QLoggingCategory>
 #include <QTemporaryDir>
-
-#include <plist/plist.h>
 
 #include <cstddef>
 #include <cstdint>
@@ -24,24 +23,6 @@ QString documents()
 {
     static QTemporaryDir dir;
     return dir.path();
-}
-
-// A file of one comic whose archive is these bytes.
-QByteArray fileAround(const QByteArray &archive, Generation generation)
-{
-    const bool underPanels = generation == Generation::PhonePanels || generation == Generation::TabletCanvas;
-    plist_t comic = plist_new_dict();
-    plist_dict_set_item(comic, underPanels ? "Panels" : "Comic", plist_new_data(archive.constData(), archive.size()));
-    plist_dict_set_item(comic, "TotalPanels", plist_new_uint(3));
-    plist_t root = plist_new_dict();
-    plist_dict_set_item(root, "comic", comic);
-    char *bytes = nullptr;
-    uint32_t length = 0;
-    plist_to_bin(root, &bytes, &length);
-    const QByteArray file(bytes, qsizetype(length));
-    std::free(bytes);
-    plist_free(root);
-    return file;
 }
 }
 
@@ -62,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const auto generation = Generation(data[0] % 4);
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
     const bool canvas = generation == Generation::TabletCanvas || generation == Generation::SingleCanvas;
-    const auto contents = OldComicReader::read(data[0] & 4 ? fileAround(bytes, generation) : bytes, generation, documents());
+    const auto contents = OldComicReader::read(data[0] & 4 ? OldComicFixture::file(generation, {OldComicFixture::Comic::withArchive(bytes)}) : bytes, generation, documents());
     for (const PlannedComic &comic : contents.comics) {
         if (canvas && (comic.panels.size() % 2 != 0 || comic.panels.size() > 2 * OldComicLayout::kMaxRows))
             abort();

@@ -19,9 +19,9 @@ using namespace OldComicFixture;
 using G = OldComicFiles::Generation;
 
 namespace {
-QByteArray picture(const QColor &color, const char *format = "PNG")
+QByteArray picture(const QColor &color, const char *format = "PNG", int side = 8)
 {
-    QImage image(8, 6, QImage::Format_RGB32);
+    QImage image(side, side, QImage::Format_RGB32);
     image.fill(color);
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -144,7 +144,8 @@ private slots:
         const Object other{"UIImageView", QRectF(0, 0, 10, 10)};
         // A canvas of two rows and a half; the face turned, which this
         // generation's comics lose.
-        const Comic drawn{picture(Qt::green, "JPEG"),
+        // A thumbnail of 67 kB: the file's offsets take three bytes.
+        const Comic drawn{picture(Qt::green, "BMP", 150),
                           {{QRectF(0, 0, 640, 600), {face(QRectF(20, 260, 100, 50), QTransform().rotate(90)), text, drawing, other}}}};
         QVERIFY(put("SavedComics.plist", file(G::SingleCanvas, {drawn, Comic::emptyDictionary()})));
 

@@ -58,6 +58,21 @@ struct Comic {
     QByteArray archive;
 };
 
+// The bytes of a property list, binary or XML; the list is freed.
+inline QByteArray written(plist_t root, bool xml = false)
+{
+    char *bytes = nullptr;
+    uint32_t length = 0;
+    if (xml)
+        plist_to_xml(root, &bytes, &length);
+    else
+        plist_to_bin(root, &bytes, &length);
+    const QByteArray out(bytes, qsizetype(length));
+    std::free(bytes);
+    plist_free(root);
+    return out;
+}
+
 inline QString pointText(const QPointF &p) { return QString("{%1, %2}").arg(p.x()).arg(p.y()); }
 
 // The keyed archiver of the old devices: "$objects" starting with "$null",
@@ -111,14 +126,8 @@ public:
         plist_dict_set_item(dict, "$version", plist_new_uint(100000));
         plist_dict_set_item(dict, "$top", top);
         plist_dict_set_item(dict, "$objects", m_objects);
-        char *bytes = nullptr;
-        uint32_t length = 0;
-        plist_to_bin(dict, &bytes, &length);
-        const QByteArray archived(bytes, qsizetype(length));
-        std::free(bytes);
-        plist_free(dict); // with the objects: a writer writes one archive
-        m_objects = plist_new_array();
-        return archived;
+        m_objects = plist_new_array(); // the list took the objects: a writer writes one archive
+        return written(dict);
     }
 
     // A view's platform state, and its subviews with their way back up.
@@ -201,16 +210,7 @@ inline QByteArray file(OldComicFiles::Generation generation, const QList<Comic> 
         }
         plist_dict_set_item(root, QString("Comic %1").arg(i).toUtf8().constData(), dict);
     }
-    char *bytes = nullptr;
-    uint32_t length = 0;
-    if (xml)
-        plist_to_xml(root, &bytes, &length);
-    else
-        plist_to_bin(root, &bytes, &length);
-    const QByteArray written(bytes, qsizetype(length));
-    std::free(bytes);
-    plist_free(root);
-    return written;
+    return written(root, xml);
 }
 
 }

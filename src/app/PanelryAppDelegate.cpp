@@ -5,17 +5,26 @@
 #include "editor/PanelryViewController.h"
 #include "toolkit/AppFonts.h"
 #include "toolkit/FirstFrame.h"
+#include "toolkit/AppPaths.h"
 #include "toolkit/Lifecycle.h"
 #include "toolkit/Screen.h"
+#include "toolkit/SingleInstance.h"
 #include "toolkit/Stage.h"
 #include "toolkit/TerminationSignals.h"
 
-PanelryAppDelegate::PanelryAppDelegate() = default;
+PanelryAppDelegate::PanelryAppDelegate()
+    : m_instance(new SingleInstance(AppPaths::home(), this))
+{
+}
 
 PanelryAppDelegate::~PanelryAppDelegate() { delete _viewController; }
 
 bool PanelryAppDelegate::didFinishLaunching()
 {
+    // A second instance would purge the first one's unsaved comic at its
+    // clean-up: the one running comes forward instead.
+    if (!m_instance->claim())
+        return false;
     // The lettering font is there before the first text asks for it.
     AppFonts::registerBundledFonts();
     // Nothing is written to disk before the user sees the window: the storage
@@ -25,11 +34,12 @@ bool PanelryAppDelegate::didFinishLaunching()
     // should its id be needed sooner).
     _viewController = new PanelryViewController(nullptr, [this] { prepareStorage(); });
     Screen::setMainWindow(_viewController);
-    // Closing the window, quitting, a logout or a shutdown: the comic is
-    // saved before the application goes.
+    // Closing the window, quitting, a logout or a shutdown: whatever is open
+    // closes and the comic is saved before the application goes.
     Lifecycle::shared()->watchWindow(_viewController);
     TerminationSignals::install();
     _viewController->show();
+    connect(m_instance, &SingleInstance::activationRequested, _viewController, &Screen::bringToFront);
     // The application starts active, which starts the autosave timer.
     _viewController->activateWindow();
     // The canvas covers the window: its first paint is the window's.
@@ -42,7 +52,7 @@ void PanelryAppDelegate::prepareStorage() { _launchReport = StorageLaunch::prepa
 void PanelryAppDelegate::finishLaunching()
 {
     _viewController->store().createWaitingRecord();
-    LaunchBanners::announce(_launchReport);
+    LaunchBanners::announce(_launchReport, _viewController->store());
     _launchFinished = true;
     emit launchFinished();
 }

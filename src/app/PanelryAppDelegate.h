@@ -5,6 +5,7 @@
 #include <QPointer>
 
 class PanelryViewController;
+class SingleInstance;
 
 // The application object: shows the window with the editor, then prepares
 // the user database and the defaults.
@@ -15,6 +16,8 @@ public:
     PanelryAppDelegate();
     ~PanelryAppDelegate() override;
 
+    // False when another instance runs on the same home: that one was
+    // brought to the front, and this launch does nothing more.
     bool didFinishLaunching();
     PanelryViewController *viewController() const { return _viewController; }
     // The storage steps have run and the new comic has its record.
@@ -27,6 +30,7 @@ private:
     void prepareStorage();
     void finishLaunching();
 
+    SingleInstance *m_instance;
     PanelryViewController *_viewController = nullptr;
     StorageLaunchReport _launchReport;
     bool _launchFinished = false;

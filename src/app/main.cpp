@@ -59,6 +59,7 @@ int main(int argc, char **argv)
                          });
         Clock::shared().schedule(kScreenshotTimeout, shoot); // never wait forever
     }
-    delegate.didFinishLaunching();
+    if (!delegate.didFinishLaunching())
+        return 0; // the instance already running came forward
     return app.exec();
 }

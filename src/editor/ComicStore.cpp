@@ -15,6 +15,8 @@
 
 namespace {
 void notify(const QString &text) { NotificationManager::sharedManager()->notify(text, 2.0); }
+// Longer than most banners: the user must learn that work is not kept.
+constexpr double kSaveTroubleSeconds = 3.0;
 
 bool autosaveEnabled() { return UserDefaults::objectForKey(QStringLiteral("autosaveEnabled")).toBool(); }
 
@@ -131,9 +133,29 @@ void ComicStore::waitForSave() { m_write->waitForFinished(); }
 void ComicStore::writeFinished(bool succeeded)
 {
     _isSaving = false;
-    if (m_runningKind == SaveKind::Manual)
-        notify(succeeded ? "Comic saved to device" : "Comic could not be saved");
+    if (succeeded) {
+        m_saveFailureTold = false;
+        if (m_runningKind == SaveKind::Manual)
+            notify("Comic saved to device");
+    } else {
+        // On quitting no banner gets on screen: the log is all there is.
+        if (m_runningKind == SaveKind::Leaving)
+            qWarning("The comic could not be saved on leaving it.");
+        if (m_runningKind == SaveKind::Manual) {
+            notify("Comic could not be saved");
+            m_saveFailureTold = true;
+        } else {
+            tellSavesFail("Comic could not be saved automatically");
+        }
+    }
     emit saveFinished(m_runningKind, succeeded);
+}
+
+void ComicStore::tellSavesFail(const QString &text)
+{
+    if (std::exchange(m_saveFailureTold, true))
+        return;
+    NotificationManager::sharedManager()->notify(text, kSaveTroubleSeconds);
 }
 
 void ComicStore::didBecomeActive()

@@ -57,8 +57,12 @@ public:
     void setComic(PanelRows *rows, const ScrollView *canvas, ComicObjectDelegate *objectDelegate);
 
     // Only the automatic kinds look at the autosaveEnabled default. A comic
-    // without objects is not saved ("Nothing to save" by hand).
+    // without objects is not saved ("Nothing to save" by hand). A failed
+    // save by hand always says so; a failed automatic one says it once.
     void saveComicToDevice(SaveKind kind);
+    // Tells the user that the comic is not being kept: once, and again only
+    // after a save has succeeded since (not at every tick of the timer).
+    void tellSavesFail(const QString &text);
     bool isSaving() const { return _isSaving; }
     // Blocks until a save that is writing has finished and been reported.
     void waitForSave();
@@ -100,6 +104,7 @@ private:
     BackgroundWrite *m_write;
     // Only ever touched on the interface thread.
     bool _isSaving = false;
+    bool m_saveFailureTold = false;
     SaveKind m_runningKind = SaveKind::Timer;
     Timer _autosaveTimer;
 };

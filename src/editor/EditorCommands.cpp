@@ -200,6 +200,7 @@ void EditorCommands::reset()
     m_transients.dismissActionsheetOrPopoverIfVisible();
     auto *alert = new AlertView("Clear Comic", "Are you sure?", "Yes", {"No"}, this);
     alert->setTag(kClearComicAlert);
+    alert->setHarmlessButtonIndex(1); // "No"
     alert->onClicked = [this](AlertView *a, int index) { alertViewClickedButtonAtIndex(a, index); };
     m_transients.showAlert(alert);
 }

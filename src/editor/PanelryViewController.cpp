@@ -157,6 +157,12 @@ void PanelryViewController::connectStore()
     // A title typed while the comic had no record is kept once it has one.
     connect(store, &ComicStore::recordCreated, this, [this] { m_store->storeTitle(m_ui.comicTitle->text()); });
     Lifecycle *lifecycle = Lifecycle::shared();
+    // Before the save on leaving: whatever is open closes (a question with
+    // its harmless answer) and a title being typed is stored.
+    connect(lifecycle, &Lifecycle::willTerminate, this, [this] {
+        m_transients->dismissAll();
+        m_titleField->endEditing();
+    });
     connect(lifecycle, &Lifecycle::didBecomeActive, store, &ComicStore::didBecomeActive);
     connect(lifecycle, &Lifecycle::willResignActive, store, &ComicStore::willResignActive);
     connect(lifecycle, &Lifecycle::didEnterBackgroundOrWillTerminate, store,

@@ -17,10 +17,12 @@ TitleField::TitleField(TextField *field, QWidget *canvasWidget, QWidget *appTool
 
 void TitleField::clear() { m_field->clear(); }
 
+void TitleField::endEditing() { m_field->clearFocus(); }
+
 void TitleField::setCoveredByCanvas(bool covered)
 {
     if (covered)
-        m_field->clearFocus(); // ends editing, which stores the title
+        endEditing();
     m_field->setVisible(!covered);
 }
 

@@ -19,6 +19,8 @@ public:
 
     void clear();
     void setCoveredByCanvas(bool covered);
+    // Ends the typing, which stores the title.
+    void endEditing();
 
 private:
     void titleEditingBegan();

@@ -29,7 +29,8 @@ void Transients::showActionSheet(ActionSheet *sheet, QWidget *anchor)
 void Transients::presentScreen(QWidget *screen, const QSize &popoverSize, QWidget *anchor)
 {
     if (!m_tablet) {
-        (new ModalScreen(screen, m_editor))->present(true);
+        m_modalScreen = new ModalScreen(screen, m_editor);
+        m_modalScreen->present(true);
         return;
     }
     auto *popover = new Popover(screen, popoverSize, m_editor);
@@ -73,4 +74,6 @@ void Transients::dismissAll()
     dismissActionsheetOrPopoverIfVisible();
     if (m_alert)
         m_alert->clickButtonAtIndex(-1);
+    if (m_modalScreen)
+        m_modalScreen->dismiss(false);
 }

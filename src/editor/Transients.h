@@ -6,11 +6,13 @@
 #include <QPointer>
 #include <QSize>
 
+class ModalScreen;
+
 // What opens over the editor for a moment: at most one action sheet and at
 // most one popover (on a tablet; a phone presents the same screens as modal
 // screens with "Back"), and the alert asking a question. Every command that
 // opens something or changes the comic closes the sheet and the popover
-// first.
+// first; leaving the application closes all of them.
 class Transients : public QObject
 {
     Q_OBJECT
@@ -34,7 +36,8 @@ public:
     void dismissActionsheetOrPopoverIfVisible();
     // The user closed the popover.
     void popoverControllerDidDismissPopover();
-    // Closes everything, the alert too (its harmless answer).
+    // Closes everything, the alert too (its harmless answer) and a phone's
+    // modal screen (without animation).
     void dismissAll();
 
 private:
@@ -43,4 +46,5 @@ private:
     QPointer<ActionSheet> _actionSheet;
     QPointer<QWidget> m_popover;
     QPointer<AlertView> m_alert;
+    QPointer<ModalScreen> m_modalScreen;
 };

@@ -5,7 +5,9 @@
 class ActivityIndicator;
 class QLineEdit;
 class QListWidget;
+class QPushButton;
 class RageFaceCategoryBrowser_delegate;
+class RageFaceImageView;
 class ScrollView;
 class Stage;
 
@@ -13,6 +15,13 @@ class Stage;
 // bar, with a results view over the list for the keyword search. Picking a
 // category tells the delegate and closes the browser. Each opening builds a
 // new one, which reads the library afresh.
+//
+// While the search bar is edited the results view covers the list: every
+// change of the text starts a search from its first page (see
+// RageFaceSearch); Return, or scrolling past nine tenths of the results,
+// appends the next page. A tap on a result adds its face to the comic and
+// leaves the browser open; ending the editing (Cancel) empties the bar and
+// the results.
 class RageFaceCategoryBrowser : public QWidget
 {
     Q_OBJECT
@@ -38,17 +47,44 @@ public:
     // owner closes it.
     void cancel();
 
+    // The keyword search.
+    QPushButton *searchCancelButton() const { return _searchCancelBtn; }
+    void searchBarTextDidBeginEditing();
+    // Starts over from the first page with the text trimmed.
+    void searchBarTextDidChange(const QString &text);
+    // Return: the next page of the same search.
+    void searchBarSearchButtonClicked();
+    void searchBarCancelButtonClicked();
+    void searchBarTextDidEndEditing();
+    // The next page once the results are scrolled past nine tenths.
+    void scrollViewDidScroll();
+    // A text of at most one character only clears the results.
+    void searchWithText(const QString &text);
+    // The tapped result's full-size face goes to the delegate.
+    void imageTap(RageFaceImageView *tile);
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QWidget *makeSearchBar();
+    void removeSearchResults();
+    void addSearchResult(const QString &filename);
 
     RageFaceCategoryBrowser_delegate *m_delegate = nullptr;
     QListWidget *_tableViewCategories;
     QLineEdit *_searchBar = nullptr;
+    QPushButton *_searchCancelBtn = nullptr;
     Stage *_searchResultsStage;
     ScrollView *_scrollViewSearchResults;
     QStringList _tableData;
     ActivityIndicator *m_activityIndicator;
+    // Result tiles on show (the grid position of the next one), and the id
+    // of the last result shown.
+    int _i = 0;
+    int _lastId = 0;
+    // The last page came back short: there is no next one for this text.
+    bool _searchExhausted = false;
+    bool _searching = false;
 };

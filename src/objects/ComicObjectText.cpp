@@ -2,6 +2,7 @@
 
 #include "objects/ComicObjectDelegate.h"
 #include "toolkit/AppPaths.h"
+#include "toolkit/BarButton.h"
 #include "toolkit/Device.h"
 #include "toolkit/FractionalSlider.h"
 #include "toolkit/GestureRecognizer.h"
@@ -29,11 +30,8 @@ QToolButton *toolbarButton(const QString &imageName)
     static auto *icons = new QHash<QString, QIcon>;
     if (!icons->contains(imageName))
         icons->insert(imageName, QIcon(AppPaths::resource("icons/" + imageName)));
-    auto *button = new QToolButton;
+    auto *button = new BarButton(30);
     button->setIcon(icons->value(imageName));
-    button->setIconSize(QSize(30, 30));
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setAutoRaise(true);
     return button;
 }
 }
@@ -70,8 +68,8 @@ void ComicObjectText::setupToolbar()
     auto *bar = new QWidget;
     bar->setObjectName("keyboardToolbar");
     bar->setAttribute(Qt::WA_StyledBackground);
-    // Nearly opaque: the panel toolbar lies under it.
-    bar->setStyleSheet("#keyboardToolbar { background: rgba(20, 20, 22, 245); border-top: 1px solid #3a3a3c; }");
+    // Opaque: the panel toolbar lies under it.
+    bar->setStyleSheet("#keyboardToolbar { background: rgb(20, 20, 22); border-top: 1px solid #3a3a3c; }");
     bar->setFixedHeight(kToolbarHeight);
     bar->hide();
 

@@ -25,7 +25,7 @@ FontBrowser::FontBrowser(FontBrowser_delegate *delegate, QWidget *parent)
     m_tableView->setRootIsDecorated(false);
     m_tableView->setItemsExpandable(false);
     m_tableView->setIndentation(0);
-    m_tableView->setFocusPolicy(Qt::NoFocus);
+    m_tableView->setFocusPolicy(Qt::TabFocus);
     m_tableView->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     m_tableView->setUniformRowHeights(false);
     m_tableView->setStyleSheet("#fonts { background: white; color: black; border: none; }"

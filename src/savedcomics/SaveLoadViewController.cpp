@@ -87,7 +87,12 @@ void SaveLoadViewController::loadSavedComics()
         auto *item = new QListWidgetItem(_savedComicsTable);
         item->setSizeHint(QSize(1, SavedComicCell::kHeight));
         _savedComicsTable->setItemWidget(item, cell);
-        connect(cell, &SavedComicCell::tapped, this, [this, cell] { tableViewDidSelectRow(rowOf(cell)); });
+        connect(cell, &SavedComicCell::tapped, this, [this, cell] {
+            // A tap while a delete button is out only puts it away.
+            if (!hideDeleteButtons())
+                tableViewDidSelectRow(rowOf(cell));
+        });
+        connect(cell, &SavedComicCell::deleteButtonRevealed, this, [this, cell] { hideDeleteButtons(cell); });
         connect(cell, &SavedComicCell::deleteRequested, this, [this, cell] { commitDeleteRow(rowOf(cell)); });
         connect(cell, &SavedComicCell::contextMenuRequested, this, [this, cell] { showRowMenu(rowOf(cell)); });
     }
@@ -98,6 +103,19 @@ void SaveLoadViewController::loadSavedComics()
 SavedComicCell *SaveLoadViewController::cellAt(int row) const
 {
     return qobject_cast<SavedComicCell *>(_savedComicsTable->itemWidget(_savedComicsTable->item(row)));
+}
+
+bool SaveLoadViewController::hideDeleteButtons(const SavedComicCell *except)
+{
+    bool hid = false;
+    for (int row = 0; row < _savedComicsTable->count(); ++row) {
+        SavedComicCell *cell = cellAt(row);
+        if (cell != except && cell->isDeleteButtonShown()) {
+            cell->revealDeleteButton(false);
+            hid = true;
+        }
+    }
+    return hid;
 }
 
 int SaveLoadViewController::rowOf(const SavedComicCell *cell) const
@@ -169,10 +187,12 @@ bool SaveLoadViewController::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     const int row = _savedComicsTable->currentRow();
-    if (deletes)
-        commitDeleteRow(row);
-    else
+    if (!deletes)
         tableViewDidSelectRow(row);
+    else if (SavedComicCell *cell = cellAt(row); cell && cell->isDeleteButtonShown())
+        commitDeleteRow(row);
+    else if (cell)
+        cell->revealDeleteButton(true); // the first press only shows the row's delete button
     return true;
 }
 

@@ -11,12 +11,12 @@ class SavedComicCell;
 // The saved-comics browser, "Load Comic": every saved comic, newest first,
 // with its title ("Untitled" when it has none), its local date and its
 // thumbnail. A tap opens a comic; a comic is deleted with the delete button
-// of its row (a swipe to the left, or the mouse over the row, shows it), the
-// Delete key or its context menu, except the open one. The switch below the
-// list turns automatic saving on and off. "Import" shows in the navigation
-// bar while comics of earlier generations wait in the Documents folder: it
-// converts them under a "Please Wait..." alert, then lists them and says
-// how many came in.
+// of its row, which a swipe to the left or the Delete key on the row brings
+// out (a tap then puts it away, a second Delete deletes), or with its context
+// menu; never the open one. The switch below the list turns automatic saving
+// on and off. "Import" shows in the navigation bar while comics of earlier
+// generations wait in the Documents folder: it converts them under a
+// "Please Wait..." alert, then lists them and says how many came in.
 class SaveLoadViewController : public QWidget
 {
     Q_OBJECT
@@ -54,6 +54,9 @@ private:
     void importOldComics();
     void showRowMenu(int row);
     int rowOf(const SavedComicCell *cell) const;
+    // Puts away every delete button but the one of `except`; tells whether
+    // one was out.
+    bool hideDeleteButtons(const SavedComicCell *except = nullptr);
 
     SaveLoadViewControllerDelegate *m_delegate = nullptr;
     int m_activeComicId = 0;

@@ -2,6 +2,7 @@
 
 #include "toolkit/GestureRecognizer.h"
 #include "toolkit/WidgetGestures.h"
+#include "ui/ElidedLabel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,7 +16,7 @@ constexpr double kSwipeDistance = 30;
 
 SavedComicCell::SavedComicCell(const QString &title, const QString &date, const QImage &thumbnail, QWidget *parent)
     : QWidget(parent)
-    , m_title(new QLabel(title))
+    , m_title(new ElidedLabel(title))
     , m_detail(new QLabel(date))
     , m_thumbnail(new QLabel)
     , m_deleteButton(new QPushButton("Delete"))
@@ -57,11 +58,7 @@ SavedComicCell::SavedComicCell(const QString &title, const QString &date, const 
                m_deleteButton->rect().contains(m_deleteButton->mapFromGlobal(r->locationInView(nullptr).toPoint()));
     };
     attachGestureRecognizer(this, new TapGestureRecognizer([this, onButton](GestureRecognizer *r) {
-                                if (onButton(r))
-                                    return;
-                                if (m_revealed)
-                                    revealDeleteButton(false);
-                                else
+                                if (!onButton(r))
                                     emit tapped();
                             }));
     attachGestureRecognizer(this, new PanGestureRecognizer([this](GestureRecognizer *r) {
@@ -85,22 +82,10 @@ bool SavedComicCell::isDeleteButtonShown() const { return !m_deleteButton->isHid
 
 void SavedComicCell::revealDeleteButton(bool revealed)
 {
-    m_revealed = revealed;
-    updateDeleteButton();
+    if (revealed == isDeleteButtonShown())
+        return;
+    m_thumbnail->setHidden(revealed);
+    m_deleteButton->setVisible(revealed);
+    if (revealed)
+        emit deleteButtonRevealed();
 }
-
-void SavedComicCell::enterEvent(QEnterEvent *event)
-{
-    QWidget::enterEvent(event);
-    m_hovered = true;
-    updateDeleteButton();
-}
-
-void SavedComicCell::leaveEvent(QEvent *event)
-{
-    QWidget::leaveEvent(event);
-    m_hovered = false;
-    updateDeleteButton();
-}
-
-void SavedComicCell::updateDeleteButton() { m_deleteButton->setVisible(m_revealed || m_hovered); }

@@ -1,13 +1,17 @@
 #pragma once
 #include <QWidget>
 
+class ElidedLabel;
 class QLabel;
 class QPushButton;
 
-// One row of the saved-comics list, 60 points high: the title above the
-// date, the thumbnail at the right end. Its delete button shows when a
-// finger swipes the row to the left (and hides with a swipe back or a tap)
-// or while the mouse is over the row; pressing it asks to delete.
+// One row of the saved-comics list, 60 points high: the title (ending in
+// "…" when it is too long) above the date, the thumbnail at the right end.
+// Deleting takes a deliberate step: the delete button shows only when asked
+// for (a swipe or drag to the left on the row, or the browser's Delete key),
+// never on hover; it then stands in the thumbnail's place at the right end,
+// so the date keeps its room, and a swipe back to the right hides it. Any
+// other tap on the row is reported as a tap.
 class SavedComicCell : public QWidget
 {
     Q_OBJECT
@@ -21,25 +25,18 @@ public:
     bool hasThumbnail() const;
     QPushButton *deleteButton() const { return m_deleteButton; }
     bool isDeleteButtonShown() const;
-    // Shown by a swipe: a tap on the row then hides it instead of opening.
     void revealDeleteButton(bool revealed);
 
 signals:
     void tapped();
     void deleteRequested();
     void contextMenuRequested();
-
-protected:
-    void enterEvent(QEnterEvent *event) override;
-    void leaveEvent(QEvent *event) override;
+    // The delete button has just come out.
+    void deleteButtonRevealed();
 
 private:
-    void updateDeleteButton();
-
-    QLabel *m_title;
+    ElidedLabel *m_title;
     QLabel *m_detail;
     QLabel *m_thumbnail;
     QPushButton *m_deleteButton;
-    bool m_revealed = false;
-    bool m_hovered = false;
 };

@@ -46,9 +46,10 @@ QString DatabaseRecovery::damage(const QString &path)
         // reads but points past the end of a cut file fails here.
         std::unique_ptr<FMResultSet> rows = db.executeQuery(QString::fromLatin1(probe));
         if (!rows || !rows->next()) {
-            // Another program holding the file says nothing about its state:
-            // judged busy, a sound database would be set aside.
-            if (!db.busyTimedOut())
+            // Another program holding the file, a read-only folder, a full
+            // disk say nothing about its state: a sound database would be
+            // set aside.
+            if (FMDatabase::isDamage(db.lastErrorCode()))
                 reason = QStringLiteral("cannot run: %1").arg(QString::fromLatin1(probe));
             break;
         }

@@ -8,8 +8,9 @@
 namespace DatabaseRecovery {
 
 // Why the database at `path` cannot be used; empty when it can, and also
-// when it is missing, does not open at all, or stays busy (another program
-// holds it): nothing to judge.
+// when it is missing, does not open at all, or cannot be read for a reason
+// that is not its own (another program holds it, no -shm file can be made
+// beside it, the disk is full): nothing to judge.
 QString damage(const QString &path);
 
 // Moves `path` and the journal files SQLite keeps beside it (a hot journal

@@ -5,7 +5,11 @@
 #include "storage/FMStatement.h"
 #include "storage/UserDatabase.h"
 
+#include <QUrl>
+
 #include <sqlite3.h>
+
+#include <atomic>
 
 namespace {
 bool isBusy(int rc) { return rc == SQLITE_BUSY || rc == SQLITE_LOCKED; }
@@ -41,17 +45,36 @@ bool FMDatabase::open()
         return true;
     if (!openAsItIs())
         return false;
-    if (UserDatabase::isUserDatabase(_databasePath))
-        useWriteAheadLog();
-    return true;
+    if (!UserDatabase::isUserDatabase(_databasePath))
+        return true;
+    // Busy: another program holds the file in a transaction, a later handle
+    // sets the log. Damage: the statements fail and say so.
+    const int rc = useWriteAheadLog();
+    if (rc == SQLITE_OK || isBusy(rc) || isDamage(rc))
+        return true;
+    static std::atomic<bool> logged = false; // once, not at every handle
+    if (!logged.exchange(true))
+        qCWarning(lcDatabase, "The database %s cannot be written (%d: %s); reading it as it is on disk.",
+                  qUtf8Printable(_databasePath), rc, sqlite3_errstr(rc));
+    sqlite3_close(_db);
+    _db = nullptr;
+    // Immutable: no -shm, no locks, nothing written beside the file.
+    return openWith(QUrl::fromLocalFile(_databasePath).toEncoded() + "?immutable=1",
+                    SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
 }
 
 bool FMDatabase::openAsItIs()
 {
     if (_db)
         return true;
-    const QByteArray path = _databasePath.isEmpty() ? QByteArray(":memory:") : _databasePath.toUtf8();
-    const int rc = sqlite3_open(path.constData(), &_db);
+    return openWith(_databasePath.isEmpty() ? QByteArray(":memory:") : _databasePath.toUtf8(),
+                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+}
+
+bool FMDatabase::openWith(const QByteArray &path, int flags)
+{
+    const int rc = sqlite3_open_v2(path.constData(), &_db, flags, nullptr);
+    noteResult(rc);
     if (rc != SQLITE_OK) {
         qCWarning(lcDatabase, "error opening!: %d", rc);
         sqlite3_close(_db); // SQLite hands out a handle even when opening fails
@@ -61,13 +84,39 @@ bool FMDatabase::openAsItIs()
     return true;
 }
 
-void FMDatabase::useWriteAheadLog()
+int FMDatabase::useWriteAheadLog()
 {
-    // The mode is stored in the file: once set this only reads it. A file
-    // that is no database, or that another program holds in a transaction,
-    // stays as it is (a later handle sets it); the statements still run.
-    sqlite3_exec(_db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
+    // The mode is stored in the file: once set this only reads it, which
+    // needs the -shm file beside it.
+    const int rc = sqlite3_exec(_db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
     sqlite3_exec(_db, "PRAGMA synchronous=NORMAL", nullptr, nullptr, nullptr);
+    return rc;
+}
+
+bool FMDatabase::isDamage(int errorCode)
+{
+    // A missing table or column fails to prepare with the generic error.
+    const int primary = errorCode & 0xff;
+    return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB || primary == SQLITE_ERROR;
+}
+
+bool FMDatabase::takesWrites()
+{
+    if (!_db || sqlite3_db_readonly(_db, "main") == 1)
+        return false;
+    if (!executeUpdate("BEGIN IMMEDIATE"))
+        return busyTimedOut();
+    executeUpdate("ROLLBACK");
+    return true;
+}
+
+void FMDatabase::noteResult(int rc)
+{
+    _busyTimedOut = rc == kFMBusyTimedOut;
+    if (_busyTimedOut)
+        _lastErrorCode = SQLITE_BUSY;
+    else
+        _lastErrorCode = rc == SQLITE_ROW || rc == SQLITE_DONE ? SQLITE_OK : rc & 0xff;
 }
 
 bool FMDatabase::close()
@@ -95,7 +144,7 @@ bool FMDatabase::close()
             if (!backoff.pauseBeforeRetry()) {
                 qCWarning(lcDatabase, "%s:%d", Q_FUNC_INFO, __LINE__);
                 qCWarning(lcDatabase, "Database busy, unable to close");
-                _busyTimedOut = true;
+                noteResult(kFMBusyTimedOut);
                 return false;
             }
         } else if (rc != SQLITE_OK) {
@@ -136,7 +185,7 @@ bool FMDatabase::enter()
         return false;
     }
     _inUse = true;
-    _busyTimedOut = false;
+    noteResult(SQLITE_OK);
     return true;
 }
 
@@ -154,11 +203,12 @@ std::unique_ptr<FMStatement> FMDatabase::prepare(const QString &sql, const QVari
             retry = true;
             if (!backoff.pauseBeforeRetry()) {
                 FM_LOG_BUSY_TIMEOUT(_databasePath);
-                _busyTimedOut = true;
+                noteResult(kFMBusyTimedOut);
                 sqlite3_finalize(statement);
                 return nullptr;
             }
         } else if (rc != SQLITE_OK) {
+            noteResult(rc);
             if (_logsErrors) {
                 qCWarning(lcDatabase, "DB Error: %d \"%s\"", sqlite3_errcode(_db), sqlite3_errmsg(_db));
                 qCWarning(lcDatabase, "DB Query: %s", qUtf8Printable(sql));
@@ -178,10 +228,9 @@ std::unique_ptr<FMStatement> FMDatabase::prepare(const QString &sql, const QVari
 bool FMDatabase::stepToCompletion(FMStatement &prepared)
 {
     const int rc = fmStepRetryingWhileBusy(prepared.statement(), busyLimits(), "eu", _databasePath);
-    if (rc == kFMBusyTimedOut) {
-        _busyTimedOut = true;
+    noteResult(rc);
+    if (rc == kFMBusyTimedOut)
         return false;
-    }
     if (rc == SQLITE_ERROR || rc == SQLITE_MISUSE) {
         qCWarning(lcDatabase, "Error calling sqlite3_step (%d: %s) %s", rc, sqlite3_errmsg(_db),
                   rc == SQLITE_ERROR ? "SQLITE_ERROR" : "SQLITE_MISUSE");
@@ -194,6 +243,8 @@ bool FMDatabase::stepToCompletion(FMStatement &prepared)
 
     // Finalizing reports the error of a failed step, so its answer decides.
     const int closeRc = prepared.close();
+    if (rc == SQLITE_DONE)
+        noteResult(closeRc);
     return rc == SQLITE_DONE && closeRc == SQLITE_OK;
 }
 

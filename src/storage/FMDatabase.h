@@ -45,7 +45,10 @@ public:
 
     // Creates a missing file. True when open (also when it already was).
     // A handle on the user database keeps a write-ahead log and commits
-    // with synchronous=NORMAL (see UserDatabase.h).
+    // with synchronous=NORMAL (see UserDatabase.h). Where that log cannot
+    // be used (a read-only folder or file system, a full disk: no -shm file
+    // can be made), the handle opens the file read-only instead, as it is
+    // on disk, so what is stored can still be read; writes then fail.
     bool open();
     // Opens the file as it is, to look at it: the user database is not
     // switched to its log (see open()), so a file that turns out damaged is
@@ -80,10 +83,22 @@ public:
     // after more than N retries, even within the time limit.
     int busyRetryTimeout() const { return _busyRetryTimeout; }
     void setBusyRetryTimeout(int retries) { _busyRetryTimeout = retries; }
-    // True when the latest call of this handle (or the latest next() of one
-    // of its result sets) failed because the database stayed busy past the
-    // limits: the database may be sound, only held by someone else.
+    // SQLite's primary result code for the latest call of this handle (or
+    // the latest next() of one of its result sets) that failed in SQLite;
+    // SQLITE_OK (0) after one that succeeded.
+    int lastErrorCode() const { return _lastErrorCode; }
+    // True when that failure was the database staying busy past the limits:
+    // the database may be sound, only held by someone else.
     bool busyTimedOut() const { return _busyTimedOut; }
+    // True for a failure that says the file itself is damaged: not a
+    // database, corrupt, or a table or column missing. Any other failure
+    // (busy, read-only, no room, no permission) says nothing about it.
+    static bool isDamage(int errorCode);
+    // True when a write transaction can begin: false when the file, its
+    // folder or the handle is read-only, or no -shm file can be made beside
+    // it (SQLite then reads, but takes no writes). A database held busy by
+    // another writer counts as taking writes. Nothing is written.
+    bool takesWrites();
     // Off by default: statements that fail to prepare are then not logged.
     bool logsErrors() const { return _logsErrors; }
     void setLogsErrors(bool logsErrors) { _logsErrors = logsErrors; }
@@ -100,7 +115,10 @@ private:
     void resultSetDidClose(FMResultSet *resultSet);
     void closeOpenResultSets();
     bool enter();
-    void useWriteAheadLog();
+    bool openWith(const QByteArray &path, int flags);
+    int useWriteAheadLog();
+    // Records a result: an SQLite result code, or kFMBusyTimedOut.
+    void noteResult(int rc);
     std::unique_ptr<FMStatement> prepare(const QString &sql, const QVariantList &arguments);
     bool stepToCompletion(FMStatement &statement);
     FMBusyLimits busyLimits() const { return {_busyTimeLimit, _busyRetryTimeout}; }
@@ -112,5 +130,6 @@ private:
     std::chrono::milliseconds _busyTimeLimit = defaultBusyTimeLimit;
     int _busyRetryTimeout = 0;
     bool _busyTimedOut = false;
+    int _lastErrorCode = 0;
     bool _logsErrors = false;
 };

@@ -46,7 +46,7 @@ bool FMResultSet::next()
     const FMBusyLimits limits = _parentDB ? _parentDB->busyLimits() : FMBusyLimits{FMDatabase::defaultBusyTimeLimit};
     const int rc = fmStepRetryingWhileBusy(statement, limits, "rs", _parentDB ? _parentDB->databasePath() : QString());
     if (_parentDB)
-        _parentDB->_busyTimedOut = rc == kFMBusyTimedOut;
+        _parentDB->noteResult(rc);
     if (rc == SQLITE_ROW)
         return true;
     if (rc == SQLITE_ERROR || rc == SQLITE_MISUSE)

@@ -10,7 +10,8 @@ StorageLaunchReport StorageLaunch::prepareAtLaunch()
     StorageLaunchReport report;
     report.damagedDatabaseKeptAs = DatabaseRecovery::replaceIfDamaged(UserDatabase::path(),
                                                                       UserDatabase::templatePath());
-    UserDatabase::keepOpenWhileRunning(); // the file that stays, after the check
+    // The file that stays, after the check.
+    report.databaseWritable = UserDatabase::keepOpenWhileRunning();
     UserDatabase::cleanUp();
     prepareUserDefaults();
     return report;

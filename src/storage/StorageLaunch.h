@@ -8,6 +8,10 @@ struct StorageLaunchReport
     // Where a damaged user database was moved; empty when none was.
     QString damagedDatabaseKeptAs;
     bool damagedDatabaseReplaced() const { return !damagedDatabaseKeptAs.isEmpty(); }
+    // False when no comic can be saved: the user database cannot be opened
+    // for writing (a read-only folder, file or file system; no room for the
+    // files beside it). What it holds can still be read.
+    bool databaseWritable = true;
 };
 
 // The launch steps that make the storage ready before the editor creates

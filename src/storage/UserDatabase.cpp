@@ -29,14 +29,17 @@ bool UserDatabase::copyDBFile()
     return true;
 }
 
-void UserDatabase::keepOpenWhileRunning()
+bool UserDatabase::keepOpenWhileRunning()
 {
     static std::unique_ptr<FMDatabase> kept;
-    if (kept && kept->databasePath() == path())
-        return;
-    kept = std::make_unique<FMDatabase>(path());
-    if (!kept->open())
-        kept.reset();
+    if (!kept || kept->databasePath() != path()) {
+        kept = std::make_unique<FMDatabase>(path());
+        if (!kept->open()) {
+            kept.reset();
+            return false;
+        }
+    }
+    return kept->takesWrites();
 }
 
 void UserDatabase::cleanUp()

@@ -31,8 +31,9 @@ bool copyDBFile();
 // Opens one handle on the user database that stays open while the
 // application runs (a later call moves it to the current path). Without it
 // every short-lived handle would close the last connection, which folds the
-// log back into the file and syncs it each time.
-void keepOpenWhileRunning();
+// log back into the file and syncs it each time. True when the database
+// takes writes; false when it did not open or can only be read.
+bool keepOpenWhileRunning();
 
 // Deletes the comics that were never saved (data IS NULL) and their picture
 // rows, the pictures first; the comics stay when their pictures could not

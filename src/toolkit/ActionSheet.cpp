@@ -8,7 +8,8 @@
 namespace {
 const QString kButtonStyle = "QPushButton { background: #2a2a2a; color: white; border: 1px solid #555;"
                              " border-radius: 8px; padding: 9px 18px; font-weight: bold; }"
-                             "QPushButton:pressed { background: #4a4a4a; }";
+                             "QPushButton:pressed { background: #4a4a4a; }"
+                             "QPushButton:focus { border: 2px solid #4c9bff; outline: none; }";
 constexpr int kMargin = 16;
 constexpr int kTabletMargin = 6;
 constexpr int kCancelGap = 8;
@@ -41,7 +42,8 @@ Overlay *ActionSheet::makeSheet(QWidget *window)
 void ActionSheet::addButton(QBoxLayout *layout, int index)
 {
     auto *button = new QPushButton(buttonTitles().at(index), layout->parentWidget());
-    button->setFocusPolicy(Qt::NoFocus);
+    // The keyboard reaches it; a click leaves the focus where it is.
+    button->setFocusPolicy(Qt::TabFocus);
     layout->addWidget(button);
     connect(button, &QPushButton::clicked, this, [this, index] { clickButtonAtIndex(index); });
 }

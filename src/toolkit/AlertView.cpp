@@ -27,13 +27,19 @@ void AlertView::show(QWidget *over)
     box->setInformativeText(m_message);
     box->setWindowModality(Qt::WindowModal);
     box->setStandardButtons(QMessageBox::NoButton); // and no OK of its own
-    for (int i = 0; i < m_buttons.size(); ++i) {
+    QList<QAbstractButton *> buttons;
+    for (const QString &title : std::as_const(m_buttons))
         // An alert without buttons (a "Please Wait...") is closed by code.
-        if (m_buttons[i].isEmpty())
-            continue;
-        QPushButton *button = box->addButton(m_buttons[i], QMessageBox::ActionRole);
-        connect(button, &QPushButton::clicked, this, [this, i] { clickButtonAtIndex(i); });
+        buttons << (title.isEmpty() ? nullptr : box->addButton(title, QMessageBox::ActionRole));
+    if (QAbstractButton *harmless = buttons.value(m_harmless)) {
+        box->setDefaultButton(qobject_cast<QPushButton *>(harmless));
+        box->setEscapeButton(harmless);
     }
+    // Every answer ends here: a button, Return, Escape, or the window closed.
+    connect(box, &QMessageBox::finished, this, [this, box, buttons] {
+        QAbstractButton *clicked = box->clickedButton();
+        clickButtonAtIndex(clicked ? int(buttons.indexOf(clicked)) : m_harmless);
+    });
     m_box = box;
     box->open();
 }

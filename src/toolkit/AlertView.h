@@ -9,8 +9,9 @@
 #include <QWidget>
 
 // A question with buttons, shown over the window. Index 0 is the cancel
-// button, the others follow; an empty title makes no button. The alert
-// deletes itself once answered.
+// button, the others follow; an empty title makes no button. Return, Escape
+// and closing the alert give the harmless answer, the button that has the
+// focus when it opens. The alert deletes itself once answered.
 class AlertView : public QObject
 {
     Q_OBJECT
@@ -24,6 +25,9 @@ public:
     QString title() const { return m_title; }
     QString message() const { return m_message; }
     QStringList buttonTitles() const { return m_buttons; }
+    // The cancel button's unless set.
+    int harmlessButtonIndex() const { return m_harmless; }
+    void setHarmlessButtonIndex(int index) { m_harmless = index; }
 
     std::function<void(AlertView *, int)> onClicked;
 
@@ -38,6 +42,7 @@ private:
     QString m_message;
     QStringList m_buttons;
     int m_tag = 0;
+    int m_harmless = 0;
     QPointer<QMessageBox> m_box;
     bool m_done = false;
 };

@@ -2,8 +2,14 @@
 
 #include "toolkit/AppPaths.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFontDatabase>
+#include <QFontInfo>
+
+namespace {
+const QString kEmojiFamily = QStringLiteral("Noto Color Emoji");
+}
 
 QStringList AppFonts::registerBundledFonts()
 {
@@ -23,5 +29,14 @@ QStringList AppFonts::registerBundledFonts()
             if (!families.contains(family))
                 families << family;
     }
+    // An emoji the interface's font or the lettering font lacks is drawn
+    // from the colour emoji font before any other. The interface's family is
+    // named as the system resolves it: an alias with a substitute of its own
+    // would let the emoji font stand in for it, spaces and all.
+    QFont uiFont = QApplication::font();
+    uiFont.setFamilies({QFontInfo(uiFont).family(), kEmojiFamily});
+    QApplication::setFont(uiFont);
+    for (const QString &family : std::as_const(families))
+        QFont::insertSubstitution(family, kEmojiFamily);
     return families;
 }

@@ -7,6 +7,8 @@
 #include <QGraphicsView>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
 
 namespace {
 QGraphicsView *stageOf(const View *view)
@@ -88,22 +90,47 @@ void EditMenu::setMenuVisible(bool visible, bool)
     menu->setStyleSheet("#editMenu { background: #1c1c1e; border: 1px solid #555; border-radius: 8px; }"
                         "QPushButton { color: white; background: transparent; border: none;"
                         " border-left: 1px solid #555; padding: 8px 12px; font-size: 14px; }"
-                        "QPushButton#first { border-left: none; }"
+                        "QPushButton[first=\"true\"] { border-left: none; }"
+                        "QPushButton[wrapped=\"true\"] { border-top: 1px solid #555; }"
                         "QPushButton:pressed { background: #48484a; }");
-    auto *row = new QHBoxLayout(menu);
-    row->setContentsMargins(1, 1, 1, 1);
-    row->setSpacing(0);
+    QList<QPushButton *> buttons;
     for (const Item &item : std::as_const(m_menuItems)) {
         auto *button = new QPushButton(item.title, menu);
         button->setFocusPolicy(Qt::NoFocus);
-        if (row->isEmpty())
-            button->setObjectName("first");
-        row->addWidget(button);
+        buttons << button;
         connect(button, &QPushButton::clicked, this, [this, action = item.action] { run(action); });
     }
+    layOutInRows(buttons, menu, window->width() - 2 * Overlay::kWindowMargin);
     connect(menu, &Overlay::userDismissed, this, &EditMenu::hideMenu);
     m_menu = menu;
     menu->showBeside([this] { return targetInWindow(); }, window);
+}
+
+void EditMenu::layOutInRows(const QList<QPushButton *> &buttons, QWidget *menu, int maxWidth)
+{
+    auto *rows = new QVBoxLayout(menu);
+    rows->setContentsMargins(1, 1, 1, 1);
+    rows->setSpacing(0);
+    QHBoxLayout *row = nullptr;
+    int rowWidth = 0;
+    const int room = maxWidth - 2; // inside the menu's border
+    for (QPushButton *button : buttons) {
+        button->ensurePolished();
+        const int width = button->sizeHint().width(); // with a left border: never too little
+        if (!row || rowWidth + width > room) {
+            row = new QHBoxLayout;
+            row->setSpacing(0);
+            rows->addLayout(row);
+            rowWidth = 0;
+        }
+        // The borders between buttons and between rows follow the place.
+        button->setProperty("first", rowWidth == 0);
+        button->setProperty("wrapped", rows->count() > 1);
+        button->style()->unpolish(button);
+        button->style()->polish(button);
+        row->addWidget(button);
+        rowWidth += width;
+    }
 }
 
 void EditMenu::hideMenu()

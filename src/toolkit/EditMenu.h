@@ -8,11 +8,13 @@
 #include <functional>
 
 class Overlay;
+class QPushButton;
 class View;
 
 // The edit menu: one shared row of commands shown in the window, centred
 // above a target rectangle of a canvas view (below it when there is no room
-// above). It never blocks the window: a press outside it hides it and still
+// above); in a window too narrow for the row, the commands wrap into further
+// rows, so the whole menu stays inside the window. It never blocks the window: a press outside it hides it and still
 // reaches what it hit, and so does Escape. The owner sets the items before
 // showing it; didHideMenu follows every hiding, by the user or by code.
 class EditMenu : public QObject
@@ -53,6 +55,8 @@ private:
     EditMenu() = default;
     QRect targetInWindow() const;
     QWidget *targetWindow() const;
+    // One row of buttons, or as many rows as keep it within maxWidth.
+    static void layOutInRows(const QList<QPushButton *> &buttons, QWidget *menu, int maxWidth);
     void hideMenu();
     void run(std::function<void()> action);
 

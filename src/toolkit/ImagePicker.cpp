@@ -4,8 +4,10 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QStandardPaths>
+#include <QWindow>
 #include <QtConcurrent/QtConcurrentRun>
 
 bool ImagePicker::isSourceTypeAvailable(SourceType sourceType) { return sourceType == SourceType::PhotoLibrary; }
@@ -59,6 +61,9 @@ void ImagePicker::open()
     m_dialog = dialog;
     m_closedByCode = false;
     dialog->show();
+    // In front, with the keyboard, so a path can be typed at once.
+    dialog->raise();
+    dialog->activateWindow();
 }
 
 void ImagePicker::dismiss()
@@ -73,6 +78,13 @@ bool ImagePicker::eventFilter(QObject *, QEvent *event)
     // from code: the dialog's rejection that follows is no cancel of the user's.
     if (event->type() == QEvent::Close && !event->spontaneous())
         m_closedByCode = true;
+    // Going with the keyboard (in it, or in a list it popped up), it hands
+    // it back to the window below.
+    if (event->type() == QEvent::Hide && m_parent) {
+        QWindow *keyboard = QGuiApplication::focusWindow();
+        if (keyboard && keyboard != m_parent->window()->windowHandle())
+            m_parent->window()->activateWindow();
+    }
     return false;
 }
 

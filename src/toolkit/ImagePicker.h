@@ -14,7 +14,9 @@ class QWidget;
 // thread, or reports that the file could not be read.
 //
 // The dialog is a window of its own that blocks nothing: the editor's
-// commands stay usable while it is open, and close it from code. Only the
+// commands stay usable while it is open, and close it from code. It opens in
+// front with the keyboard, and gives the keyboard back to the window it was
+// opened over when it goes. Only the
 // user's answers are reported: a file chosen, or a cancel (the dialog's
 // Cancel button, Escape, or the window manager closing it). Closing it from
 // code, with dismiss() or by closing window(), reports nothing.

@@ -13,25 +13,36 @@ Lifecycle *Lifecycle::shared()
 Lifecycle::Lifecycle()
     : QObject(QCoreApplication::instance())
 {
-    if (auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-        connect(app, &QGuiApplication::applicationStateChanged, this, &Lifecycle::stateChanged);
-    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this,
-            &Lifecycle::didEnterBackgroundOrWillTerminate);
+    QCoreApplication *app = QCoreApplication::instance();
+    if (auto *guiApp = qobject_cast<QGuiApplication *>(app))
+        connect(guiApp, &QGuiApplication::applicationStateChanged, this, &Lifecycle::stateChanged);
+    // Every event passes here first: a quit reaches the application object
+    // as a Quit event, the window's closing as its Close event.
+    app->installEventFilter(this);
+    // Leaving the event loop some other way (QCoreApplication::exit).
+    connect(app, &QCoreApplication::aboutToQuit, this, &Lifecycle::terminate);
 }
 
-void Lifecycle::watchWindow(QWidget *window)
+void Lifecycle::watchWindow(QWidget *window) { m_window = window; }
+
+void Lifecycle::terminate()
 {
-    if (m_window)
-        m_window->removeEventFilter(this);
-    m_window = window;
-    if (window)
-        window->installEventFilter(this);
+    if (m_terminating)
+        return;
+    m_terminating = true;
+    emit willTerminate();
+    emit didEnterBackgroundOrWillTerminate();
+    QCoreApplication::exit(0);
 }
 
 bool Lifecycle::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_window && event->type() == QEvent::Close)
-        emit didEnterBackgroundOrWillTerminate();
+    if (event->type() == QEvent::Quit && watched == QCoreApplication::instance()) {
+        terminate();
+        return true; // not Qt's quit, which stops at the first window that refuses to close
+    }
+    if (event->type() == QEvent::Close && watched == m_window)
+        terminate();
     return false;
 }
 

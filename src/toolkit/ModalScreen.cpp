@@ -1,10 +1,12 @@
 #include "toolkit/ModalScreen.h"
 
 #include "toolkit/Animation.h"
+#include "toolkit/FocusScope.h"
 #include "toolkit/NavigationContainer.h"
 #include "toolkit/WidgetAnimation.h"
 
 #include <QPointer>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -14,6 +16,8 @@ constexpr double kSlideDuration = 0.3;
 ModalScreen::ModalScreen(QWidget *screen, QWidget *host)
     : QWidget(host)
     , m_container(new NavigationContainer(screen, this))
+    // Escape is the way back the bar offers ("Back", or the screen's "Cancel").
+    , m_keys(new FocusScope(this, [this] { m_container->leftButton()->click(); }))
 {
     setAttribute(Qt::WA_StyledBackground);
     setObjectName("modalScreen");
@@ -32,6 +36,7 @@ void ModalScreen::present(bool animated)
     WidgetAnimation::setFrame(this, animated ? belowHost() : parentWidget()->rect());
     show();
     raise();
+    m_keys->enter();
     if (!animated)
         return;
     Animation::begin(kSlideDuration);
@@ -44,6 +49,7 @@ void ModalScreen::dismiss(bool animated)
     if (m_dismissing)
         return;
     m_dismissing = true;
+    m_keys->leave();
     // The window below takes touches again at once, while this slides away.
     setAttribute(Qt::WA_TransparentForMouseEvents);
     if (!animated) {

@@ -1,11 +1,13 @@
 #pragma once
 #include <QWidget>
 
+class FocusScope;
 class NavigationContainer;
 
 // A secondary screen presented over the whole of its host window, under a
 // black navigation bar whose "Back" button closes it. It slides up when
-// presented and down when dismissed, and deletes itself once gone.
+// presented and down when dismissed, and deletes itself once gone. While it
+// shows, the keyboard walks its entries as a menu's (FocusScope).
 class ModalScreen : public QWidget
 {
     Q_OBJECT
@@ -25,5 +27,6 @@ private:
     QRect belowHost() const;
 
     NavigationContainer *m_container;
+    FocusScope *m_keys;
     bool m_dismissing = false;
 };

@@ -20,7 +20,8 @@ NavigationContainer::NavigationContainer(QWidget *screen, QWidget *parent)
                         "QLabel { color: white; font-weight: bold; font-size: 17px; }"
                         "QPushButton { color: white; background: #222; border: 1px solid #666;"
                         " border-radius: 5px; padding: 0 10px; font-weight: bold; font-size: 13px; }"
-                        "QPushButton:pressed { background: #444; }");
+                        "QPushButton:pressed { background: #444; }"
+                        "QPushButton:focus { border-color: #4c9bff; outline: none; }");
     _titleLabel->setAlignment(Qt::AlignCenter);
     // The title is the screen's own, and follows it.
     _titleLabel->setText(screen->windowTitle());
@@ -34,7 +35,8 @@ QString NavigationContainer::title() const { return _titleLabel->text(); }
 QPushButton *NavigationContainer::makeButton(const QString &title, std::function<void()> action)
 {
     auto *button = new QPushButton(title, _bar);
-    button->setFocusPolicy(Qt::NoFocus);
+    // The keyboard reaches it; a click leaves the focus where it is.
+    button->setFocusPolicy(Qt::TabFocus);
     connect(button, &QPushButton::clicked, this, [action = std::move(action)] { action(); });
     button->show();
     return button;

@@ -1,7 +1,8 @@
 #include "toolkit/Overlay.h"
 
+#include "toolkit/FocusScope.h"
+
 #include <QApplication>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTouchEvent>
@@ -11,11 +12,11 @@
 
 namespace {
 constexpr int kTargetGap = 4;
-constexpr int kWindowMargin = 4;
 }
 
 Overlay::Overlay(QWidget *parent)
     : QWidget(parent ? parent->window() : nullptr)
+    , m_keys(new FocusScope(this, [this] { dismissByUser(); }))
 {
     setAttribute(Qt::WA_StyledBackground);
     hide();
@@ -85,12 +86,18 @@ void Overlay::dismissByUser()
 
 void Overlay::setVisible(bool visible)
 {
+    // The focus goes back before it goes: hiding would pass it on down the
+    // window.
+    if (!visible)
+        m_keys->leave();
     QWidget::setVisible(visible);
     // Only an open overlay in a window watches the window's input.
-    if (visible && parentWidget())
+    if (visible && parentWidget()) {
         qApp->installEventFilter(this);
-    else
+        m_keys->enter();
+    } else {
         qApp->removeEventFilter(this);
+    }
 }
 
 bool Overlay::isInMyWindow(QObject *object) const
@@ -122,12 +129,6 @@ bool Overlay::eventFilter(QObject *watched, QEvent *event)
                     return p.state() == QEventPoint::Pressed && isOutside(p.globalPosition());
                 }))
                 dismissByUser();
-        }
-        break;
-    case QEvent::KeyPress:
-        if (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape && isInMyWindow(watched)) {
-            dismissByUser();
-            return true;
         }
         break;
     case QEvent::Resize:

@@ -4,13 +4,16 @@
 
 #include <functional>
 
+class FocusScope;
+
 // A panel shown inside a window, over the window's other widgets: what
 // popovers, action sheets and the edit menu are made of. It is not a window
 // of its own, so it never takes the input away from the window: a press
 // outside it (mouse or touch) closes it and still goes on to whatever it hit,
 // as a tap does on a touch screen, and Escape closes it too. An overlay
 // covering its whole window has no outside; there a press on its own
-// background (not on one of its controls) closes it.
+// background (not on one of its controls) closes it. While it is open the
+// keyboard walks its entries as a menu's (FocusScope).
 //
 // Those are the user's ways out, and the only ones that emit userDismissed.
 // Hiding or closing the overlay from code emits nothing.
@@ -18,6 +21,9 @@ class Overlay : public QWidget
 {
     Q_OBJECT
 public:
+    // The least room left between an overlay and its window's edges.
+    static constexpr int kWindowMargin = 4;
+
     // parent: any widget of the window it is to show in; the overlay joins
     // that window.
     explicit Overlay(QWidget *parent = nullptr);
@@ -59,4 +65,5 @@ private:
     // What it points at, in window coordinates; unused while it covers the window.
     std::function<QRect()> m_target;
     bool m_covering = false;
+    FocusScope *m_keys;
 };

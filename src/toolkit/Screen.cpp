@@ -17,6 +17,17 @@ void Screen::setMainWindow(QWidget *w) { window() = w; }
 
 QWidget *Screen::mainWindow() { return window(); }
 
+void Screen::bringToFront()
+{
+    QWidget *w = window();
+    if (!w)
+        return;
+    w->setWindowState((w->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
+
 QRect Screen::geometry()
 {
     if (QWidget *w = window())

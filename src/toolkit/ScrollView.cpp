@@ -67,14 +67,18 @@ void ScrollView::scrollRectToVisible(const QRectF &rect, bool animated)
 
 void ScrollView::scrollBy(const QPointF &delta)
 {
-    if (m_scrollEnabled)
-        setContentOffset(clamped(contentOffset() - delta));
+    if (!m_scrollEnabled)
+        return;
+    setContentOffset(clamped(contentOffset() - delta));
+    emit scrolledByUser();
 }
 
 void ScrollView::handlePan(PanGestureRecognizer *pan)
 {
     if (pan->state() == GestureState::Began)
         m_panStartOffset = contentOffset();
-    if (pan->state() == GestureState::Began || pan->state() == GestureState::Changed)
+    if (pan->state() == GestureState::Began || pan->state() == GestureState::Changed) {
         setContentOffset(clamped(m_panStartOffset - pan->translationInView(this) + QPointF()));
+        emit scrolledByUser();
+    }
 }

@@ -22,6 +22,11 @@ public:
     // A wheel or trackpad: moves the content by delta (in points).
     void scrollBy(const QPointF &delta);
 
+signals:
+    // The user dragged or wheeled the content, also where it could not move
+    // further (at an end, or content that fits the view).
+    void scrolledByUser();
+
 private:
     QPointF clamped(const QPointF &offset) const;
     void handlePan(PanGestureRecognizer *pan);

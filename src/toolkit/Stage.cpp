@@ -44,6 +44,19 @@ void Stage::resizeEvent(QResizeEvent *event)
     setSceneRect(QRectF(QPointF(0, 0), QSizeF(viewport()->size())));
 }
 
+bool Stage::event(QEvent *event)
+{
+    // The keys a text edits with are its own while it is typed into, ahead
+    // of the window's shortcuts: Backspace deletes a character, not the
+    // selected object, and Ctrl+Z undoes the typing.
+    if (event->type() == QEvent::ShortcutOverride && m_firstResponder
+        && m_firstResponder->wantsKey(static_cast<QKeyEvent *>(event))) {
+        event->accept();
+        return true;
+    }
+    return QGraphicsView::event(event);
+}
+
 bool Stage::viewportEvent(QEvent *event)
 {
     switch (event->type()) {

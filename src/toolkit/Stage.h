@@ -31,6 +31,7 @@ signals:
     void wheelScrolled(const QPointF &rootPos, const QPointF &delta);
 
 protected:
+    bool event(QEvent *event) override;
     bool viewportEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     // A quick second press is a press like any other (a second tap flips).

@@ -8,7 +8,11 @@
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsTextItem>
 #include <QImage>
+#include <QKeyEvent>
+#include <QTextCursor>
 #include <QTextDocument>
+
+#include <algorithm>
 
 namespace {
 // The room between the view's edges and its text.
@@ -71,7 +75,11 @@ void TextView::setText(const QString &text) { m_item->setPlainText(text); }
 
 QFont TextView::font() const { return m_item->font(); }
 
-void TextView::setFont(const QFont &font) { m_item->setFont(font); }
+void TextView::setFont(const QFont &font)
+{
+    m_item->setFont(font);
+    scrollToCursor();
+}
 
 QColor TextView::textColor() const { return m_item->defaultTextColor(); }
 
@@ -81,8 +89,15 @@ void TextView::setEditable(bool editable)
 {
     m_editable = editable;
     m_item->setTextInteractionFlags(editable ? Qt::TextEditorInteraction : Qt::NoTextInteraction);
-    if (!editable)
+    if (!editable) {
         resignFirstResponder();
+        // Typing once editing starts again goes in at the cursor, never over
+        // characters selected long before.
+        QTextCursor cursor = m_item->textCursor();
+        cursor.clearSelection();
+        m_item->setTextCursor(cursor);
+    }
+    scrollToCursor();
 }
 
 bool TextView::becomeFirstResponder()
@@ -124,14 +139,29 @@ void TextView::sendFocus(bool in)
 
 void TextView::keyPressed(QKeyEvent *event)
 {
-    if (scene() && m_editable)
+    if (scene() && m_editable) {
         scene()->sendEvent(m_item, event);
+        scrollToCursor();
+    }
+}
+
+bool TextView::wantsKey(const QKeyEvent *event) const
+{
+    if (!scene() || !m_editable)
+        return false;
+    // Qt's text editing answers what it takes, as a text field does.
+    QKeyEvent question(QEvent::ShortcutOverride, event->key(), event->modifiers(), event->text());
+    question.ignore();
+    scene()->sendEvent(m_item, &question);
+    return question.isAccepted();
 }
 
 void TextView::inputMethodReceived(QInputMethodEvent *event)
 {
-    if (scene() && m_editable)
+    if (scene() && m_editable) {
         scene()->sendEvent(m_item, event);
+        scrollToCursor();
+    }
 }
 
 QVariant TextView::inputMethodQuery(Qt::InputMethodQuery query) const
@@ -161,6 +191,7 @@ void TextView::sendMouse(int type, const QPointF &scenePos)
     }
     m_lastTouch = scenePos;
     scene()->sendEvent(m_item, &event);
+    scrollToCursor();
 }
 
 void TextView::touchesBegan(const Touches &touches)
@@ -190,4 +221,26 @@ void TextView::touchesEnded(const Touches &touches)
 // A tap that a recogniser took still ends where the finger left.
 void TextView::touchesCancelled(const Touches &) { touchesEnded({}); }
 
-void TextView::layoutSubviews() { m_item->setTextWidth(bounds().width()); }
+void TextView::layoutSubviews()
+{
+    m_item->setTextWidth(bounds().width());
+    scrollToCursor();
+}
+
+QSizeF TextView::contentSize() const { return m_item->boundingRect().size(); }
+
+QPointF TextView::contentOffset() const { return -m_item->pos(); }
+
+void TextView::scrollToCursor()
+{
+    double offset = 0;
+    if (m_editable) {
+        const double height = bounds().height();
+        const QRectF cursor = m_item->inputMethodQuery(Qt::ImCursorRectangle).toRectF();
+        offset = contentOffset().y();
+        offset = std::max(offset, cursor.bottom() + kMargin - height);
+        offset = std::min(offset, cursor.top() - kMargin);
+        offset = std::clamp(offset, 0.0, std::max(0.0, contentSize().height() - height));
+    }
+    m_item->setPos(0, -offset);
+}

@@ -17,7 +17,9 @@ class QWidget;
 // While editable, touches on it place the cursor and select text, and once
 // it is the first responder of its stage it takes the keys typed and the
 // input method's text; its input accessory (the keyboard's toolbar) shows
-// docked above the keyboard for as long.
+// docked above the keyboard for as long. A text longer than the view
+// scrolls to keep its cursor in view while it is edited, and shows from its
+// top otherwise.
 class TextView : public View
 {
     Q_OBJECT
@@ -44,6 +46,10 @@ public:
 
     // The stage hands on what is typed while this is its first responder.
     void keyPressed(QKeyEvent *event);
+    // Whether a key that may also be a shortcut is the text's own, as in any
+    // text field: Backspace, Delete, the arrows, Home and End, select all,
+    // copy, cut, paste, undo and redo of the typing.
+    bool wantsKey(const QKeyEvent *event) const;
     void inputMethodReceived(QInputMethodEvent *event);
     // Rectangles in scene coordinates.
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const;
@@ -52,6 +58,10 @@ public:
     void touchesMoved(const Touches &touches) override;
     void touchesEnded(const Touches &touches) override;
     void touchesCancelled(const Touches &touches) override;
+
+    // The laid-out text, margins included, and how far it is scrolled up.
+    QSizeF contentSize() const;
+    QPointF contentOffset() const;
 
 signals:
     void textChanged();
@@ -62,6 +72,7 @@ protected:
 private:
     void sendMouse(int type, const QPointF &scenePos);
     void sendFocus(bool in);
+    void scrollToCursor();
 
     EditableTextItem *m_item;
     QPointer<QWidget> m_accessory;

@@ -1,6 +1,7 @@
 #include "ui/ButtonWithHint.h"
 
 #include "toolkit/AppPaths.h"
+#include "toolkit/BarButton.h"
 #include "toolkit/GestureRecognizer.h"
 #include "toolkit/WidgetAnimation.h"
 #include "toolkit/WidgetGestures.h"
@@ -18,7 +19,7 @@ constexpr double kHintPress = 1.0;
 
 ButtonWithHint::ButtonWithHint(const QString &imageName, QAction *action, QWidget *parent)
     : QWidget(parent)
-    , _button(new QToolButton(this))
+    , _button(new BarButton(kSize - 4, this))
     , m_action(action)
     , m_hint(action->text())
     , m_longPress(new LongPressGestureRecognizer)
@@ -29,13 +30,8 @@ ButtonWithHint::ButtonWithHint(const QString &imageName, QAction *action, QWidge
     // The icon is read when the button is first drawn: buttons of toolbars
     // that are off screen at start cost no decoding at launch.
     _button->installEventFilter(this);
-    _button->setIconSize(QSize(kSize - 4, kSize - 4));
-    _button->setAutoRaise(true);
-    _button->setFocusPolicy(Qt::NoFocus);
     _button->setToolTip(m_hint);
     _button->setAccessibleName(m_hint);
-    _button->setStyleSheet("QToolButton { border: none; background: transparent; border-radius: 6px; }"
-                           "QToolButton:pressed { background: rgba(255, 255, 255, 70); }");
     connect(_button, &QToolButton::pressed, this, [this] { m_hintShownThisPress = false; });
     connect(_button, &QToolButton::clicked, this, [this] {
         // A press that showed the hint was a question, not a command.

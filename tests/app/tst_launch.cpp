@@ -1,19 +1,25 @@
 // The launch: the window first, a banner when a damaged comics database was
 // set aside, and the storage steps after the first frame, in their order:
 // never-saved comics are purged before the new comic gets its record, also
-// when an edit needs that record before the frame.
+// when an edit needs that record before the frame. A home that cannot be
+// written is no damage: the user is told once, and the comics are listed.
 #include "app/LaunchBanners.h"
 #include "app/PanelryAppDelegate.h"
 #include "editor/ComicStore.h"
+#include "editor/PanelMode.h"
 #include "editor/PanelRows.h"
 #include "editor/PanelryViewController.h"
 #include "editor/Placement.h"
+#include "storage/SavedComics.h"
 #include "support/Banners.h"
 #include "support/Files.h"
+#include "support/PrivateMounts.h"
 #include "support/TestHome.h"
 #include "support/UserDatabaseRows.h"
 #include "toolkit/Clock.h"
 #include "toolkit/Device.h"
+#include "toolkit/Lifecycle.h"
+#include "toolkit/View.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -37,6 +43,7 @@ private slots:
     void cleanup()
     {
         Clock::shared().advance(10); // banners gone
+        PrivateMounts::unmountAll();
         home.reset();
     }
 
@@ -91,7 +98,62 @@ private slots:
         QCOMPARE(userDbColumn("SELECT id FROM comics ORDER BY id"), QStringList({"1", QString::number(comicId)}));
         QCOMPARE(userDbColumn("SELECT comicId FROM comicData ORDER BY id"), QStringList({"1", QString::number(comicId)}));
     }
+
+    void aHomeThatCannotBeWrittenIsToldOnceAndItsComicsStayListed_data()
+    {
+        QTest::addColumn<QString>("trouble");
+        QTest::addColumn<QString>("told");
+        const QString cannotSave = LaunchBanners::cannotSaveMessage();
+        QTest::newRow("read-only file system") << "read-only" << cannotSave;
+        QTest::newRow("no -shm can be made") << "no -shm" << cannotSave;
+        QTest::newRow("the disk fills up") << "full" << "Comic could not be saved automatically";
+    }
+    void aHomeThatCannotBeWrittenIsToldOnceAndItsComicsStayListed()
+    {
+        QFETCH(QString, trouble);
+        QFETCH(QString, told);
+        if (!PrivateMounts::available())
+            QSKIP("This machine gives the test no mounts of its own.");
+        QVERIFY(PrivateMounts::mountTmpfs(home->path(), 1 << 20));
+        QVERIFY(QDir().mkpath(home->library()) && UserDatabase::copyDBFile());
+        QVERIFY(userDbUpdate("INSERT INTO comics (title, data) VALUES ('kept', x'01')"));
+        if (trouble == "read-only")
+            QVERIFY(PrivateMounts::makeReadOnly(home->path()));
+        if (trouble == "no -shm") // a folder where it would go
+            QVERIFY(QDir().mkpath(UserDatabase::path() + "-shm"));
+
+        Banners banners;
+        PanelryAppDelegate delegate;
+        QVERIFY(delegate.didFinishLaunching());
+        QTRY_VERIFY(delegate.isLaunchFinished());
+        PanelryViewController *editor = delegate.viewController();
+        editor->panelMode().selectPanel(editor->rows().panels().at(0));
+        QImage face(50, 50, QImage::Format_ARGB32);
+        face.fill(Qt::magenta);
+        editor->placement().addImageToComic(face);
+        if (trouble == "full") {
+            QFile filler(home->path() + "/filler");
+            QVERIFY(filler.open(QIODevice::WriteOnly));
+            while (filler.write(QByteArray(4096, 'f')) == 4096 && filler.flush()) {
+            }
+        }
+        for (int tick = 0; tick < 3; ++tick) {
+            Clock::shared().advance(ComicStore::kAutosaveInterval);
+            editor->store().waitForSave();
+        }
+        emit Lifecycle::shared()->didEnterBackgroundOrWillTerminate(); // quitting
+
+        QCOMPARE(banners.shown.filter("saved"), QStringList(told));
+        QVERIFY(QDir(home->library()).entryList({"*damaged*", "*.fresh"}).isEmpty());
+        QCOMPARE(SavedComics::list().value(0).value("title"), QVariant("kept"));
+    }
 };
 
-QTEST_MAIN(TestLaunch)
+int main(int argc, char **argv)
+{
+    PrivateMounts::enter(); // while the process has one thread
+    QApplication app(argc, argv);
+    TestLaunch test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_launch.moc"

@@ -58,6 +58,19 @@ public:
             Clock::shared().advance(0.05);
     }
 
+    // Shows the editor as the active window, its start banner gone, so that
+    // the window's shortcuts see the keys typed into it.
+    QWindow *showActive()
+    {
+        QSignalSpy appeared(editor.get(), &PanelryViewController::appeared);
+        editor->show();
+        if (!appeared.wait())
+            return nullptr;
+        settle(3);
+        editor->activateWindow();
+        return QTest::qWaitForWindowActive(editor.get()) ? editor->windowHandle() : nullptr;
+    }
+
     PanelRows &rows() const { return editor->rows(); }
     PanelMode &mode() const { return editor->panelMode(); }
     ObjectSelection &selection() const { return editor->selection(); }
@@ -145,6 +158,14 @@ public:
     // Window (= stage scene) coordinates.
     static QPointF onScreen(const View *view, const QPointF &point) { return view->convertPoint(point, nullptr); }
     static QPointF centerOnScreen(const View *view) { return onScreen(view, view->bounds().center()); }
+
+    // Keys as the user types them: through the shown window to what has the
+    // focus, its shortcuts first.
+    void type(const QList<int> &keys) const
+    {
+        for (int key : keys)
+            QTest::keyClick(editor->windowHandle(), Qt::Key(key));
+    }
 
     TouchDispatcher &touches() const { return ui().stage->dispatcher(); }
     void tap(const QPointF &at) { drag(at, {}); }

@@ -335,15 +335,18 @@ private slots:
         EditorFixture f(idiom);
         ComicStore &store = f.editor->store();
         const int saved = store.comicId();
+        f.editor->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.editor.get()));
         f.zoom(0);
         f.place(100, 100);
+        // The sheet's entries by keyboard, from the first.
         f.actions().more->trigger();
-        f.editor->transients().actionSheet()->clickButtonAtIndex(2); // "Save to Device"
+        f.type({Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}); // "Save to Device"
         store.waitForSave();
         f.editor->resetComic();
 
         f.actions().more->trigger();
-        f.editor->transients().actionSheet()->clickButtonAtIndex(3); // "Load from Device"
+        f.type({Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space}); // "Load from Device"
         auto *browser = f.editor->findChild<SaveLoadViewController *>();
         QVERIFY(browser);
         if (idiom == Device::Idiom::Tablet)
@@ -353,10 +356,8 @@ private slots:
         QCOMPARE(browser->activeComicId(), store.comicId());
         QCOMPARE(browser->numberOfRows(), 1);
         // Its rows fit the screen: the thumbnail at their right end shows.
-        f.editor->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f.editor.get()));
         QCOMPARE(browser->cellAt(0)->width(), browser->savedComicsTable()->viewport()->width());
-        browser->tableViewDidSelectRow(0);
+        f.type({Qt::Key_Return}); // on the first row, which has the focus
         QCOMPARE(store.comicId(), saved);
         QCOMPARE(f.panel(0)->subviews().size(), 1);
         QVERIFY(!f.editor->transients().popover());

@@ -122,6 +122,23 @@ private slots:
         // Above the button, which sits in the bottom toolbar.
         QVERIFY(shown->geometry().bottom() < browserButton()->mapTo(f->editor.get(), QPoint(0, 0)).y());
 
+        // A screen shown over another (no command closed it first) replaces
+        // it, and the one replaced, gone at once or not, never takes the
+        // newer one with it.
+        Transients &transients = f->editor->transients();
+        transients.presentScreen(new QWidget, QSize(320, 480), browserButton());
+        flushEvents();
+        QVERIFY(!shown);
+        QPointer<QWidget> replaced = transients.popover();
+        transients.presentScreen(new QWidget, QSize(100, 100), f->editor->commands().button(f->actions().undo));
+        QWidget *newest = transients.popover();
+        QTest::mouseClick(newest, Qt::LeftButton); // outside the one replaced
+        QCOMPARE(transients.popover(), newest);
+        flushEvents();
+        QVERIFY(!replaced && newest->isVisible());
+
+        openBrowser();
+        shown = popover();
         f->ui().scrollViewFaces->setContentOffset(QPointF(90, 0));
         auto *browser = qobject_cast<RageFaceCategoryBrowser *>(shown->container()->screen());
         QCOMPARE(browser->searchResultsWidget()->geometry(), QRect(0, 44, 320, 436));
@@ -144,7 +161,7 @@ private slots:
         QCOMPARE(page->geometry(), f->editor->rect());
         QCOMPARE(page->container()->title(), QString("Select a Category"));
         QCOMPARE(page->container()->leftButton()->text(), QString("Back"));
-        page->container()->leftButton()->click();
+        f->type({Qt::Key_Escape}); // as "Back"
         EditorFixture::settle(0.5);
         flushEvents();
         QVERIFY(!page);
@@ -155,8 +172,10 @@ private slots:
         EditorFixture::settle(0.5);
         auto *browser = qobject_cast<RageFaceCategoryBrowser *>(page->container()->screen());
         QCOMPARE(browser->searchResultsWidget()->geometry(), QRect(0, 44, 320, 392));
-        clickRow(browser, "Sad");
-        verifyStripShows("Sad");
+        // By keyboard: the list has it, from its first row.
+        const QString second = browser->tableData().at(1);
+        f->type({Qt::Key_Down, Qt::Key_Return});
+        verifyStripShows(second);
         EditorFixture::settle(0.5);
         flushEvents();
         QVERIFY(!page);

@@ -3,20 +3,13 @@
 // reordering, the undo steps of these, and the idle timer.
 #include "editor/EditorFixture.h"
 
+#include "objects/ComicObjectText.h"
 #include "toolkit/OneFingerRotationGestureRecognizer.h"
+#include "toolkit/TextView.h"
 
 #include <QtMath>
 
 namespace {
-// Text resizes freely; this stands in for it.
-class FreeObject : public ComicObject
-{
-    Q_OBJECT
-public:
-    using ComicObject::ComicObject;
-    bool keepsAspectRatio() const override { return false; }
-};
-
 QPointF unrotatedTopLeft(const View *v) { return v->center() - QPointF(v->bounds().width(), v->bounds().height()) / 2; }
 
 // The turn of a view's vertical axis on screen (a flip leaves that axis be).
@@ -131,16 +124,21 @@ private slots:
         QCOMPARE(f.controls().resizeHandle->alpha(), 1.0);
     }
 
-    void textResizesFreely()
+    void textResizesFreelyAndWrapsAtItsNewWidth()
     {
         EditorFixture f;
         View *panel = f.zoom(0);
-        auto *text = new FreeObject(QRectF(20, 20, 200, 50));
+        auto *text = new ComicObjectText(QRectF(20, 20, 200, 50));
+        text->setText("words enough to wrap");
         text->setDelegate(f.editor.get());
         panel->addSubview(text);
         text->select();
-        f.dragHandle(f.controls().resizeHandle, QPointF(80, -20));
-        QCOMPARE(text->bounds().size(), QSizeF(240, 40));
+        const QSizeF wrapped = text->textView()->contentSize();
+        f.dragHandle(f.controls().resizeHandle, QPointF(-80, -20));
+        QCOMPARE(text->bounds().size(), QSizeF(160, 40));
+        QVERIFY(text->textView()->contentSize().height() > wrapped.height());
+        f.editor->undo();
+        QCOMPARE(text->textView()->contentSize(), wrapped);
     }
 
     void rotationStepsAddUpAndAFlippedObjectTurnsTheSameWay()

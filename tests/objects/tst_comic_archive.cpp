@@ -148,7 +148,9 @@ private slots:
         Comic comic;
         auto *text = new ComicObjectText(QRectF(20, 30, 200, 60));
         text->setText("Rage!\nSecond line");
-        text->setFontFamily("Comic Neue");
+        QFont bold("Comic Neue");
+        bold.setStyleName("Bold");
+        text->setTextFont(bold);
         text->setPointSize(37.5);
         text->setFontColor(QColor(10, 120, 200));
         text->setTransform(QTransform().rotate(12).scale(-1, 1));
@@ -167,6 +169,9 @@ private slots:
         QVERIFY(textBack);
         QCOMPARE(textBack->text(), text->text());
         QCOMPARE(textBack->fontFamily(), QString("Comic Neue"));
+        QCOMPARE(textBack->fontStyleName(), QString("Bold"));
+        const auto pasted = ComicArchive::decodeObject(ComicArchive::archivedObject(text));
+        QCOMPARE(qobject_cast<ComicObjectText *>(pasted->object.get())->fontStyleName(), QString("Bold"));
         QCOMPARE(textBack->pointSize(), 37.5);
         QCOMPARE(textBack->fontColor(), QColor(10, 120, 200));
         QCOMPARE(textBack->transform(), text->transform());

@@ -81,12 +81,19 @@ private slots:
         QTest::keyClick(stage, Qt::Key_Return);
         QTest::keyClicks(stage, "there");
         QTest::keyClick(stage, Qt::Key_Backspace);
+        // Typed past its bottom, it scrolls to keep the cursor in view.
+        TextView *view = text->textView();
+        for (int i = 0; i < 12; ++i)
+            QTest::keyClick(stage, Qt::Key_Return);
+        const QRectF box = view->convertRect(view->bounds(), nullptr);
+        QVERIFY(box.contains(view->inputMethodQuery(Qt::ImCursorRectangle).toRectF()));
         text->deselect();
+        QCOMPARE(view->contentOffset(), QPointF(0, 0)); // shown from its top again
         QVERIFY(!text->isBeingEdited() && text->dragGesture()->isEnabled());
         QVERIFY(!text->keyboardToolbar()->isVisibleTo(&window));
         QCOMPARE(stage->firstResponder(), nullptr);
         QTest::keyClicks(stage, "!");
-        QCOMPARE(text->text(), QString("Hello\nther"));
+        QCOMPARE(text->text(), "Hello\nther" + QString(12, '\n'));
     }
 };
 

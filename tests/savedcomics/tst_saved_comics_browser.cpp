@@ -1,8 +1,8 @@
 // The saved-comics browser: what each row shows (dates in the device's zone,
-// here five hours behind), opening a comic, deleting one by each of the
-// user's means (and refusing the open one, or keeping a row whose comic
-// could not be deleted), the automatic-saving switch and the Import button
-// with what it brings in.
+// here five hours behind), opening a comic from any part of its row,
+// deleting one by each of the user's deliberate means (and refusing the open
+// one, or keeping a row whose comic could not be deleted), the
+// automatic-saving switch and the Import button with what it brings in.
 #include "oldcomics/OldComicImport.h"
 #include "savedcomics/SaveLoadViewController.h"
 #include "savedcomics/SaveLoadViewControllerDelegate.h"
@@ -17,6 +17,7 @@
 #include "toolkit/NavigationContainer.h"
 #include "toolkit/UserDefaults.h"
 #include "ui/ActivityIndicator.h"
+#include "ui/ElidedLabel.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -65,6 +66,8 @@ QString stored(int id)
                         " (SELECT COUNT(*) FROM comicData WHERE comicId = ?)", {id, id}).value(0);
 }
 
+const QString kLongTitle = QString::fromUtf8("Monday \U0001F389, when the cat walked over the keyboard twice");
+
 struct Opened : SaveLoadViewControllerDelegate {
     QList<int> ids;
     void loadComicWithId(int id) override { ids << id; }
@@ -91,7 +94,7 @@ private slots:
     {
         home = std::make_unique<TestHome>();
         UserDatabase::copyDBFile();
-        monday = addComic("Monday", jpeg(60), QByteArray("archive"), "2012-03-04 23:30:00");
+        monday = addComic(kLongTitle, jpeg(60), QByteArray("archive"), "2012-03-05 03:30:00");
         untitledNull = addComic(QVariant(), QVariant(), QByteArray("archive"), "2012-03-05 10:00:00");
         untitledEmpty = addComic("", jpeg(30), QByteArray("archive"), "2012-03-03 10:00:00");
         addComic("Never saved", QVariant(), QVariant(), "2012-03-06 10:00:00");
@@ -105,11 +108,11 @@ private slots:
         QCOMPARE(browser.windowTitle(), QString("Load Comic"));
         QCOMPARE(browser.numberOfRows(), 3);
         QCOMPARE(browser.cellAt(0)->title(), QString("Untitled"));
-        QCOMPARE(browser.cellAt(1)->title(), QString("Monday"));
+        QCOMPARE(browser.cellAt(1)->title(), kLongTitle);
         QCOMPARE(browser.cellAt(2)->title(), QString("Untitled"));
         QVERIFY(!browser.cellAt(0)->hasThumbnail());
         QVERIFY(browser.cellAt(1)->hasThumbnail());
-        QCOMPARE(browser.cellAt(1)->detail(), QString("2012-03-04 6:30 PM"));
+        QCOMPARE(browser.cellAt(1)->detail(), QString("2012-03-04 10:30 PM"));
         QCOMPARE(browser.cellAt(1)->height(), 60);
         QVERIFY(!browser.savedComicsTable()->isHidden());
 
@@ -123,6 +126,7 @@ private slots:
     {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("shown");
+        QTest::newRow("evening") << "2012-03-04 23:30:00" << "2012-03-04 6:30 PM";
         QTest::newRow("morning") << "2012-03-05 14:05:00" << "2012-03-05 9:05 AM";
         QTest::newRow("midnight") << "2012-03-05 05:00:00" << "2012-03-05 12:00 AM";
         // Half an hour before the clocks go forward (07:00 UTC): still
@@ -138,26 +142,56 @@ private slots:
         QCOMPARE(SavedComicDates::localDateText(stored), shown);
     }
 
-    void aTapOpensAComicAndASwipeShowsTheDeleteButtonWhichDeletesComicAndPictures()
+    void everyPartOfARowOpensItsComicAndOnlyASwipeBringsOutTheDeleteButton()
     {
         SaveLoadViewController browser;
         Opened opened;
         QVERIFY(showWith(browser, opened));
-        QTest::mouseClick(browser.cellAt(1), Qt::LeftButton, {}, QPoint(40, 30));
-        QCOMPARE(opened.ids, QList<int>{monday});
-
         SavedComicCell *cell = browser.cellAt(1);
-        QVERIFY(!cell->isDeleteButtonShown());
-        QTest::mousePress(cell, Qt::LeftButton, {}, QPoint(200, 30));
-        for (int x = 190; x >= 100; x -= 15)
-            QTest::mouseMove(cell, QPoint(x, 30));
-        QTest::mouseRelease(cell, Qt::LeftButton, {}, QPoint(100, 30));
+        auto clickAt = [&](QWidget *in, int x) {
+            const QPoint at = in->mapTo(&browser, QPoint(x, in->height() / 2));
+            QTest::mouseMove(browser.windowHandle(), at); // the pointer rests there first
+            QTest::mouseClick(browser.windowHandle(), Qt::LeftButton, {}, at);
+        };
+        int clicks = 0;
+        for (int x = 2; x < cell->width(); x += 40, ++clicks) {
+            clickAt(cell, x);
+            QCOMPARE(stored(monday), QString("1+1"));
+        }
+        QCOMPARE(opened.ids, QList<int>(clicks, monday));
+
+        auto swipe = [cell](int fromX, int toX) {
+            QTest::mousePress(cell, Qt::LeftButton, {}, QPoint(fromX, 30));
+            for (int i = 1; i <= 6; ++i)
+                QTest::mouseMove(cell, QPoint(fromX + (toX - fromX) * i / 6, 30));
+            QTest::mouseRelease(cell, Qt::LeftButton, {}, QPoint(toX, 30));
+        };
+        swipe(200, 100);
         QVERIFY(cell->isDeleteButtonShown());
-        QCOMPARE(opened.ids.size(), 1); // the swipe opened nothing
-        cell->deleteButton()->click();
+        // On a phone's width the long title ends in "…" and its emoji is
+        // drawn; the button takes the thumbnail's place and the title's
+        // room, never the date's.
+        QCoreApplication::processEvents();
+        const auto *title = cell->findChild<ElidedLabel *>();
+        QVERIFY(title->elidedText().endsWith(QChar(0x2026)));
+        QVERIFY(QFontMetrics(title->font()).inFontUcs4(0x1F389)); // the emoji, not a box
+        const auto *date = cell->findChild<QLabel *>("detail");
+        QVERIFY(date->width() >= date->sizeHint().width());
+        QVERIFY(cell->rect().contains(cell->deleteButton()->geometry()));
+        // A tap elsewhere, or a swipe back, puts it away and opens nothing.
+        clickAt(cell, 40);
+        QVERIFY(!cell->isDeleteButtonShown());
+        swipe(200, 100);
+        swipe(100, 200);
+        QVERIFY(!cell->isDeleteButtonShown());
+
+        swipe(200, 100);
+        QCoreApplication::processEvents();
+        clickAt(cell->deleteButton(), cell->deleteButton()->width() / 2);
         QCOMPARE(browser.numberOfRows(), 2);
         QCOMPARE(stored(monday), QString("0+0"));
         QCOMPARE(stored(untitledNull), QString("1+1"));
+        QCOMPARE(opened.ids.size(), clicks); // neither the taps nor the swipes opened one
     }
 
     void theOpenComicOrOneThatCannotBeDeletedStaysListed()
@@ -179,6 +213,9 @@ private slots:
     {
         SaveLoadViewController browser;
         browser.savedComicsTable()->setCurrentRow(0);
+        QTest::keyClick(browser.savedComicsTable(), Qt::Key_Delete);
+        QVERIFY(browser.cellAt(0)->isDeleteButtonShown()); // a first press only shows the button
+        QCOMPARE(stored(untitledNull), QString("1+1"));
         QTest::keyClick(browser.savedComicsTable(), Qt::Key_Delete);
         QCOMPARE(stored(untitledNull), QString("0+0"));
         QCOMPARE(browser.numberOfRows(), 2);

@@ -166,13 +166,47 @@ private slots:
         QCOMPARE(host.log, QStringList({"closed by user", "undo"}));
     }
 
-    void escapeClosesThePopoverAndClosingFromCodeIsNoUserAnswer()
+    // The keyboard in a sheet or a popover, as in a menu; the focus comes
+    // back to the button that had it.
+    void keysWalkTheEntriesAndChoose_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<QStringList>("log");
+        const QStringList save{"clicked 1", "dismissed 1"};
+        const QStringList cancel{"clicked 2", "dismissed 2"};
+        QTest::newRow("tablet sheet: Down, Return") << "tablet" << QList<int>{Qt::Key_Down, Qt::Key_Return} << save;
+        QTest::newRow("tablet sheet: Up goes round") << "tablet" << QList<int>{Qt::Key_Up, Qt::Key_Enter} << save;
+        QTest::newRow("tablet sheet: Tab goes round, Space")
+            << "tablet" << QList<int>{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space} << QStringList{"clicked 0", "dismissed 0"};
+        QTest::newRow("tablet sheet: Escape") << "tablet" << QList<int>{Qt::Key_Escape} << cancel;
+        QTest::newRow("phone sheet: Backtab to Cancel") << "phone" << QList<int>{Qt::Key_Backtab, Qt::Key_Return} << cancel;
+        QTest::newRow("phone sheet: Right, Space") << "phone" << QList<int>{Qt::Key_Right, Qt::Key_Space} << save;
+        QTest::newRow("phone sheet: Escape") << "phone" << QList<int>{Qt::Key_Escape} << cancel;
+        QTest::newRow("popover: Tab stays inside")
+            << "popover" << QList<int>{Qt::Key_Tab, Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape}
+            << QStringList{"inside", "inside", "closed by user"};
+    }
+    void keysWalkTheEntriesAndChoose()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QList<int>, keys);
+        QFETCH(QStringList, log);
+        Host host;
+        host.anchor->setFocus();
+        if (kind == "popover")
+            openPopover(host);
+        else
+            openSheet(host, kind == "tablet");
+        for (int key : keys)
+            QTest::keyClick(host.window.windowHandle(), Qt::Key(key));
+        QCOMPARE(host.log, log);
+        QCOMPARE(host.window.focusWidget(), host.anchor);
+    }
+
+    void closingFromCodeIsNoUserAnswer()
     {
         Host host;
-        openPopover(host);
-        QTest::keyClick(&host.window, Qt::Key_Escape);
-        QCOMPARE(host.log, QStringList({"closed by user"}));
-
         // Closed from code: no answer, no command, and the next press goes
         // through.
         QList<QPointer<QObject>> closed{openPopover(host)};
@@ -184,7 +218,7 @@ private slots:
             closed << sheet;
         }
         QTest::mouseClick(host.undo, Qt::LeftButton);
-        QCOMPARE(host.log, QStringList({"closed by user", "dismissed -1", "dismissed -1", "undo"}));
+        QCOMPARE(host.log, QStringList({"dismissed -1", "dismissed -1", "undo"}));
         settle();
         for (const QPointer<QObject> &overlay : closed)
             QVERIFY(!overlay);
@@ -224,11 +258,9 @@ private slots:
         tapWithFinger(&host.window, QPoint(160, 100));
         QCOMPARE(host.surface->touchBegins, 0);
         openSheet(host, false);
-        QTest::keyClick(&host.window, Qt::Key_Escape);
-        openSheet(host, false);
         QTest::mouseClick(buttonTitled(&host.window, "Share"), Qt::LeftButton);
-        QCOMPARE(host.log, QStringList({"clicked 2", "dismissed 2", "clicked 2", "dismissed 2", "clicked 2",
-                                        "dismissed 2", "clicked 0", "dismissed 0"}));
+        QCOMPARE(host.log,
+                 QStringList({"clicked 2", "dismissed 2", "clicked 2", "dismissed 2", "clicked 0", "dismissed 0"}));
     }
 
     void editMenuSitsAboveItsTargetAndAPressOutsideHidesItAndGoesThrough()
@@ -291,6 +323,22 @@ private slots:
         QVERIFY(buttonTitled(&host.window, "Copy")->parentWidget()->y() > stage->mapTo(&host.window, QPoint(0, 20)).y());
         menu->setMenuVisible(false);
         QCOMPARE(hidden.count(), 4);
+
+        // A phone's window: the whole of a long menu stays inside it.
+        host.window.resize(320, 480);
+        const QStringList titles = {"Copy", "Cut", "Bring to Front", "Send to Back"};
+        QList<EditMenu::Item> objectMenu;
+        for (const QString &title : titles)
+            objectMenu.append({title, nullptr});
+        menu->setMenuItems(objectMenu);
+        menu->setMenuVisible(true);
+        for (const QString &title : titles) {
+            QPushButton *button = buttonTitled(&host.window, title);
+            const QRect inWindow(button->mapTo(&host.window, QPoint(0, 0)), button->size());
+            QVERIFY2(host.window.rect().contains(inWindow) && button->width() >= button->sizeHint().width(),
+                     qPrintable(title));
+        }
+        menu->setMenuVisible(false);
     }
 
     void thePickerBlocksNoOtherCommand()
@@ -306,8 +354,12 @@ private slots:
         clickAt(&host.window, host.undo->geometry().center());
         QCOMPARE(host.log, QStringList({"undo"}));
 
+        // The keyboard goes to it, and back when it goes.
+        settle();
+        QCOMPARE(QApplication::activeWindow(), dialog);
         picker.dismiss();
         settle();
+        QCOMPARE(QApplication::activeWindow(), &host.window);
         QVERIFY(!picker.window());
         QCOMPARE(cancelled.count(), 0);
         QCOMPARE(finished.count(), 1);

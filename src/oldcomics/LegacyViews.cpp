@@ -13,10 +13,17 @@
 Q_LOGGING_CATEGORY(lcOldComics, "panelry.import", QtWarningMsg)
 
 namespace {
-// Everything the reader of old comics takes from their archives: each
-// value, the keys it is looked for under (the first one present wins), and
-// the forms accepted there. The legacy classes' own keys come before the
-// platform's view state they override. Forms (PlatformArchive.h):
+// Everything the reader of old comics takes from their files. The file: a
+// dictionary (binary or XML) of comics under any keys, each a dictionary
+// with "Thumbnail" (bytes of a picture), and the archive's bytes under
+// "Panels" (phone panels, tablet canvas) or "Comic" (single canvas, panel
+// list); the tablet canvas also "TotalPanels" (number). The archive:
+// "$archiver" "NSKeyedArchiver", "$objects", "$top" with "root" (or its only
+// entry); references are UIDs or {"CF$UID": n}; an object's class is
+// "$classname" of its "$class". Then the table: each value of a view, the
+// keys it is looked for under (the first one present wins), and the forms
+// accepted there. The legacy classes' own keys come before the platform's
+// view state they override. Forms (PlatformArchive.h):
 //   point      "{x, y}", a list of 2 numbers, or a value object ("NS.pointval")
 //   rectangle  "{{x, y}, {w, h}}", a list of 4 numbers, or "NS.rectval"
 //   transform  "[a, b, c, d, tx, ty]" (or in braces), a list of 6 numbers, or "NS.atval"

@@ -1,12 +1,10 @@
 #include "storage/ImportedComics.h"
 
+#include "storage/FMArgumentBinding.h"
+#include "storage/PictureRows.h"
 #include "storage/UserDatabase.h"
 
 #include <utility>
-
-namespace {
-QVariant blob(const QByteArray &bytes) { return bytes.isNull() ? QVariant() : QVariant(bytes); }
-}
 
 ImportedComics::ImportedComics()
     : m_db(UserDatabase::path())
@@ -27,7 +25,7 @@ std::optional<int> ImportedComics::beginComic(const QByteArray &thumbnail)
     if (!m_db.executeUpdate("BEGIN IMMEDIATE"))
         return std::nullopt;
     m_inComic = true;
-    if (!m_db.executeUpdate("INSERT INTO comics (thumbnail) VALUES (?)", {blob(thumbnail)})) {
+    if (!m_db.executeUpdate("INSERT INTO comics (thumbnail) VALUES (?)", {fmBytesOrNull(thumbnail)})) {
         rollBackComic();
         return std::nullopt;
     }
@@ -36,9 +34,8 @@ std::optional<int> ImportedComics::beginComic(const QByteArray &thumbnail)
 
 std::optional<int> ImportedComics::insertPicture(int comicId, const QByteArray &png)
 {
-    if (!m_inComic || !m_db.executeUpdate("INSERT INTO comicData (comicId, data) VALUES (?, ?)", {comicId, blob(png)}))
-        return std::nullopt;
-    return int(m_db.lastInsertRowId());
+    const int id = m_inComic ? PictureRows::insert(m_db, comicId, png) : -1;
+    return id >= 0 ? std::optional(id) : std::nullopt;
 }
 
 bool ImportedComics::commitComic(int comicId, const QByteArray &data)

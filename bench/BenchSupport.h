@@ -6,6 +6,7 @@
 #include "editor/PanelRows.h"
 #include "editor/PanelryViewController.h"
 #include "editor/Placement.h"
+#include "editor/UndoHistory.h"
 #include "faces/RageFaceLibrary.h"
 #include "objects/ComicObject.h"
 #include "toolkit/Animation.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QImage>
 #include <QList>
@@ -25,6 +27,22 @@
 #include <ctime>
 
 namespace bench {
+
+// One of the editor's collaborators (its children).
+template <typename Part>
+Part &part(const PanelryViewController &editor)
+{
+    return *editor.findChild<Part *>();
+}
+
+// Places a picture as the face strip does and waits until it is placed.
+inline void placeAndWait(PanelryViewController &editor, const QImage &picture)
+{
+    QEventLoop placed;
+    QObject::connect(part<UndoHistory>(editor).stack(), &QUndoStack::indexChanged, &placed, &QEventLoop::quit);
+    part<Placement>(editor).addImageToComic(picture);
+    placed.exec();
+}
 
 // A run offscreen in a fresh application home: made before the application.
 class FreshHome
@@ -149,19 +167,19 @@ inline QPointF faceCenter(const QSizeF &panel, int k)
 // each placed as a tap on the face strip places it, then leaves panel mode.
 inline void buildFaceComic(PanelryViewController &editor, int rows)
 {
-    while (editor.rows().numberOfPanels() < rows)
-        editor.rows().addDoublePanel();
+    while (bench::part<PanelRows>(editor).numberOfPanels() < rows)
+        bench::part<PanelRows>(editor).addDoublePanel();
     Animation::finishAll();
     const QStringList faces = faceFiles();
     int next = 0;
-    for (View *panel : editor.rows().panels()) {
+    for (View *panel : bench::part<PanelRows>(editor).panels()) {
         if (panel->bounds().isEmpty())
             continue;
         editor.selectPanel(panel);
         Animation::finishAll();
         for (int k = 0; k < 4; ++k) {
-            editor.placement().addImageToComic(QImage(faces[next++ % faces.size()]));
-            if (ComicObject *face = editor.selection().selectedComicObject())
+            placeAndWait(editor, QImage(faces[next++ % faces.size()]));
+            if (ComicObject *face = bench::part<ObjectSelection>(editor).selectedComicObject())
                 face->setCenter(faceCenter(panel->bounds().size(), k));
         }
         editor.deselectObject();

@@ -42,7 +42,7 @@ double timeFill(PanelryViewController *editor, const QString &name, bool paint)
     for (int i = 0; i < kRounds; ++i) {
         QElapsedTimer timer;
         timer.start();
-        editor->faceStrip().addFacesFromDirectory(path);
+        bench::part<FaceStrip>(*editor).addFacesFromDirectory(path);
         if (paint) {
             QPainter painter(&canvas);
             editor->ui().stage->render(&painter, QRectF(), strip);
@@ -62,7 +62,7 @@ int main(int argc, char **argv)
     PanelryViewController editor;
     editor.show();
     Clock::shared().setManual(true);
-    editor.selectPanel(editor.rows().panels().first());
+    editor.selectPanel(bench::part<PanelRows>(editor).panels().first());
     Clock::shared().advance(1); // the strip faded in
 
     QList<Category> categories;

@@ -66,7 +66,7 @@ QList<Shown> shownFaces(PanelryViewController &editor)
     const QRectF window(QPointF(0, 0), QSizeF(editor.size()));
     const QRectF canvas = editor.ui().scrollViewPanels->convertRect(editor.ui().scrollViewPanels->bounds(), nullptr);
     QList<Shown> shown;
-    for (View *panel : editor.rows().panels())
+    for (View *panel : bench::part<PanelRows>(editor).panels())
         for (View *child : panel->subviews()) {
             auto *face = qobject_cast<ComicObjectImage *>(child);
             const QRectF box = face ? face->convertRect(face->bounds(), nullptr) : QRectF();
@@ -96,7 +96,7 @@ int main(int argc, char **argv)
     // Which file each face came from, for the reference drawing.
     const QStringList files = bench::faceFiles();
     int next = 0;
-    for (View *panel : editor.rows().panels())
+    for (View *panel : bench::part<PanelRows>(editor).panels())
         for (View *child : panel->subviews())
             child->setProperty("benchFile", files[next++ % files.size()]);
 
@@ -127,7 +127,7 @@ int main(int argc, char **argv)
         canvas->repaint();
     });
 
-    editor.selectPanel(editor.rows().panels().at(2 * kFirstShownRow));
+    editor.selectPanel(bench::part<PanelRows>(editor).panels().at(2 * kFirstShownRow));
     Animation::finishAll();
     app.processEvents();
     const Timing zoomed = timePairs(paintReference, [&] { canvas->repaint(); });

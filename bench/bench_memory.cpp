@@ -47,15 +47,15 @@ void placePhotos(PanelryViewController &editor, const QString &folder)
 {
     const QString path = folder + "/photo.jpg";
     bench::syntheticPhoto(4000, 3000).save(path, "JPEG", 90);
-    View *panel = editor.rows().panels().first();
+    View *panel = bench::part<PanelRows>(editor).panels().first();
     editor.selectPanel(panel);
     for (int i = 0; i < kPhotos; ++i) {
-        editor.placement().addImgFromAlbum();
+        bench::part<Placement>(editor).addImgFromAlbum();
         QEventLoop placed;
-        QObject::connect(editor.history().stack(), &QUndoStack::indexChanged, &placed, &QEventLoop::quit);
-        editor.placement().imagePicker()->deliverPath(path);
+        QObject::connect(bench::part<UndoHistory>(editor).stack(), &QUndoStack::indexChanged, &placed, &QEventLoop::quit);
+        bench::part<Placement>(editor).imagePicker()->deliverPath(path);
         placed.exec();
-        if (ComicObject *photo = editor.selection().selectedComicObject())
+        if (ComicObject *photo = bench::part<ObjectSelection>(editor).selectedComicObject())
             photo->setCenter(QPointF(30 + 13 * i, 40 + 8 * i));
         settle(editor);
     }
@@ -86,10 +86,10 @@ void loadComic(PanelryViewController &editor)
         db.executeUpdate("COMMIT");
         db.close();
     }
-    while (editor.rows().numberOfPanels() < kRows)
-        editor.rows().addDoublePanel();
+    while (bench::part<PanelRows>(editor).numberOfPanels() < kRows)
+        bench::part<PanelRows>(editor).addDoublePanel();
     int next = 0;
-    for (View *panel : editor.rows().panels()) {
+    for (View *panel : bench::part<PanelRows>(editor).panels()) {
         if (panel->bounds().isEmpty())
             continue;
         for (int k = 0; k < 4; ++k) {

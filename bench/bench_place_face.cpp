@@ -41,7 +41,7 @@ int main(int argc, char **argv)
     delegate.didFinishLaunching();
     PanelryViewController *editor = delegate.viewController();
     runEventsFor(500); // the launch is over
-    editor->selectPanel(editor->rows().panels().first());
+    editor->selectPanel(bench::part<PanelRows>(*editor).panels().first());
     runEventsFor(700); // the zoom has finished
 
     QList<RageFaceImageView *> tiles;
@@ -55,7 +55,7 @@ int main(int argc, char **argv)
 
     QList<double> longest;
     QString worstWhat;
-    View *panel = editor->rows().panels().first();
+    View *panel = bench::part<PanelRows>(*editor).panels().first();
     for (int i = 0; i < kPlacements; ++i) {
         if (panel->subviews().size() >= 4) {
             for (int k = 0; k < 4; ++k)
@@ -66,7 +66,7 @@ int main(int argc, char **argv)
         app.longest = 0;
         app.armed = true;
         QMetaObject::invokeMethod(
-            &app, [editor, tile] { editor->faceStrip().addFaceToComic(tile); }, Qt::QueuedConnection);
+            &app, [editor, tile] { bench::part<FaceStrip>(*editor).addFaceToComic(tile); }, Qt::QueuedConnection);
         runEventsFor(60); // placed and painted
         app.armed = false;
         if (longest.isEmpty() || app.longest > *std::max_element(longest.begin(), longest.end()))

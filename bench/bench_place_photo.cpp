@@ -43,7 +43,7 @@ double millisecondsOf(const std::function<void()> &work)
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
-int objectCount(PanelryViewController &editor) { return int(editor.panelMode().selectedPanel()->subviews().size()); }
+int objectCount(PanelryViewController &editor) { return int(bench::part<PanelMode>(editor).selectedPanel()->subviews().size()); }
 }
 
 int main(int argc, char **argv)
@@ -64,7 +64,7 @@ int main(int argc, char **argv)
 
     PanelryViewController editor;
     editor.show();
-    editor.selectPanel(editor.rows().panels().at(0));
+    editor.selectPanel(bench::part<PanelRows>(editor).panels().at(0));
     app.processEvents();
 
     // The parts of a photo placement, one after the other on one thread.
@@ -82,26 +82,25 @@ int main(int argc, char **argv)
         }));
     }
 
-    // A face as the face strip places it: read the file, place on the
-    // interface thread.
+    // A face as the face strip places it, until it is placed.
     std::vector<double> face;
     for (int i = 0; i < rounds; ++i)
-        face.push_back(millisecondsOf([&] { editor.placement().addImageToComic(QImage(facePath)); }));
+        face.push_back(millisecondsOf([&] { bench::placeAndWait(editor, QImage(facePath)); }));
 
     // A photo through the picker, until its object is in the panel.
     std::vector<double> photo;
     double longest = 0;
     QString longestWhat;
     for (int i = 0; i < rounds; ++i) {
-        editor.placement().addImgFromAlbum();
-        ImagePicker *picker = editor.placement().imagePicker();
+        bench::part<Placement>(editor).addImgFromAlbum();
+        ImagePicker *picker = bench::part<Placement>(editor).imagePicker();
         const int before = objectCount(editor);
         app.longest = 0;
         app.armed = true;
         photo.push_back(millisecondsOf([&] {
             // The placement records its undo step last.
             QEventLoop placed;
-            QObject::connect(editor.history().stack(), &QUndoStack::indexChanged, &placed, &QEventLoop::quit);
+            QObject::connect(bench::part<UndoHistory>(editor).stack(), &QUndoStack::indexChanged, &placed, &QEventLoop::quit);
             picker->deliverPath(photoPath);
             placed.exec();
         }));

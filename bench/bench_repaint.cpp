@@ -71,7 +71,7 @@ void measure(Device::Idiom idiom, const char *name)
         editor.ui().scrollViewPanels->setContentOffset(QPointF(0, 100 + (i % 2)));
     });
 
-    View *panel = editor.rows().panels().at(2);
+    View *panel = bench::part<PanelRows>(editor).panels().at(2);
     editor.selectPanel(panel);
     Animation::finishAll();
     auto *face = qobject_cast<ComicObject *>(panel->subviews().first());

@@ -1,16 +1,12 @@
 #include "editor/Clipboard.h"
 
 #include "editor/ComicPicture.h"
-#include "editor/ComicStore.h"
-#include "editor/EditorLayout.h"
 #include "editor/ObjectCommands.h"
 #include "editor/ObjectSelection.h"
 #include "editor/PanelMode.h"
 #include "editor/Placement.h"
-#include "editor/Transients.h"
 #include "editor/UndoHistory.h"
 #include "objects/ComicArchive.h"
-#include "objects/ObjectPictures.h"
 #include "toolkit/Pasteboard.h"
 #include "ui/NotificationManager.h"
 
@@ -19,16 +15,12 @@
 const QString Clipboard::kObjectType = QStringLiteral("com.kestrelworks.panelry.object");
 
 Clipboard::Clipboard(const PanelMode &panelMode, ObjectSelection &selection, UndoHistory &history,
-                     Transients &transients, Placement &placement, const ComicStore &store,
-                     ComicObjectDelegate *objectDelegate, QAction *paste, QObject *parent)
+                     Placement &placement, QAction *paste, QObject *parent)
     : QObject(parent)
     , m_panelMode(panelMode)
     , m_selection(selection)
     , m_history(history)
-    , m_transients(transients)
     , m_placement(placement)
-    , m_store(store)
-    , m_objectDelegate(objectDelegate)
     , m_paste(paste)
 {
     // Another program's copy shows at once, not only at the next zoom.
@@ -59,14 +51,16 @@ bool Clipboard::putOnPasteboard(ComicObject *object)
 
 void Clipboard::pasteObject()
 {
-    m_transients.dismissActionsheetOrPopoverIfVisible();
     m_selection.deselectObject();
     if (!m_panelMode.selectedPanel())
         return;
     if (Pasteboard::hasData(kObjectType) && pasteArchivedObject())
         return;
-    // A picture copied in another program (a browser, an image editor).
-    if (Pasteboard::hasImage())
+    // A picture copied in another program (a browser, an image editor),
+    // decoded off the interface thread when it comes encoded.
+    if (const QByteArray encoded = Pasteboard::imageData(); !encoded.isEmpty())
+        m_placement.addImageFrom([encoded] { return QImage::fromData(encoded); });
+    else if (Pasteboard::hasImage())
         m_placement.addImageToComic(Pasteboard::image());
 }
 
@@ -79,16 +73,10 @@ bool Clipboard::pasteArchivedObject()
         NotificationManager::sharedManager()->notify("This object needs a newer version of Panelry", 2.0);
         return true;
     }
-    View *panel = m_panelMode.selectedPanel();
     ComicObject *object = decoded->object.release();
-    ObjectPictures::restore(object);
     // Its size kept, at the top-left of the part of the panel on screen.
-    object->setFrame(QRectF(QPointF(EditorLayout::visibleLeftEdge(panel->frame()), 0), object->frame().size()));
-    ObjectPictures::adoptIntoComic(object, m_store.comicId());
-    object->setDelegate(m_objectDelegate);
-    putObjectInPanel(object, panel, m_panelMode);
-    object->deselect();
-    m_history.push(new ObjectCommand(ObjectCommand::Kind::Add, "Paste", object, panel, m_panelMode));
+    object->setFrame(QRectF(m_placement.visiblePartOfPanel().topLeft(), object->frame().size()));
+    m_placement.placeObject(object, ObjectOrigin::Pasted);
     return true;
 }
 

@@ -2,13 +2,10 @@
 #include <QObject>
 
 class ComicObject;
-class ComicObjectDelegate;
-class ComicStore;
 class ObjectSelection;
 class PanelMode;
 class Placement;
 class QAction;
-class Transients;
 class UndoHistory;
 
 // Copy, cut and paste of objects through the system pasteboard. A copy
@@ -17,18 +14,17 @@ class UndoHistory;
 // names its row) and, for other programs, a picture of it. Paste places it
 // unselected at the top-left of the visible part of the zoomed panel; in
 // another comic its picture first gets a row of that comic. A picture
-// copied in another program is placed as a new image. Cut and paste are
-// undo steps; copy and cut with nothing selected leave the pasteboard as
-// it was.
+// copied in another program is placed as a new image, as a picked file is.
+// Cut and paste are undo steps; copy and cut with nothing selected leave
+// the pasteboard as it was.
 class Clipboard : public QObject
 {
     Q_OBJECT
 public:
     static const QString kObjectType;
 
-    Clipboard(const PanelMode &panelMode, ObjectSelection &selection, UndoHistory &history, Transients &transients,
-              Placement &placement, const ComicStore &store, ComicObjectDelegate *objectDelegate, QAction *paste,
-              QObject *parent = nullptr);
+    Clipboard(const PanelMode &panelMode, ObjectSelection &selection, UndoHistory &history, Placement &placement,
+              QAction *paste, QObject *parent = nullptr);
 
     void copyObject();
     void cutObject();
@@ -44,9 +40,6 @@ private:
     const PanelMode &m_panelMode;
     ObjectSelection &m_selection;
     UndoHistory &m_history;
-    Transients &m_transients;
     Placement &m_placement;
-    const ComicStore &m_store;
-    ComicObjectDelegate *m_objectDelegate;
     QAction *m_paste;
 };

@@ -1,11 +1,11 @@
 #include "editor/ComicStore.h"
 
 #include "editor/BackgroundWrite.h"
+#include "editor/ComicObjects.h"
 #include "editor/ComicPicture.h"
 #include "editor/PanelRows.h"
 #include "objects/ComicArchive.h"
 #include "objects/ComicObject.h"
-#include "objects/ObjectPictures.h"
 #include "storage/ComicRecord.h"
 #include "storage/SavedComics.h"
 #include "storage/UserDatabase.h"
@@ -71,11 +71,11 @@ void ComicStore::insertRecord() const
 
 void ComicStore::storeTitle(const QString &typedTitle) { ComicRecord::storeTitle(comicId(), typedTitle); }
 
-void ComicStore::setComic(PanelRows *rows, const ScrollView *canvas, ComicObjectDelegate *objectDelegate)
+void ComicStore::setComic(PanelRows *rows, const ScrollView *canvas, ComicObjects *objects)
 {
     m_rows = rows;
     m_canvas = canvas;
-    m_objectDelegate = objectDelegate;
+    m_objects = objects;
 }
 
 void ComicStore::saveComicToDevice(SaveKind kind)
@@ -97,6 +97,7 @@ void ComicStore::saveComicToDevice(SaveKind kind)
     }
     _isSaving = true;
     m_runningKind = kind;
+    emit aboutToSave();
     // The frozen copy the worker writes: made here, from what is on screen.
     const QByteArray archive = ComicArchive::archivedComic(panels);
     const QByteArray thumbnail = kind == SaveKind::Manual
@@ -184,11 +185,10 @@ void ComicStore::loadComicWithId(int id)
         return;
     }
     const QList<View *> panels = comic->panelList();
-    ObjectPictures::restoreAll(panels);
     for (View *panel : panels)
         for (View *child : panel->subviews())
             if (auto *object = qobject_cast<ComicObject *>(child))
-                object->setDelegate(m_objectDelegate);
+                m_objects->adopt(object, panel, ObjectOrigin::Stored); // writes nothing, never refused
     for (auto &panel : comic->panels)
         panel.release(); // the rows own them now
     m_rows->replaceAllRows(panels);

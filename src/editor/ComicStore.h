@@ -6,7 +6,7 @@
 #include <functional>
 
 class BackgroundWrite;
-class ComicObjectDelegate;
+class ComicObjects;
 class PanelRows;
 class ScrollView;
 
@@ -53,8 +53,8 @@ public:
     void storeTitle(const QString &typedTitle);
 
     // The comic that is saved and loaded: its rows, the canvas whose scroll
-    // offset the thumbnail starts at, and the delegate of loaded objects.
-    void setComic(PanelRows *rows, const ScrollView *canvas, ComicObjectDelegate *objectDelegate);
+    // offset the thumbnail starts at, and what loaded objects join.
+    void setComic(PanelRows *rows, const ScrollView *canvas, ComicObjects *objects);
 
     // Only the automatic kinds look at the autosaveEnabled default. A comic
     // without objects is not saved ("Nothing to save" by hand). A failed
@@ -81,6 +81,9 @@ public:
     void loadComicWithId(int id);
 
 signals:
+    // A save is about to archive the comic: what is being made (a drawing
+    // being painted) is stored now.
+    void aboutToSave();
     // Load: start a new comic now (saving the open one).
     void aboutToLoad();
     // Load: the stored comic is on the canvas; its title goes into the field.
@@ -100,7 +103,7 @@ private:
     mutable bool m_recordWaits = false;
     PanelRows *m_rows = nullptr;
     const ScrollView *m_canvas = nullptr;
-    ComicObjectDelegate *m_objectDelegate = nullptr;
+    ComicObjects *m_objects = nullptr;
     BackgroundWrite *m_write;
     // Only ever touched on the interface thread.
     bool _isSaving = false;

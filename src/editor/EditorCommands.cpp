@@ -2,11 +2,9 @@
 
 #include "editor/PanelRows.h"
 #include "editor/Transients.h"
-#include "toolkit/ActionSheet.h"
 #include "toolkit/AlertView.h"
 #include "toolkit/AppPaths.h"
 #include "toolkit/FirstFrame.h"
-#include "toolkit/Stage.h"
 #include "toolkit/SwatchButton.h"
 #include "ui/ButtonWithActivityIndicator.h"
 #include "ui/ButtonWithHint.h"
@@ -19,25 +17,19 @@
 #include <QToolButton>
 
 namespace {
-// The sheets and alerts the toolbars open, told apart by their tags.
-enum Tag { kMoreSheet = 2, kClearComicAlert = 1 };
-
-enum MoreSheetButton { kShare = 0, kSaveToLibrary = 1, kSaveToDevice = 2, kLoadFromDevice = 3 };
-
 constexpr int kPaintButtonSide = 30;
-
 }
 
-EditorCommands::EditorCommands(QWidget *editor, const EditorUi &ui, bool tablet, const PanelRows &rows,
-                               Transients &transients, QObject *parent)
+EditorCommands::EditorCommands(QWidget *editor, const Toolbars &toolbars, QWidget *canvas, bool tablet,
+                               const PanelRows &rows, Transients &transients, QObject *parent)
     : QObject(parent)
-    , m_ui(ui)
+    , m_toolbars(toolbars)
     , m_tablet(tablet)
     , m_rows(rows)
     , m_transients(transients)
 {
     createActions(editor);
-    setToolbars();
+    setToolbars(canvas);
 }
 
 void EditorCommands::createActions(QWidget *editor)
@@ -56,6 +48,11 @@ void EditorCommands::createActions(QWidget *editor)
     a.redo = make("Redo", QKeySequence::keyBindings(QKeySequence::Redo));
     a.reset = make("Reset");
     a.more = make("More...");
+    a.share = make("Share");
+    a.saveToLibrary = make("Save to Library");
+    a.saveToDevice = make("Save to Device");
+    a.loadFromDevice = make("Load from Device");
+    a.uploadHistory = make("Upload History");
     a.addDoublePanel = make("Add Panel with Divider");
     a.addSinglePanel = make("Add Panel");
     a.removeLastPanel = make("Remove last Panel");
@@ -65,6 +62,8 @@ void EditorCommands::createActions(QWidget *editor)
     a.selectRageCategory = make("Select Rage Category");
     a.paste = make("Paste", QKeySequence::keyBindings(QKeySequence::Paste));
     a.deselectPanel = make("Deselect Panel");
+    a.fromLibrary = make("From Library");
+    a.fromCamera = make("From Camera");
     a.finishDrawing = make("Finish Drawing");
     a.copy = make("Copy", QKeySequence::keyBindings(QKeySequence::Copy));
     a.cut = make("Cut", QKeySequence::keyBindings(QKeySequence::Cut));
@@ -76,11 +75,29 @@ void EditorCommands::createActions(QWidget *editor)
     a.redo->setEnabled(false);
     a.paste->setEnabled(false);
 
+    // Connected first, so it runs before the command. The row commands and
+    // the object's own commands leave what is open alone.
+    const QList<QAction *> leaveOpen{a.addDoublePanel, a.addSinglePanel, a.removeLastPanel, a.copy,
+                                     a.cut,            a.bringToFront,   a.sendToBack,      a.deleteObject};
+    for (QAction *action : findChildren<QAction *>(Qt::FindDirectChildrenOnly))
+        if (!leaveOpen.contains(action))
+            connect(action, &QAction::triggered, &m_transients, &Transients::dismissActionsheetOrPopoverIfVisible);
+
     connect(a.more, &QAction::triggered, this, &EditorCommands::tools);
     connect(a.reset, &QAction::triggered, this, &EditorCommands::reset);
+    needsRows(a.share, "Nothing to share");
+    needsRows(a.saveToLibrary, "Nothing to save");
 }
 
-void EditorCommands::setToolbars()
+void EditorCommands::needsRows(QAction *action, const QString &withoutRows)
+{
+    connect(action, &QAction::triggered, this, [this, withoutRows] {
+        if (m_rows.numberOfPanels() == 0)
+            NotificationManager::sharedManager()->notify(withoutRows, 2.0);
+    });
+}
+
+void EditorCommands::setToolbars(QWidget *canvas)
 {
     const auto hint = [this](const QString &image, QAction *action) {
         auto *button = new ButtonWithHint(image, action);
@@ -96,32 +113,32 @@ void EditorCommands::setToolbars()
                          " background: transparent; }");
     m_uploadBtn = new ButtonWithActivityIndicator("icon_action.png", a.more);
     m_buttons << m_uploadBtn;
-    m_ui.appToolbar->setItems({title, nullptr, hint("icon_circle_arrow_left.png", a.undo),
+    m_toolbars.app->setItems({title, nullptr, hint("icon_circle_arrow_left.png", a.undo),
                                hint("icon_circle_arrow_right.png", a.redo), hint("icon_refresh.png", a.reset),
                                m_uploadBtn});
 
-    m_ui.comicToolbar->setItems({nullptr, hint("icon_add_two.png", a.addDoublePanel),
-                                 hint("icon_add.png", a.addSinglePanel), hint("icon_minus.png", a.removeLastPanel),
-                                 nullptr});
+    m_toolbars.comic->setItems({nullptr, hint("icon_add_two.png", a.addDoublePanel),
+                                hint("icon_add.png", a.addSinglePanel), hint("icon_minus.png", a.removeLastPanel),
+                                nullptr});
 
     // The panel and paint toolbars are off screen at start: their buttons are
     // made when they first come on screen, when asked for, or once the
     // window's first frame is out, whichever comes first.
-    m_ui.panelToolbar->setItemsLater([this, hint] {
+    m_toolbars.panel->setItemsLater([this, hint] {
         const Actions &a = m_actions;
         return QList<QWidget *>{hint("icon_font.png", a.addText),     hint("icon_photo.png", a.addImage),
                                 hint("icon_brush.png", a.addDrawing), hint("icon_troll.png", a.selectRageCategory),
                                 hint("icon_paste.png", a.paste),      nullptr,
                                 hint("icon_checkmark.png", a.deselectPanel)};
     });
-    m_ui.paintToolbar->setItemsLater([this, hint] { return makePaintControls(hint); });
-    FirstFrame::after(m_ui.stage->viewport(), this, [this] { makeHiddenToolbars(); });
+    m_toolbars.paint->setItemsLater([this, hint] { return makePaintControls(hint); });
+    FirstFrame::after(canvas, this, [this] { makeHiddenToolbars(); });
 }
 
 void EditorCommands::makeHiddenToolbars() const
 {
-    m_ui.panelToolbar->items();
-    m_ui.paintToolbar->items();
+    m_toolbars.panel->items();
+    m_toolbars.paint->items();
 }
 
 QList<QWidget *> EditorCommands::makePaintControls(const std::function<ButtonWithHint *(const QString &, QAction *)> &hint)
@@ -144,7 +161,7 @@ QList<QWidget *> EditorCommands::makePaintControls(const std::function<ButtonWit
 
 const EditorCommands::PaintControls &EditorCommands::paintControls() const
 {
-    m_ui.paintToolbar->items();
+    m_toolbars.paint->items();
     return m_paint;
 }
 
@@ -159,11 +176,11 @@ ButtonWithHint *EditorCommands::button(QAction *action) const
     // The paint toolbar is made only for its own button.
     ButtonWithHint *found = find();
     if (!found) {
-        m_ui.panelToolbar->items();
+        m_toolbars.panel->items();
         found = find();
     }
     if (!found) {
-        m_ui.paintToolbar->items();
+        m_toolbars.paint->items();
         found = find();
     }
     return found;
@@ -171,43 +188,19 @@ ButtonWithHint *EditorCommands::button(QAction *action) const
 
 void EditorCommands::tools()
 {
-    m_transients.dismissActionsheetOrPopoverIfVisible();
-    auto *sheet = new ActionSheet({"Share", "Save to Library", "Save to Device", "Load from Device", "Upload History"},
-                                  "Cancel", this);
-    sheet->setTag(kMoreSheet);
-    sheet->onClicked = [this](ActionSheet *s, int index) { actionSheetClickedButtonAtIndex(s, index); };
-    m_transients.showActionSheet(sheet, m_uploadBtn);
-}
-
-void EditorCommands::actionSheetClickedButtonAtIndex(ActionSheet *sheet, int index)
-{
-    if (sheet->tag() != kMoreSheet)
-        return;
-    // Sharing and saving a picture need rows, not objects.
-    const bool hasRows = m_rows.numberOfPanels() > 0;
-    if (index == kShare && !hasRows)
-        NotificationManager::sharedManager()->notify("Nothing to share", 2.0);
-    else if (index == kSaveToLibrary && !hasRows)
-        NotificationManager::sharedManager()->notify("Nothing to save", 2.0);
-    else if (index == kSaveToDevice)
-        emit saveToDeviceRequested();
-    else if (index == kLoadFromDevice)
-        emit loadFromDeviceRequested();
+    const Actions &a = m_actions;
+    m_transients.showActionSheet({a.share, a.saveToLibrary, a.saveToDevice, a.loadFromDevice, a.uploadHistory},
+                                 m_uploadBtn);
 }
 
 void EditorCommands::reset()
 {
-    m_transients.dismissActionsheetOrPopoverIfVisible();
     auto *alert = new AlertView("Clear Comic", "Are you sure?", "Yes", {"No"}, this);
-    alert->setTag(kClearComicAlert);
     alert->setHarmlessButtonIndex(1); // "No"
-    alert->onClicked = [this](AlertView *a, int index) { alertViewClickedButtonAtIndex(a, index); };
-    m_transients.showAlert(alert);
-}
-
-void EditorCommands::alertViewClickedButtonAtIndex(AlertView *alert, int index)
-{
     // "Yes" is the alert's cancel button, index 0.
-    if (alert->tag() == kClearComicAlert && index == 0)
-        emit clearComicConfirmed();
+    alert->onClicked = [this](AlertView *, int index) {
+        if (index == 0)
+            emit clearComicConfirmed();
+    };
+    m_transients.showAlert(alert);
 }

@@ -1,12 +1,8 @@
 #pragma once
-#include "editor/EditorUi.h"
-
 #include <QObject>
 
 #include <functional>
 
-class ActionSheet;
-class AlertView;
 class ButtonWithActivityIndicator;
 class ButtonWithHint;
 class PanelRows;
@@ -15,21 +11,32 @@ class QPushButton;
 class QSlider;
 class SwatchButton;
 class Transients;
+class UIToolbarCustom;
 
 // Every command of the editor as a QAction, which the toolbar buttons, the
-// object menu and the keyboard shortcuts share: a command's enabled state
-// shows on all of them. This fills the four toolbars once, and owns the two
-// questions the toolbars ask: the "More..." sheet and "Clear Comic".
+// sheets, the object menu and the keyboard shortcuts share: a command's
+// enabled state shows on all of them. A command that opens something or
+// changes the comic first closes the sheet or popover on screen; that
+// happens here, before the command runs. This fills the four toolbars once,
+// and owns the two questions the toolbars ask: the "More..." sheet and
+// "Clear Comic".
 class EditorCommands : public QObject
 {
     Q_OBJECT
 public:
     struct Actions {
         QAction *help, *undo, *redo, *reset, *more;
+        // The "More..." sheet's.
+        QAction *share, *saveToLibrary, *saveToDevice, *loadFromDevice, *uploadHistory;
         QAction *addDoublePanel, *addSinglePanel, *removeLastPanel;
         QAction *addText, *addImage, *addDrawing, *selectRageCategory, *paste, *deselectPanel;
+        // The picture source sheet's.
+        QAction *fromLibrary, *fromCamera;
         QAction *finishDrawing;
         QAction *copy, *cut, *bringToFront, *sendToBack, *deleteObject;
+    };
+    struct Toolbars {
+        UIToolbarCustom *app, *comic, *panel, *paint;
     };
     // The paint toolbar's own controls.
     struct PaintControls {
@@ -38,8 +45,9 @@ public:
         QSlider *brushSizeSlider;
     };
 
-    EditorCommands(QWidget *editor, const EditorUi &ui, bool tablet, const PanelRows &rows, Transients &transients,
-                   QObject *parent = nullptr);
+    // The hidden toolbars are filled once `canvas` has shown its first frame.
+    EditorCommands(QWidget *editor, const Toolbars &toolbars, QWidget *canvas, bool tablet, const PanelRows &rows,
+                   Transients &transients, QObject *parent = nullptr);
 
     const Actions &actions() const { return m_actions; }
     // The paint toolbar's controls (made at the first call, if they were not).
@@ -52,10 +60,8 @@ public:
 
     // The "More..." command: a sheet of further commands.
     void tools();
-    void actionSheetClickedButtonAtIndex(ActionSheet *sheet, int index);
     // The "Reset" command: asks whether to clear the comic.
     void reset();
-    void alertViewClickedButtonAtIndex(AlertView *alert, int index);
 
 signals:
     // "Clear Comic" was answered with "Yes".
@@ -63,17 +69,16 @@ signals:
     // The paint toolbar's controls were made (they are made when first
     // needed, off the launch's way).
     void paintControlsMade(const EditorCommands::PaintControls &controls);
-    // "Save to Device" and "Load from Device" of the "More..." sheet.
-    void saveToDeviceRequested();
-    void loadFromDeviceRequested();
 
 private:
     void createActions(QWidget *editor);
-    void setToolbars();
+    void setToolbars(QWidget *canvas);
     void makeHiddenToolbars() const;
     QList<QWidget *> makePaintControls(const std::function<ButtonWithHint *(const QString &, QAction *)> &hint);
+    // "Share" and "Save to Library" need rows, not objects.
+    void needsRows(QAction *action, const QString &withoutRows);
 
-    EditorUi m_ui;
+    Toolbars m_toolbars;
     bool m_tablet;
     const PanelRows &m_rows;
     Transients &m_transients;

@@ -60,12 +60,11 @@ void FaceStrip::addFacesFromDirectory(const QString &categoryPath)
 
 void FaceStrip::addFaceToComic(RageFaceImageView *tile)
 {
-    m_placement.addImageOrReportFailure(QImage(tile->imagePath()));
+    m_placement.addImageFrom([path = tile->imagePath()] { return QImage(path); });
 }
 
 void FaceStrip::showRageFaceCategores()
 {
-    m_transients.dismissActionsheetOrPopoverIfVisible();
     auto *browser = new RageFaceCategoryBrowser;
     browser->setDelegate(this);
     m_transients.presentScreen(browser, kBrowserPopoverSize, m_anchor);
@@ -77,7 +76,4 @@ void FaceStrip::rageFaceCategoryBrowserDidPickCategory(const QString &categoryPa
     addFacesFromDirectory(categoryPath);
 }
 
-void FaceStrip::rageFaceCategoryBrowserDidPickImage(const QImage &image)
-{
-    m_placement.addImageOrReportFailure(image);
-}
+void FaceStrip::rageFaceCategoryBrowserDidPickImage(const QImage &image) { m_placement.addImageToComic(image); }

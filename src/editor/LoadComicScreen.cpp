@@ -13,11 +13,15 @@ LoadComicScreen::LoadComicScreen(Transients &transients, ComicStore &store, QObj
 
 void LoadComicScreen::showLoadComicViewController()
 {
-    m_transients.dismissActionsheetOrPopoverIfVisible();
     auto *browser = new SaveLoadViewController;
     browser->setDelegate(this);
     browser->setActiveComicId(m_store.comicId());
     m_transients.presentScreen(browser, SaveLoadViewController::kPopoverSize, m_anchor);
 }
 
-void LoadComicScreen::loadComicWithId(int comicId) { m_store.loadComicWithId(comicId); }
+void LoadComicScreen::loadComicWithId(int comicId)
+{
+    // The browser closes on the comic it opened.
+    m_transients.dismissActionsheetOrPopoverIfVisible();
+    m_store.loadComicWithId(comicId);
+}

@@ -1,7 +1,10 @@
 #pragma once
+#include "editor/UndoHistory.h"
 #include "toolkit/HeldView.h"
 
-#include <QUndoCommand>
+#include <QPointF>
+#include <QRectF>
+#include <QTransform>
 
 class ComicObject;
 class PanelMode;
@@ -16,7 +19,7 @@ void putObjectInPanel(View *object, View *panel, const PanelMode &panelMode);
 // removed one comes back on top at its full size and opacity; redone, the
 // opposite. A removal shrinks the object away. A removed object's picture
 // row stays in the database, so that it can come back.
-class ObjectCommand : public QUndoCommand
+class ObjectCommand : public DoneCommand
 {
 public:
     enum class Kind { Add, Remove };
@@ -24,7 +27,11 @@ public:
     // action: "Add", "Paste", "Delete" or "Cut".
     ObjectCommand(Kind kind, const QString &action, ComicObject *object, View *panel, const PanelMode &panelMode);
     void undo() override;
-    void redo() override;
+    // Whether this step brought the object into the comic.
+    bool adds(const ComicObject *object) const;
+
+protected:
+    void redoAgain() override;
 
 private:
     void apply(bool putIn);
@@ -33,5 +40,14 @@ private:
     HeldView m_object;
     QPointer<View> m_panel;
     const PanelMode &m_panelMode;
-    bool m_pushed = false;
 };
+
+// The steps that put an object's geometry back, pushed as the change begins
+// with the value from before: undone and redone, they swap the value held
+// with the object's current one.
+namespace ObjectSteps {
+QUndoCommand *move(ComicObject *object, const QPointF &oldCenter);
+// "Flip" or "Rotate".
+QUndoCommand *transform(const QString &action, ComicObject *object, const QTransform &oldTransform);
+QUndoCommand *resize(ComicObject *object, const QPointF &oldCenter, const QRectF &oldBounds);
+}

@@ -1,13 +1,9 @@
 #include "editor/ObjectHandles.h"
 
 #include "editor/ObjectSelection.h"
-#include "editor/UndoHistory.h"
 #include "objects/ComicObject.h"
 #include "toolkit/GestureRecognizer.h"
 #include "toolkit/OneFingerRotationGestureRecognizer.h"
-#include "toolkit/SwapCommand.h"
-
-#include <QPointer>
 
 #include <cmath>
 #include <optional>
@@ -15,12 +11,6 @@
 namespace {
 // Sides of this length or less are refused.
 constexpr double kMinimumSide = 30;
-
-// What a resize changes and its undo puts back: the rotation and flip stay.
-struct Extent {
-    QPointF center;
-    QRectF bounds;
-};
 
 // The new unrotated size for a handle moved by t from where the resize
 // began at `first`; none when nothing changes.
@@ -40,36 +30,11 @@ std::optional<QSizeF> resizedSize(const QSizeF &first, const QPointF &t, bool ke
     return std::nullopt;
 }
 
-QUndoCommand *resizeStep(ComicObject *object)
-{
-    const QPointer<ComicObject> o(object);
-    return new SwapCommand<Extent>(
-        ComicObject::stepName("Resize", object), Extent{object->center(), object->bounds()},
-        [o] { return o ? Extent{o->center(), o->bounds()} : Extent{}; },
-        [o](const Extent &e) {
-            if (!o)
-                return;
-            o->setBounds(e.bounds);
-            o->setCenter(e.center);
-        });
 }
 
-QUndoCommand *rotateStep(ComicObject *object)
-{
-    const QPointer<ComicObject> o(object);
-    return new SwapCommand<QTransform>(
-        ComicObject::stepName("Rotate", object), object->transform(), [o] { return o ? o->transform() : QTransform(); },
-        [o](const QTransform &t) {
-            if (o)
-                o->setTransform(t);
-        });
-}
-}
-
-ObjectHandles::ObjectHandles(ObjectSelection &selection, UndoHistory &history, QObject *parent)
+ObjectHandles::ObjectHandles(ObjectSelection &selection, QObject *parent)
     : QObject(parent)
     , m_selection(selection)
-    , m_history(history)
 {
     const ObjectSelection::Controls &controls = selection.controls();
     controls.resizeHandle->addGestureRecognizer(
@@ -90,7 +55,8 @@ void ObjectHandles::resize(PanGestureRecognizer *recognizer)
 
     switch (recognizer->state()) {
     case GestureState::Began: {
-        m_history.push(resizeStep(object));
+        // The centre as well: the new size moves it.
+        emit resizeBegan(object, object->center(), object->bounds());
         m_selection.hideControls();
         m_selection.clearTimer();
         const QRectF frame = object->frame();
@@ -129,7 +95,7 @@ void ObjectHandles::rotate(OneFingerRotationGestureRecognizer *recognizer)
         return;
     switch (recognizer->state()) {
     case GestureState::Began:
-        m_history.push(rotateStep(object));
+        emit rotationBegan(object, object->transform());
         m_selection.hideControls();
         m_selection.clearTimer();
         break;

@@ -83,7 +83,8 @@ void ObjectSelection::updateControlsForObject(ComicObject *object)
 
 void ObjectSelection::deselectObject()
 {
-    if (ComicObject *object = m_selected) {
+    // What the object's deselection runs finds nothing selected any more.
+    if (ComicObject *object = std::exchange(m_selected, nullptr)) {
         object->deselect();
         object->setBorderWidth(0);
     }

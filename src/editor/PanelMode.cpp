@@ -3,7 +3,6 @@
 #include "toolkit/Animation.h"
 #include "toolkit/ScrollView.h"
 #include "toolkit/WidgetAnimation.h"
-#include "ui/UIToolbarCustom.h"
 
 #include <QToolButton>
 
@@ -11,51 +10,60 @@ namespace {
 constexpr double kModeDuration = 0.5;
 constexpr double kPanelScrollDuration = 0.25;
 
-void slideTo(QWidget *toolbar, int x)
-{
-    QRect frame = WidgetAnimation::frame(toolbar);
-    frame.moveLeft(x);
-    WidgetAnimation::setFrame(toolbar, frame);
-}
-
 bool isSinglePanel(const QRectF &frame) { return frame.width() == EditorLayout::kCanvasWidth; }
 }
 
-PanelMode::PanelMode(const EditorUi &ui, const EditorLayout &layout, QObject *parent)
+PanelMode::PanelMode(const EditorLayout &layout, ScrollView *canvas, const BottomBar &bottomBar,
+                     QToolButton *scrollLeft, QToolButton *scrollRight, QObject *parent)
     : QObject(parent)
-    , m_ui(ui)
     , m_layout(layout)
+    , m_canvas(canvas)
+    , m_bottomBar(bottomBar)
+    , m_scrollLeft(scrollLeft)
+    , m_scrollRight(scrollRight)
 {
-    connect(m_ui.panelScrollLeftBtn, &QToolButton::clicked, this, &PanelMode::scrollPanelLeft);
-    connect(m_ui.panelScrollRightBtn, &QToolButton::clicked, this, &PanelMode::scrollPanelRight);
+    connect(scrollLeft, &QToolButton::clicked, this, &PanelMode::scrollPanelLeft);
+    connect(scrollRight, &QToolButton::clicked, this, &PanelMode::scrollPanelRight);
+}
+
+void PanelMode::slideBottomBar(Bar bar)
+{
+    // Each part is at its place, a window's width to the left of it (gone
+    // before) or to the right (still to come).
+    const int width = m_layout.window.width();
+    const auto slide = [&](QWidget *widget, const QRect &place, int offset) {
+        WidgetAnimation::setFrame(widget, place.translated(offset * width, 0));
+    };
+    const QRect toolbar = m_layout.bottomToolbar;
+    slide(m_bottomBar.comicToolbar, toolbar, bar == Bar::Comic ? 0 : -1);
+    slide(m_bottomBar.panelToolbar, toolbar, bar == Bar::Comic ? 1 : bar == Bar::Panel ? 0 : -1);
+    slide(m_bottomBar.paintToolbar, toolbar, bar == Bar::Paint ? 0 : 1);
+    slide(m_bottomBar.paintPalette, m_layout.faceStrip, bar == Bar::Paint ? 0 : 1);
+    // The strip fades in the overview rather than moving.
+    ScrollView *faces = m_bottomBar.faceStrip;
+    faces->setCenter(QRectF(m_layout.faceStrip).center() - QPointF(bar == Bar::Paint ? width : 0, 0));
+    faces->setAlpha(bar == Bar::Comic ? 0.0 : 1.0);
 }
 
 void PanelMode::selectPanel(View *panel)
 {
     if (m_selectedPanel || !panel)
         return;
-    ScrollView *canvas = m_ui.scrollViewPanels;
-    canvas->setScrollEnabled(false);
-    canvas->bringSubviewToFront(panel);
+    m_canvas->setScrollEnabled(false);
+    m_canvas->bringSubviewToFront(panel);
     for (View *object : panel->subviews())
         object->setUserInteractionEnabled(true);
 
-    const int width = m_layout.window.width();
     Animation::begin(kModeDuration);
-    slideTo(m_ui.comicToolbar, -width);
-    slideTo(m_ui.panelToolbar, 0);
-    m_ui.scrollViewFaces->setAlpha(1.0);
-    canvas->setFrame(m_layout.canvasPanelMode);
+    slideBottomBar(Bar::Panel);
+    m_canvas->setFrame(m_layout.canvasPanelMode);
     const QRectF frame = panel->frame();
-    panel->setTransform(EditorLayout::zoomTransform(frame, canvas->contentOffset().y()));
+    panel->setTransform(EditorLayout::zoomTransform(frame, m_canvas->contentOffset().y()));
+    m_selectedPanel = panel;
     // A single panel starts at its left stop; a double one does not scroll.
-    if (isSinglePanel(frame)) {
-        WidgetAnimation::setAlpha(m_ui.panelScrollLeftBtn, 0.0);
-        WidgetAnimation::setAlpha(m_ui.panelScrollRightBtn, 1.0);
-    }
+    setScrollButtonsHidden(false);
     Animation::commit();
 
-    m_selectedPanel = panel;
     emit panelSelected(panel);
 }
 
@@ -64,17 +72,14 @@ void PanelMode::deselectSelectedPanel()
     View *panel = m_selectedPanel;
     if (!panel)
         return;
-    m_ui.scrollViewPanels->setScrollEnabled(true);
+    m_canvas->setScrollEnabled(true);
     for (View *object : panel->subviews())
         object->setUserInteractionEnabled(false);
 
     Animation::begin(kModeDuration);
-    slideTo(m_ui.comicToolbar, 0);
-    slideTo(m_ui.panelToolbar, m_layout.window.width());
-    m_ui.scrollViewFaces->setAlpha(0.0);
-    WidgetAnimation::setAlpha(m_ui.panelScrollLeftBtn, 0.0);
-    WidgetAnimation::setAlpha(m_ui.panelScrollRightBtn, 0.0);
-    m_ui.scrollViewPanels->setFrame(m_layout.canvasOverview);
+    slideBottomBar(Bar::Comic);
+    setScrollButtonsHidden(true);
+    m_canvas->setFrame(m_layout.canvasOverview);
     // The panel stays in front of its siblings.
     panel->setTransform(QTransform());
     Animation::commit();
@@ -82,6 +87,16 @@ void PanelMode::deselectSelectedPanel()
     emit panelLeaving(panel);
     m_selectedPanel = nullptr;
     emit panelDeselected();
+}
+
+void PanelMode::showTools(Tools tools)
+{
+    if (!m_selectedPanel)
+        return;
+    Animation::begin(kToolsSlide);
+    slideBottomBar(tools == Tools::Paint ? Bar::Paint : Bar::Panel);
+    setScrollButtonsHidden(tools == Tools::Paint);
+    Animation::commit();
 }
 
 void PanelMode::scrollSelectedPanel(double step)
@@ -96,11 +111,11 @@ void PanelMode::scrollSelectedPanel(double step)
     if (panel->frame().x() != stop) {
         Animation::begin(kPanelScrollDuration);
         panel->setTransform(QTransform(panel->transform()).translate(step, 0));
-        WidgetAnimation::setAlpha(step < 0 ? m_ui.panelScrollLeftBtn : m_ui.panelScrollRightBtn, 1.0);
+        WidgetAnimation::setAlpha(step < 0 ? m_scrollLeft : m_scrollRight, 1.0);
         Animation::commit();
     }
     if (panel->frame().x() == stop)
-        WidgetAnimation::setAlpha(step < 0 ? m_ui.panelScrollRightBtn : m_ui.panelScrollLeftBtn, 0.0);
+        WidgetAnimation::setAlpha(step < 0 ? m_scrollRight : m_scrollLeft, 0.0);
 }
 
 void PanelMode::scrollPanelRight() { scrollSelectedPanel(-EditorLayout::kPanelScrollStep); }
@@ -109,10 +124,10 @@ void PanelMode::scrollPanelLeft() { scrollSelectedPanel(EditorLayout::kPanelScro
 
 void PanelMode::setScrollButtonsHidden(bool hidden)
 {
+    // Shown, they are the ones the zoomed panel's position calls for.
     View *panel = m_selectedPanel;
-    const bool scrolls = !hidden && panel && panel->bounds().width() == EditorLayout::kCanvasWidth;
+    const bool scrolls = !hidden && panel && isSinglePanel(panel->bounds());
     const double x = panel ? panel->frame().x() : 0;
-    WidgetAnimation::setAlpha(m_ui.panelScrollLeftBtn, scrolls && x != EditorLayout::kPanelScrollLeftStop ? 1.0 : 0.0);
-    WidgetAnimation::setAlpha(m_ui.panelScrollRightBtn,
-                              scrolls && x != EditorLayout::kPanelScrollRightStop ? 1.0 : 0.0);
+    WidgetAnimation::setAlpha(m_scrollLeft, scrolls && x != EditorLayout::kPanelScrollLeftStop ? 1.0 : 0.0);
+    WidgetAnimation::setAlpha(m_scrollRight, scrolls && x != EditorLayout::kPanelScrollRightStop ? 1.0 : 0.0);
 }

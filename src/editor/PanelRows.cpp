@@ -10,13 +10,13 @@ namespace {
 
 // Adding or removing the last row, undone by the opposite. The row's entries
 // belong to this step while it is what keeps them off the canvas.
-class RowCommand : public QUndoCommand
+class RowCommand : public DoneCommand
 {
 public:
     enum class Kind { Add, Remove };
 
     RowCommand(PanelRows &rows, View *first, View *second, Kind kind)
-        : QUndoCommand(kind == Kind::Add ? QStringLiteral("Add Panels") : QStringLiteral("Remove Panels"))
+        : DoneCommand(kind == Kind::Add ? QStringLiteral("Add Panels") : QStringLiteral("Remove Panels"))
         , m_rows(rows)
         , m_first(first, kind == Kind::Remove)
         , m_second(second, kind == Kind::Remove)
@@ -25,13 +25,9 @@ public:
     }
 
     void undo() override { apply(m_kind == Kind::Remove); }
-    void redo() override
-    {
-        // The row was added or removed before the step was recorded.
-        if (m_pushed)
-            apply(m_kind == Kind::Add);
-        m_pushed = true;
-    }
+
+protected:
+    void redoAgain() override { apply(m_kind == Kind::Add); }
 
 private:
     void apply(bool putBack)
@@ -50,7 +46,6 @@ private:
     HeldView m_first;
     HeldView m_second;
     Kind m_kind;
-    bool m_pushed = false;
 };
 
 }
@@ -147,8 +142,6 @@ void PanelRows::replaceAllRows(const QList<View *> &panels)
         // A placeholder of no size stays as addSinglePanel makes it.
         if (!panel->bounds().isEmpty())
             preparePanel(panel);
-        for (View *object : panel->subviews())
-            object->setUserInteractionEnabled(false);
         m_canvas->addSubview(panel);
         m_panels.append(panel);
     }

@@ -34,7 +34,7 @@ public:
     void removeAllRows();
     // Replaces every row by these entries (two a row, a loaded comic's),
     // which the rows own from now on: each gets the look and the tap of a
-    // panel, its objects take no touches until it is zoomed.
+    // panel.
     void replaceAllRows(const QList<View *> &panels);
 
 signals:

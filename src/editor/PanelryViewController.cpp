@@ -1,30 +1,36 @@
 #include "editor/PanelryViewController.h"
 
 #include "editor/Clipboard.h"
+#include "editor/ComicObjects.h"
 #include "editor/ComicStore.h"
 #include "editor/DrawingMode.h"
 #include "editor/EditorCommands.h"
 #include "editor/FaceStrip.h"
 #include "editor/LoadComicScreen.h"
+#include "editor/ObjectCommands.h"
 #include "editor/ObjectHandles.h"
 #include "editor/ObjectSelection.h"
 #include "editor/PanelMode.h"
+#include "editor/PaintPalette.h"
 #include "editor/PanelRows.h"
+#include "editor/PictureStore.h"
 #include "editor/Placement.h"
 #include "editor/TextEditing.h"
 #include "editor/TitleField.h"
 #include "editor/Transients.h"
 #include "editor/UndoHistory.h"
-#include "objects/ComicObject.h"
+#include "objects/ComicObjectDrawing.h"
+#include "objects/ComicObjectText.h"
 #include "toolkit/Device.h"
 #include "toolkit/FirstFrame.h"
 #include "toolkit/Lifecycle.h"
-#include "toolkit/TextField.h"
+#include "toolkit/ScrollView.h"
 #include "toolkit/Stage.h"
+#include "toolkit/TextField.h"
 #include "ui/ButtonWithActivityIndicator.h"
 #include "ui/ButtonWithHint.h"
-#include "ui/UIToolbarCustom.h"
 #include "ui/NotificationManager.h"
+#include "ui/UIToolbarCustom.h"
 
 #include <QAction>
 #include <QLabel>
@@ -38,9 +44,7 @@ PanelryViewController::PanelryViewController(QWidget *parent, std::function<void
 
 PanelryViewController::~PanelryViewController()
 {
-    // A drawing being painted is stored before the editor goes.
-    m_selection->deselectObject();
-    m_transients->dismissAll();
+    closeWhatIsOpen();
     // The steps go first, while the views they name are still in the tree.
     m_history->removeAllActions();
 }
@@ -52,25 +56,34 @@ void PanelryViewController::viewDidLoad()
     setWindowTitle("Panelry");
     setAttribute(Qt::WA_AcceptTouchEvents);
     m_ui = EditorUi::build(this, m_layout);
+    const EditorUi &ui = m_ui;
 
-    m_history = std::make_unique<UndoHistory>();
-    m_store = std::make_unique<ComicStore>(std::exchange(_beforeFirstRecord, {}));
-    m_rows = std::make_unique<PanelRows>(m_ui.scrollViewPanels, *m_history);
-    m_panelMode = std::make_unique<PanelMode>(m_ui, m_layout);
-    m_selection = std::make_unique<ObjectSelection>(m_ui.controlsOverlay, *m_panelMode, *m_history);
-    m_handles = std::make_unique<ObjectHandles>(*m_selection, *m_history);
-    m_transients = std::make_unique<Transients>(this, m_layout.tablet);
-    m_commands = std::make_unique<EditorCommands>(this, m_ui, m_layout.tablet, *m_rows, *m_transients);
-    m_placement = std::make_unique<Placement>(this, *m_panelMode, *m_history, *m_transients, *m_store, this);
-    m_drawingMode = std::make_unique<DrawingMode>(m_ui, m_layout, *m_commands, *m_panelMode,
-                                                  *m_selection, *m_placement, *m_transients, *m_store, *m_rows);
-    m_textEditing = std::make_unique<TextEditing>(m_ui, m_layout, *m_panelMode, *m_selection, *m_placement,
-                                                  *m_transients, *m_history);
-    m_faceStrip = std::make_unique<FaceStrip>(m_ui.scrollViewFaces, m_layout.tablet, *m_placement, *m_transients);
-    m_titleField = std::make_unique<TitleField>(m_ui.comicTitle, m_ui.stage, m_ui.appToolbar, *m_store);
-    m_loadComicScreen = std::make_unique<LoadComicScreen>(*m_transients, *m_store);
-    m_clipboard = std::make_unique<Clipboard>(*m_panelMode, *m_selection, *m_history, *m_transients, *m_placement,
-                                              *m_store, this, m_commands->actions().paste);
+    m_history = std::make_unique<UndoHistory>(this);
+    m_store = std::make_unique<ComicStore>(std::exchange(_beforeFirstRecord, {}), this);
+    m_rows = std::make_unique<PanelRows>(ui.scrollViewPanels, *m_history, this);
+    m_pictures = std::make_unique<PictureStore>(*m_store, *m_rows, this);
+    m_panelMode = std::make_unique<PanelMode>(
+        m_layout, ui.scrollViewPanels,
+        PanelMode::BottomBar{ui.comicToolbar, ui.panelToolbar, ui.scrollViewFaces, ui.paintToolbar, ui.paintToolbox},
+        ui.panelScrollLeftBtn, ui.panelScrollRightBtn, this);
+    m_objects = std::make_unique<ComicObjects>(this, *m_pictures, *m_panelMode, *m_history, this);
+    m_selection = std::make_unique<ObjectSelection>(ui.controlsOverlay, *m_panelMode, *m_history, this);
+    m_handles = std::make_unique<ObjectHandles>(*m_selection, this);
+    m_transients = std::make_unique<Transients>(this, m_layout.tablet, this);
+    m_commands = std::make_unique<EditorCommands>(
+        this, EditorCommands::Toolbars{ui.appToolbar, ui.comicToolbar, ui.panelToolbar, ui.paintToolbar},
+        ui.stage->viewport(), m_layout.tablet, *m_rows, *m_transients, this);
+    m_placement = std::make_unique<Placement>(this, *m_panelMode, *m_objects, *m_history, *m_transients, this);
+    m_drawingMode = std::make_unique<DrawingMode>(*m_commands, ui.paintToolbox, *m_panelMode, *m_selection,
+                                                  *m_transients, *m_pictures, this);
+    m_textEditing = std::make_unique<TextEditing>(
+        m_layout, TextEditing::PanelArea{ui.scrollViewPanels, ui.controlsOverlay, ui.appToolbar}, *m_panelMode,
+        *m_selection, *m_transients, *m_history, this);
+    m_faceStrip = std::make_unique<FaceStrip>(ui.scrollViewFaces, m_layout.tablet, *m_placement, *m_transients, this);
+    m_titleField = std::make_unique<TitleField>(ui.comicTitle, ui.stage, ui.appToolbar, *m_store, this);
+    m_loadComicScreen = std::make_unique<LoadComicScreen>(*m_transients, *m_store, this);
+    m_clipboard = std::make_unique<Clipboard>(*m_panelMode, *m_selection, *m_history, *m_placement,
+                                              m_commands->actions().paste, this);
     connectCommands();
     connectCollaborators();
 
@@ -89,12 +102,14 @@ void PanelryViewController::connectCommands()
     on(a.removeLastPanel, m_rows.get(), &PanelRows::removeLastPanel);
     // Opening a picker ends the typing of a text first (the text is kept).
     for (QAction *opensPicker : {a.addImage, a.selectRageCategory})
-        on(opensPicker, m_textEditing.get(), &TextEditing::endEditing);
+        on(opensPicker, m_textEditing.get(), &TextEditing::leave);
     on(a.addImage, m_placement.get(), &Placement::addImage);
+    on(a.fromLibrary, m_placement.get(), &Placement::addImgFromAlbum);
+    on(a.fromCamera, m_placement.get(), &Placement::addImgFromCamera);
     on(a.selectRageCategory, m_faceStrip.get(), &FaceStrip::showRageFaceCategores);
-    on(a.addText, m_textEditing.get(), &TextEditing::addText);
-    on(a.addDrawing, m_drawingMode.get(), &DrawingMode::addDrawing);
-    on(a.finishDrawing, m_drawingMode.get(), &DrawingMode::finishDrawing);
+    on(a.addText, this, &PanelryViewController::addObject<ComicObjectText>);
+    on(a.addDrawing, this, &PanelryViewController::addObject<ComicObjectDrawing>);
+    on(a.finishDrawing, this, &PanelryViewController::leaveEditing);
     on(a.deselectPanel, this, &PanelryViewController::deselectPanel);
     on(a.bringToFront, m_selection.get(), &ObjectSelection::bringObjectToFront);
     on(a.sendToBack, m_selection.get(), &ObjectSelection::sendObjectToBack);
@@ -102,9 +117,12 @@ void PanelryViewController::connectCommands()
     on(a.copy, m_clipboard.get(), &Clipboard::copyObject);
     on(a.cut, m_clipboard.get(), &Clipboard::cutObject);
     on(a.paste, m_clipboard.get(), &Clipboard::pasteObject);
+    on(a.saveToDevice, m_store.get(), [this] { m_store->saveComicToDevice(ComicStore::SaveKind::Manual); });
+    on(a.loadFromDevice, m_loadComicScreen.get(), &LoadComicScreen::showLoadComicViewController);
     m_selection->setObjectMenuActions({a.copy, a.cut, a.bringToFront, a.sendToBack});
-    m_placement->setAddImageAnchor(m_commands->button(a.addImage));
+    m_placement->setPictureSources({a.fromLibrary, a.fromCamera}, m_commands->button(a.addImage));
     m_faceStrip->setBrowserAnchor(m_commands->button(a.selectRageCategory));
+    m_loadComicScreen->setAnchor(m_commands->uploadBtn());
 
     // The undo and redo buttons follow the history; their tool tips name the
     // step they would undo or redo.
@@ -128,16 +146,27 @@ void PanelryViewController::connectCollaborators()
         m_ui.emptyComicMsg->setVisible(rows == 0);
     });
     connect(m_panelMode.get(), &PanelMode::panelLeaving, m_selection.get(), &ObjectSelection::deselectObject);
-    // The edit button opens a drawing or a text; deleting a drawing being
-    // painted stores it first.
-    connect(m_selection.get(), &ObjectSelection::editRequested, m_drawingMode.get(), &DrawingMode::editTextObject);
-    connect(m_selection.get(), &ObjectSelection::editRequested, m_textEditing.get(), &TextEditing::editTextObject);
-    connect(m_selection.get(), &ObjectSelection::drawingMustFinish, m_drawingMode.get(), &DrawingMode::finishDrawing);
     connect(m_panelMode.get(), &PanelMode::panelScrolling, m_selection.get(), &ObjectSelection::deselectObject);
+    // The edit button opens a drawing or a text, its controls hidden while it
+    // is edited; deleting a drawing being painted stores it first.
+    connect(m_selection.get(), &ObjectSelection::editRequested, this, [this](ComicObject *object) {
+        startEditing(object);
+        m_selection->hideControls();
+        m_selection->clearTimer();
+    });
+    connect(m_selection.get(), &ObjectSelection::drawingMustFinish, this, &PanelryViewController::leaveEditing);
+    connect(m_handles.get(), &ObjectHandles::resizeBegan, m_history.get(),
+            [this](ComicObject *object, const QPointF &oldCenter, const QRectF &oldBounds) {
+                m_history->push(ObjectSteps::resize(object, oldCenter, oldBounds));
+            });
+    connect(m_handles.get(), &ObjectHandles::rotationBegan, m_history.get(),
+            [this](ComicObject *object, const QTransform &old) {
+                m_history->push(ObjectSteps::transform("Rotate", object, old));
+            });
     // On a phone the zoomed canvas lies over the title.
     const bool titleCovered = m_layout.canvasPanelMode.intersects(m_layout.titleField);
     connect(m_panelMode.get(), &PanelMode::panelSelected, this, [this, titleCovered] {
-        updatePasteObjectBtn();
+        m_clipboard->updatePasteObjectBtn();
         m_titleField->setCoveredByCanvas(titleCovered);
     });
     connect(m_panelMode.get(), &PanelMode::panelDeselected, this, [this] { m_titleField->setCoveredByCanvas(false); });
@@ -146,23 +175,15 @@ void PanelryViewController::connectCollaborators()
 void PanelryViewController::connectStore()
 {
     ComicStore *store = m_store.get();
-    store->setComic(m_rows.get(), m_ui.scrollViewPanels, this);
-    connect(m_commands.get(), &EditorCommands::saveToDeviceRequested, store,
-            [store] { store->saveComicToDevice(ComicStore::SaveKind::Manual); });
-    m_loadComicScreen->setAnchor(m_commands->uploadBtn());
-    connect(m_commands.get(), &EditorCommands::loadFromDeviceRequested, m_loadComicScreen.get(),
-            &LoadComicScreen::showLoadComicViewController);
+    store->setComic(m_rows.get(), m_ui.scrollViewPanels, m_objects.get());
+    connect(store, &ComicStore::aboutToSave, m_drawingMode.get(), &DrawingMode::storePicture);
     connect(store, &ComicStore::aboutToLoad, this, &PanelryViewController::resetComic);
     connect(store, &ComicStore::comicLoaded, m_ui.comicTitle, &QLineEdit::setText);
     // A title typed while the comic had no record is kept once it has one.
     connect(store, &ComicStore::recordCreated, this, [this] { m_store->storeTitle(m_ui.comicTitle->text()); });
     Lifecycle *lifecycle = Lifecycle::shared();
-    // Before the save on leaving: whatever is open closes (a question with
-    // its harmless answer) and a title being typed is stored.
-    connect(lifecycle, &Lifecycle::willTerminate, this, [this] {
-        m_transients->dismissAll();
-        m_titleField->endEditing();
-    });
+    // Before the save on leaving.
+    connect(lifecycle, &Lifecycle::willTerminate, this, &PanelryViewController::closeWhatIsOpen);
     connect(lifecycle, &Lifecycle::didBecomeActive, store, &ComicStore::didBecomeActive);
     connect(lifecycle, &Lifecycle::willResignActive, store, &ComicStore::willResignActive);
     connect(lifecycle, &Lifecycle::didEnterBackgroundOrWillTerminate, store,
@@ -187,13 +208,6 @@ void PanelryViewController::viewDidAppear(bool animated)
     emit appeared();
 }
 
-void PanelryViewController::didReceiveMemoryWarning() { m_transients->dismissAll(); }
-
-bool PanelryViewController::shouldAutorotateToInterfaceOrientation(int orientation)
-{
-    return orientation == 1 || orientation == 2;
-}
-
 void PanelryViewController::selectPanel(View *panel)
 {
     if (m_panelMode->selectedPanel()) {
@@ -209,7 +223,6 @@ void PanelryViewController::selectPanel(View *panel)
 
 void PanelryViewController::deselectPanel()
 {
-    m_transients->dismissActionsheetOrPopoverIfVisible();
     // What is painted or typed ends while its panel is still the zoomed one.
     m_selection->deselectObject();
     m_panelMode->deselectSelectedPanel();
@@ -217,7 +230,6 @@ void PanelryViewController::deselectPanel()
 
 void PanelryViewController::resetComic()
 {
-    m_selection->deselectObject();
     deselectPanel();
     m_store->saveComicToDevice(ComicStore::SaveKind::Leaving);
     m_rows->removeAllRows();
@@ -231,31 +243,70 @@ void PanelryViewController::resetComic()
 
 void PanelryViewController::undo()
 {
-    m_transients->dismissActionsheetOrPopoverIfVisible();
-    m_textEditing->deselectBeforeHistoryStep();
-    m_history->undo();
+    // Ending the selection ends any editing. A new text left empty goes
+    // then, with its step: that is what this undo takes back.
+    const int steps = m_history->stack()->count();
+    m_selection->deselectObject();
+    if (m_history->stack()->count() == steps)
+        m_history->undo();
 }
 
 void PanelryViewController::redo()
 {
-    m_transients->dismissActionsheetOrPopoverIfVisible();
-    m_textEditing->deselectBeforeHistoryStep();
+    m_selection->deselectObject();
     m_history->redo();
 }
 
-void PanelryViewController::updatePasteObjectBtn() { m_clipboard->updatePasteObjectBtn(); }
+template <typename Kind>
+void PanelryViewController::addObject()
+{
+    const QRectF onScreen = m_placement->visiblePartOfPanel();
+    if (onScreen.isEmpty())
+        return;
+    auto *object = new Kind(onScreen);
+    if (m_placement->placeObject(object))
+        startEditing(object);
+}
+
+EditingMode *PanelryViewController::modeFor(const ComicObject *object) const
+{
+    for (EditingMode *mode : {static_cast<EditingMode *>(m_drawingMode.get()), static_cast<EditingMode *>(m_textEditing.get())})
+        if (mode->edits(object))
+            return mode;
+    return nullptr;
+}
+
+void PanelryViewController::startEditing(ComicObject *object)
+{
+    if (EditingMode *mode = modeFor(object)) {
+        mode->enter(object);
+        m_panelMode->showTools(mode->tools());
+    }
+}
+
+void PanelryViewController::leaveEditing()
+{
+    m_drawingMode->leave();
+    m_textEditing->leave();
+    m_panelMode->showTools(PanelMode::Tools::Panel);
+}
+
+void PanelryViewController::closeWhatIsOpen()
+{
+    m_transients->dismissAll();
+    m_titleField->endEditing();
+    m_selection->deselectObject();
+}
 
 void PanelryViewController::deselectObject() { m_selection->deselectObject(); }
 
 void PanelryViewController::updateControlsForObject(ComicObject *object) { m_selection->updateControlsForObject(object); }
 
-QUndoStack *PanelryViewController::undoStack() { return m_history->stack(); }
-
 void PanelryViewController::showObjectToolbar() { m_selection->showObjectToolbar(); }
 
 void PanelryViewController::resetTimer() { m_selection->resetTimer(); }
 
-void PanelryViewController::finishDrawing() { m_drawingMode->finishDrawing(); }
+void PanelryViewController::finishDrawing() { leaveEditing(); }
 
 void PanelryViewController::doneEditingText() { m_textEditing->doneEditingText(); }
 
@@ -268,5 +319,3 @@ void PanelryViewController::changeTextFontFromBarButtonItem(QWidget *anchor)
 {
     m_textEditing->changeTextFontFromBarButtonItem(anchor);
 }
-
-void PanelryViewController::dismissActionsheetOrPopoverIfVisible() { m_transients->dismissActionsheetOrPopoverIfVisible(); }

@@ -9,8 +9,10 @@
 #include <memory>
 
 class Clipboard;
+class ComicObjects;
 class ComicStore;
 class DrawingMode;
+class EditingMode;
 class EditorCommands;
 class FaceStrip;
 class LoadComicScreen;
@@ -18,6 +20,7 @@ class ObjectHandles;
 class ObjectSelection;
 class PanelMode;
 class PanelRows;
+class PictureStore;
 class Placement;
 class TextEditing;
 class TitleField;
@@ -26,25 +29,29 @@ class UndoHistory;
 class View;
 
 // The one editing screen. It assembles small collaborators, one per concern,
-// and connects them:
+// each a child of the editor given the widgets it works on, and connects
+// them:
 //   UndoHistory      the one undo stack and the undo and redo commands' banners
+//   ComicStore       the open comic's record, saving and loading it
 //   PanelRows        the rows of panels on the canvas
-//   PanelMode        the overview and the zoomed panel
+//   PictureStore     the one writer of the objects' picture rows
+//   PanelMode        the overview and the zoomed panel; what slides along the bottom
+//   ComicObjects     the one way an object joins the comic: placed, pasted, loaded
 //   ObjectSelection  the selected object, its controls and the idle timer
 //   ObjectHandles    resizing and rotating with the handles
-//   Placement        new pictures and objects in the zoomed panel
-//   DrawingMode      painting a drawing, the paint toolbar and palette
-//   TextEditing      typing a text, its colour and font pickers
-//   FaceStrip        the face tiles and the category browser
 //   Transients       the sheet, popover and alert on screen
 //   EditorCommands   every command as a QAction, the toolbars, their questions
-//   ComicStore       the open comic's record, saving and loading it
+//   Placement        new pictures and objects in the zoomed panel
+//   DrawingMode, TextEditing
+//                    the editing modes (EditingMode), chosen by the object's kind
+//   FaceStrip        the face tiles and the category browser
+//   TitleField       the comic's title
 //   LoadComicScreen  the saved-comics browser of "Load from Device"
 //   Clipboard        copy, cut and paste of objects
-//   TitleField       the comic's title
 // What joins several of them lives here: set-up, the tap on a panel, leaving
-// panel mode, undo and redo, starting a new comic, and what the comic
-// objects ask of the editor.
+// panel mode, undo and redo, starting a new comic, entering and leaving the
+// editing modes, closing what is open when the application ends, and what
+// the comic objects ask of the editor.
 class PanelryViewController : public QWidget, public ComicObjectDelegate
 {
     Q_OBJECT
@@ -57,51 +64,31 @@ public:
     // Set-up and lifecycle.
     void viewDidLoad();
     void viewDidAppear(bool animated);
-    void didReceiveMemoryWarning();
-    static bool shouldAutorotateToInterfaceOrientation(int orientation);
 
     // A tap on a panel: zooms it, or in panel mode ends the selection (not
     // while a drawing is being painted).
     void selectPanel(View *panel);
-    // Closes what is open, then leaves panel mode.
+    // Leaves panel mode, ending what is painted or typed there.
     void deselectPanel();
     // Replaces the open comic by a new one of three double rows.
     void resetComic();
-    // Close what is open and end the selection, then step back or forth.
+    // End the selection (and any editing), then step back or forth.
     void undo();
     void redo();
-    void updatePasteObjectBtn();
 
     // What the comic objects ask of the editor.
     void deselectObject() override;
     void updateControlsForObject(ComicObject *object) override;
-    QUndoStack *undoStack() override;
     void showObjectToolbar() override;
     void resetTimer() override;
     void finishDrawing() override;
     void doneEditingText() override;
     void changeTextColorFrom(const QColor &color, QWidget *anchor) override;
     void changeTextFontFromBarButtonItem(QWidget *anchor) override;
-    void dismissActionsheetOrPopoverIfVisible() override;
 
-    // The collaborators.
     const EditorLayout &layout() const { return m_layout; }
     const EditorUi &ui() const { return m_ui; }
-    UndoHistory &history() const { return *m_history; }
-    PanelRows &rows() const { return *m_rows; }
-    PanelMode &panelMode() const { return *m_panelMode; }
-    ObjectSelection &selection() const { return *m_selection; }
-    ObjectHandles &handles() const { return *m_handles; }
-    Placement &placement() const { return *m_placement; }
-    DrawingMode &drawingMode() const { return *m_drawingMode; }
-    TextEditing &textEditing() const { return *m_textEditing; }
-    FaceStrip &faceStrip() const { return *m_faceStrip; }
-    Transients &transients() const { return *m_transients; }
-    EditorCommands &commands() const { return *m_commands; }
     ComicStore &store() const { return *m_store; }
-    LoadComicScreen &loadComicScreen() const { return *m_loadComicScreen; }
-    Clipboard &clipboard() const { return *m_clipboard; }
-    TitleField &titleField() const { return *m_titleField; }
 
 signals:
     // Set-up has run and the start hint is on screen.
@@ -111,19 +98,35 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // Closes whatever is open, keeping the work: a question (its harmless
+    // answer), a sheet, a popover, a picker or a phone's screen, the typing
+    // of the title, and the editing of an object (a drawing being painted is
+    // stored, a new text left empty goes).
+    void closeWhatIsOpen();
     void connectCommands();
     void connectCollaborators();
     void connectStore();
+    // A new drawing or text covers the part of the zoomed panel on screen
+    // and is edited at once.
+    template <typename Kind>
+    void addObject();
+    EditingMode *modeFor(const ComicObject *object) const;
+    void startEditing(ComicObject *object);
+    // Every mode leaves, keeping its work; the panel's tools come back.
+    void leaveEditing();
 
     EditorLayout m_layout;
     EditorUi m_ui;
     bool m_appeared = false;
     std::function<void()> _beforeFirstRecord;
-    // In the order they are made; each may use the ones above it.
+    // In the order they are made; each may use the ones above it. Deleted
+    // in the reverse order, before the widgets they work on.
     std::unique_ptr<UndoHistory> m_history;
     std::unique_ptr<ComicStore> m_store;
     std::unique_ptr<PanelRows> m_rows;
+    std::unique_ptr<PictureStore> m_pictures;
     std::unique_ptr<PanelMode> m_panelMode;
+    std::unique_ptr<ComicObjects> m_objects;
     std::unique_ptr<ObjectSelection> m_selection;
     std::unique_ptr<ObjectHandles> m_handles;
     std::unique_ptr<Transients> m_transients;

@@ -1,14 +1,12 @@
 #include "editor/Placement.h"
 
-#include "editor/ComicStore.h"
+#include "editor/ComicObjects.h"
 #include "editor/EditorLayout.h"
 #include "editor/ObjectCommands.h"
 #include "editor/PanelMode.h"
 #include "editor/Transients.h"
 #include "editor/UndoHistory.h"
 #include "objects/ComicObjectImage.h"
-#include "storage/PictureRows.h"
-#include "toolkit/ActionSheet.h"
 #include "toolkit/ImagePicker.h"
 #include "toolkit/PngData.h"
 #include "ui/NotificationManager.h"
@@ -20,7 +18,6 @@
 
 namespace {
 constexpr double kPlacedSide = 150;
-constexpr int kImageSourceSheet = 1;
 
 // The longer side becomes 150 points; the aspect ratio stays.
 QSizeF placedSize(const QSizeF &picture)
@@ -31,48 +28,48 @@ QSizeF placedSize(const QSizeF &picture)
     return QSizeF(kPlacedSide, h * (kPlacedSide / w));
 }
 
-void pictureCouldNotBeOpened()
-{
-    NotificationManager::sharedManager()->notify("Image could not be opened", 2.0);
-}
+void notify(const QString &text) { NotificationManager::sharedManager()->notify(text, 2.0); }
 }
 
-void Placement::addImageOrReportFailure(const QImage &image)
-{
-    if (image.isNull())
-        pictureCouldNotBeOpened();
-    else
-        addImageToComic(image);
-}
+// A picture as it is stored: at most ImagePicker::kMaxSide pixels a side,
+// with its PNG. Null when it could not be read.
+struct Placement::Picture {
+    QImage image;
+    QByteArray png;
 
-Placement::Placement(QWidget *editor, const PanelMode &panelMode, UndoHistory &history, Transients &transients,
-                     const ComicStore &store, ComicObjectDelegate *objectDelegate, QObject *parent)
+    static Picture prepare(QImage image)
+    {
+        const int side = ImagePicker::kMaxSide;
+        if (std::max(image.width(), image.height()) > side)
+            image = image.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        return {image, image.isNull() ? QByteArray() : pngData(image)};
+    }
+};
+
+Placement::Placement(QWidget *editor, const PanelMode &panelMode, ComicObjects &objects, UndoHistory &history,
+                     Transients &transients, QObject *parent)
     : QObject(parent)
     , m_editor(editor)
     , m_panelMode(panelMode)
+    , m_objects(objects)
     , m_history(history)
     , m_transients(transients)
-    , m_store(store)
-    , m_objectDelegate(objectDelegate)
 {
+    m_worker.setMaxThreadCount(1);
+}
+
+void Placement::setPictureSources(const QList<QAction *> &sources, QWidget *anchor)
+{
+    m_sources = sources;
+    m_anchor = anchor;
 }
 
 void Placement::addImage()
 {
-    m_transients.dismissActionsheetOrPopoverIfVisible();
-    if (!ImagePicker::isSourceTypeAvailable(ImagePicker::SourceType::Camera)) {
+    if (ImagePicker::isSourceTypeAvailable(ImagePicker::SourceType::Camera))
+        m_transients.showActionSheet(m_sources, m_anchor);
+    else
         addImgFromAlbum();
-        return;
-    }
-    auto *sheet = new ActionSheet({"From Library", "From Camera"}, "Cancel", this);
-    sheet->setTag(kImageSourceSheet);
-    sheet->onClicked = [this](ActionSheet *, int index) {
-        if (index == 0)
-            addImgFromAlbum();
-        else if (index == 1)
-            addImgFromCamera();
-    };
-    m_transients.showActionSheet(sheet, m_anchor);
 }
 
 void Placement::addImgFromAlbum() { openImagePicker(int(ImagePicker::SourceType::PhotoLibrary)); }
@@ -87,7 +84,7 @@ void Placement::openImagePicker(int sourceType)
     auto *picker = new ImagePicker(ImagePicker::SourceType(sourceType), m_editor);
     connect(picker, &ImagePicker::didFinishPickingImage, this,
             [this, picker](const QImage &image) { imagePickerControllerDidFinishPickingImage(picker, image); });
-    connect(picker, &ImagePicker::didFailToOpen, this, &pictureCouldNotBeOpened);
+    connect(picker, &ImagePicker::didFailToOpen, this, [] { notify("Image could not be opened"); });
     // Answered, cancelled or closed by the next command, it has nothing more
     // to say.
     connect(picker, &ImagePicker::finished, picker, &QObject::deleteLater);
@@ -102,28 +99,38 @@ void Placement::imagePickerControllerDidFinishPickingImage(ImagePicker *picker, 
 {
     m_transients.dismissActionsheetOrPopoverIfVisible();
     picker->dismiss();
-    // A photo's PNG takes far too long to encode on the interface thread.
-    auto *encoding = new QFutureWatcher<QByteArray>(this);
-    connect(encoding, &QFutureWatcher<QByteArray>::finished, this, [this, encoding, image] {
-        placePicture(image, encoding->result());
-        encoding->deleteLater();
-    });
-    encoding->setFuture(QtConcurrent::run(pngData, image));
+    addImageToComic(image);
 }
 
-void Placement::addImageToComic(const QImage &image) { placePicture(image, pngData(image)); }
-
-void Placement::placePicture(const QImage &image, const QByteArray &png)
+void Placement::addImageToComic(const QImage &image)
 {
-    // A picture that arrives after panel mode was left has nowhere to go.
-    View *panel = m_panelMode.selectedPanel();
-    if (!panel || image.isNull())
+    addImageFrom([image] { return image; });
+}
+
+void Placement::addImageFrom(std::function<QImage()> read)
+{
+    if (!m_panelMode.selectedPanel())
         return;
-    const int databaseId = PictureRows::insert(m_store.comicId(), png);
-    auto *picture = new ComicObjectImage(QRectF(visiblePartOfPanel().topLeft(), placedSize(QSizeF(image.size()))));
-    picture->setDatabaseId(databaseId);
-    picture->setImage(image);
-    placeObject(picture);
+    auto *preparing = new QFutureWatcher<Picture>(this);
+    connect(preparing, &QFutureWatcher<Picture>::finished, this, [this, preparing] {
+        placePicture(preparing->result());
+        preparing->deleteLater();
+    });
+    preparing->setFuture(QtConcurrent::run(&m_worker, [read = std::move(read)] { return Picture::prepare(read()); }));
+}
+
+void Placement::placePicture(const Picture &picture)
+{
+    if (picture.image.isNull()) {
+        notify("Image could not be opened");
+        return;
+    }
+    // A picture that arrives after panel mode was left has nowhere to go.
+    if (!m_panelMode.selectedPanel())
+        return;
+    auto *object = new ComicObjectImage(QRectF(visiblePartOfPanel().topLeft(), placedSize(QSizeF(picture.image.size()))));
+    object->setImage(picture.image);
+    placeObject(object, ObjectOrigin::New, picture.png);
 }
 
 QRectF Placement::visiblePartOfPanel() const
@@ -136,15 +143,19 @@ QRectF Placement::visiblePartOfPanel() const
                   EditorLayout::kRowHeight);
 }
 
-void Placement::placeObject(ComicObject *object)
+bool Placement::placeObject(ComicObject *object, ObjectOrigin origin, const QByteArray &png)
 {
     View *panel = m_panelMode.selectedPanel();
-    if (!panel) {
+    const bool placed = panel && m_objects.adopt(object, panel, origin, png);
+    if (!placed) {
+        if (panel)
+            notify("Picture could not be stored");
         delete object;
-        return;
+        return false;
     }
-    object->setDelegate(m_objectDelegate);
-    putObjectInPanel(object, panel, m_panelMode);
-    object->select();
-    m_history.push(new ObjectCommand(ObjectCommand::Kind::Add, "Add", object, panel, m_panelMode));
+    const bool isNew = origin == ObjectOrigin::New;
+    if (isNew)
+        object->select();
+    m_history.push(new ObjectCommand(ObjectCommand::Kind::Add, isNew ? "Add" : "Paste", object, panel, m_panelMode));
+    return true;
 }

@@ -1,33 +1,43 @@
 #pragma once
+#include "editor/PictureStore.h"
 #include "toolkit/ImagePicker.h"
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QRectF>
+#include <QThreadPool>
+
+#include <functional>
 
 class ComicObject;
-class ComicObjectDelegate;
-class ComicStore;
+class ComicObjects;
 class PanelMode;
+class QAction;
 class QImage;
 class QWidget;
 class Transients;
 class UndoHistory;
 
 // Putting new objects into the zoomed panel. Pictures (photos from the image
-// picker, faces from the strip and the browser) all go through
-// addImageToComic: stored as PNG in a new picture row of the open comic,
-// placed at most 150 points on their longer side at the top-left of the
-// part of the panel on screen, selected, and recorded as "Add Image".
+// picker, faces from the strip and the browser, pictures pasted from other
+// programs) all go through addImageToComic: read, scaled down to at most
+// 2048 pixels a side and encoded as PNG off the interface thread, one after
+// the other; then stored in a new picture row of the open comic, placed at
+// most 150 points on their longer side at the top-left of the part of the
+// panel on screen, selected, and recorded as "Add Image". A picture that
+// cannot be read, or whose row cannot be stored, is not placed; a banner
+// says so.
 class Placement : public QObject
 {
     Q_OBJECT
 public:
-    Placement(QWidget *editor, const PanelMode &panelMode, UndoHistory &history, Transients &transients,
-              const ComicStore &store, ComicObjectDelegate *objectDelegate, QObject *parent = nullptr);
+    Placement(QWidget *editor, const PanelMode &panelMode, ComicObjects &objects, UndoHistory &history,
+              Transients &transients, QObject *parent = nullptr);
 
-    // The button that the picture source sheet hangs from.
-    void setAddImageAnchor(QWidget *anchor) { m_anchor = anchor; }
+    // The picture source sheet: its commands ("From Library", "From
+    // Camera") and the button it hangs from.
+    void setPictureSources(const QList<QAction *> &sources, QWidget *anchor);
 
     // The "Add Image" command: the album, or a choice when a camera exists.
     void addImage();
@@ -37,28 +47,34 @@ public:
     ImagePicker *imagePicker() const { return m_imagePicker; }
 
     void addImageToComic(const QImage &image);
-    // A picture read from a file that may not have been readable: a banner
-    // says so, and nothing is placed.
-    void addImageOrReportFailure(const QImage &image);
+    // A picture yet to be read (a file, another program's bytes): read on
+    // the worker too.
+    void addImageFrom(std::function<QImage()> read);
+
     // The part of the zoomed panel on screen, in the panel's own points:
     // the whole of a half-width panel, the visible half of a full-width one.
     // New drawings and texts cover it. Empty in the overview.
     QRectF visiblePartOfPanel() const;
-    // Adds a new object on top of the zoomed panel, selects it and records
-    // it as "Add <kind>". Nothing without a zoomed panel (the object is then
-    // deleted).
-    void placeObject(ComicObject *object);
+    // Adds an object on top of the zoomed panel and records it as a step: a
+    // new one selected ("Add <kind>", `png` its picture), a pasted one not
+    // ("Paste <kind>"). False, and the object deleted, without a zoomed
+    // panel or when its picture cannot be stored (a banner says so).
+    bool placeObject(ComicObject *object, ObjectOrigin origin = ObjectOrigin::New, const QByteArray &png = QByteArray());
 
 private:
+    struct Picture;
     void openImagePicker(int sourceType);
-    void placePicture(const QImage &image, const QByteArray &png);
+    void placePicture(const Picture &picture);
 
     QWidget *m_editor;
     const PanelMode &m_panelMode;
+    ComicObjects &m_objects;
     UndoHistory &m_history;
     Transients &m_transients;
-    const ComicStore &m_store;
-    ComicObjectDelegate *m_objectDelegate;
+    QList<QAction *> m_sources;
     QPointer<QWidget> m_anchor;
     QPointer<ImagePicker> m_imagePicker;
+    // One worker, so pictures are placed in the order they came; it waits
+    // for the one being prepared when the editor goes.
+    QThreadPool m_worker;
 };

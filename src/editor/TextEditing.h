@@ -1,18 +1,13 @@
 #pragma once
+#include "editor/EditingMode.h"
 #include "editor/EditorLayout.h"
-#include "editor/EditorUi.h"
 #include "pickers/ColorPickerViewControllerDelegate.h"
 #include "pickers/FontBrowser_delegate.h"
-#include "toolkit/Clock.h"
 
-#include <QObject>
 #include <QPointer>
 
-class ComicObject;
 class ComicObjectText;
 class ObjectSelection;
-class PanelMode;
-class Placement;
 class Transients;
 class UndoHistory;
 
@@ -24,31 +19,35 @@ class UndoHistory;
 // text's keyboard toolbar opens the colour picker and the font browser,
 // whose choices go to the selected text.
 //
-// A text whose typing ends with nothing in it (nothing but blanks) leaves
-// the comic as a "Delete Text" step, which undo brings back; an empty text
-// would be invisible and could not be found again.
-class TextEditing : public QObject, public ColorPickerViewControllerDelegate, public FontBrowser_delegate
+// An empty text (nothing but blanks) would be invisible, take the taps meant
+// for what lies under it, and could not be found again: no text stays in
+// the comic, or in a step, empty. A new text whose typing ends empty goes
+// together with its "Add Text" step, as if it had not been added; one that
+// had words and was emptied goes as a "Delete Text" step whose undo brings
+// it back with those words.
+class TextEditing : public EditingMode, public ColorPickerViewControllerDelegate, public FontBrowser_delegate
 {
     Q_OBJECT
 public:
     static constexpr double kPanelAreaSlide = 0.5;
 
-    TextEditing(const EditorUi &ui, const EditorLayout &layout, const PanelMode &panelMode,
-                ObjectSelection &selection, Placement &placement, Transients &transients, UndoHistory &history,
-                QObject *parent = nullptr);
+    // The panel area: the canvas and the controls overlay over it, which
+    // rise on a phone, and the main toolbar, which would lie over them.
+    struct PanelArea {
+        View *canvas = nullptr;
+        View *controlsOverlay = nullptr;
+        QWidget *appToolbar = nullptr;
+    };
 
-    // The "Add Text" command.
-    void addText();
-    void addTextToComic();
-    // The edit button on a selected text; nothing for other kinds.
-    void editTextObject(ComicObject *object);
-    // A text stopped being typed, or was deselected.
+    TextEditing(const EditorLayout &layout, const PanelArea &panelArea, const PanelMode &panelMode,
+                ObjectSelection &selection, Transients &transients, UndoHistory &history, QObject *parent = nullptr);
+
+    bool edits(const ComicObject *object) const override;
+    void enter(ComicObject *object) override;
+    // Ends the typing, as the text's done button does.
+    void leave() override;
+    // The text stopped being typed (its done button, or its deselection).
     void doneEditingText();
-    // Ends the typing of the text being typed, as its done button does.
-    void endEditing();
-    // Undo and redo end the selection first; a text left empty then stays,
-    // for their step to deal with (undoing its "Add Text" takes it away).
-    void deselectBeforeHistoryStep();
 
     // From the keyboard toolbar.
     void changeTextColorFrom(const QColor &color, QWidget *anchor);
@@ -57,23 +56,19 @@ public:
     void fontBrowserDidSelectFont(FontBrowser *browser, const QFont &font) override;
     void colorPickerViewControllerDidSelectColor(ColorPickerViewController *picker, const QColor &color) override;
 
-    ComicObjectText *textBeingEdited() const;
-    // The selected object when it is a text.
-    ComicObjectText *selectedText() const;
-
 private:
+    ComicObjectText *selectedText() const;
     void movePanelArea(const QPointF &origin);
     void removeIfEmpty(ComicObjectText *text);
 
-    EditorUi m_ui;
     EditorLayout m_layout;
+    PanelArea m_panelArea;
     const PanelMode &m_panelMode;
     ObjectSelection &m_selection;
-    Placement &m_placement;
     Transients &m_transients;
     UndoHistory &m_history;
     QPointer<ComicObjectText> m_editing;
+    // What the text said when its typing began.
+    QString m_textBefore;
     bool _panelAreaRaised = false;
-    bool _keepEmptyText = false;
-    Timer _emptyTextCheck;
 };

@@ -5,6 +5,8 @@
 #include "toolkit/ModalScreen.h"
 #include "toolkit/Popover.h"
 
+#include <QAction>
+
 Transients::Transients(QWidget *editor, bool tablet, QObject *parent)
     : QObject(parent)
     , m_editor(editor)
@@ -12,8 +14,17 @@ Transients::Transients(QWidget *editor, bool tablet, QObject *parent)
 {
 }
 
-void Transients::showActionSheet(ActionSheet *sheet, QWidget *anchor)
+void Transients::showActionSheet(const QList<QAction *> &actions, QWidget *anchor)
 {
+    dismissActionsheetOrPopoverIfVisible();
+    QStringList titles;
+    for (QAction *action : actions)
+        titles << action->text();
+    auto *sheet = new ActionSheet(titles, "Cancel", this);
+    sheet->onClicked = [actions](ActionSheet *, int index) {
+        if (index < actions.size())
+            actions.at(index)->trigger();
+    };
     // The sheet forgets itself once answered or dismissed.
     connect(sheet, &QObject::destroyed, this, [this, sheet] {
         if (_actionSheet == sheet)
@@ -28,6 +39,7 @@ void Transients::showActionSheet(ActionSheet *sheet, QWidget *anchor)
 
 void Transients::presentScreen(QWidget *screen, const QSize &popoverSize, QWidget *anchor)
 {
+    dismissActionsheetOrPopoverIfVisible();
     if (!m_tablet) {
         m_modalScreen = new ModalScreen(screen, m_editor);
         m_modalScreen->present(true);
@@ -37,7 +49,7 @@ void Transients::presentScreen(QWidget *screen, const QSize &popoverSize, QWidge
     // Still ours after closing: the user closed it with a tap outside.
     popover->onClosed = [this, popover] {
         if (m_popover == popover)
-            popoverControllerDidDismissPopover();
+            m_popover = nullptr;
     };
     setPopover(popover);
     popover->presentFrom(anchor);
@@ -66,8 +78,6 @@ void Transients::dismissActionsheetOrPopoverIfVisible()
     if (_actionSheet)
         _actionSheet->dismissWithClickedButtonIndex(-1);
 }
-
-void Transients::popoverControllerDidDismissPopover() { m_popover = nullptr; }
 
 void Transients::dismissAll()
 {

@@ -2,17 +2,20 @@
 #include "toolkit/ActionSheet.h"
 #include "toolkit/AlertView.h"
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QSize>
 
 class ModalScreen;
+class QAction;
 
 // What opens over the editor for a moment: at most one action sheet and at
 // most one popover (on a tablet; a phone presents the same screens as modal
-// screens with "Back"), and the alert asking a question. Every command that
-// opens something or changes the comic closes the sheet and the popover
-// first; leaving the application closes all of them.
+// screens with "Back"), and the alert asking a question. Opening a sheet or
+// a screen closes the sheet and the popover on screen first; so does every
+// command that opens something or changes the comic (EditorCommands).
+// Leaving the application closes all of them.
 class Transients : public QObject
 {
     Q_OBJECT
@@ -23,8 +26,9 @@ public:
     ActionSheet *actionSheet() const { return _actionSheet; }
     AlertView *alert() const { return m_alert; }
 
-    // From its toolbar button on a tablet, over the editor on a phone.
-    void showActionSheet(ActionSheet *sheet, QWidget *anchor);
+    // A sheet of these commands and "Cancel": from its toolbar button on a
+    // tablet, over the editor on a phone. A button triggers its command.
+    void showActionSheet(const QList<QAction *> &actions, QWidget *anchor);
     // A secondary screen: in a popover of this size at the anchor on a
     // tablet, a modal screen on a phone.
     void presentScreen(QWidget *screen, const QSize &popoverSize, QWidget *anchor);
@@ -34,8 +38,6 @@ public:
     void showAlert(AlertView *alert);
 
     void dismissActionsheetOrPopoverIfVisible();
-    // The user closed the popover.
-    void popoverControllerDidDismissPopover();
     // Closes everything, the alert too (its harmless answer) and a phone's
     // modal screen (without animation).
     void dismissAll();

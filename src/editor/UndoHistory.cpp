@@ -58,3 +58,17 @@ void UndoHistory::step(bool back)
 }
 
 void UndoHistory::removeAllActions() { m_stack.clear(); }
+
+const QUndoCommand *UndoHistory::latest() const
+{
+    return m_stack.canUndo() ? m_stack.command(m_stack.index() - 1) : nullptr;
+}
+
+void UndoHistory::dropLatest()
+{
+    if (m_stepping || !m_stack.canUndo())
+        return;
+    // An obsolete command is deleted by the undo that reaches it, unrun.
+    const_cast<QUndoCommand *>(latest())->setObsolete(true);
+    m_stack.undo();
+}

@@ -48,7 +48,7 @@ struct DecodedComic {
 };
 
 // Nothing when the bytes are not a readable comic archive. The pictures
-// are not read (see ObjectPictures).
+// are not read: they stay in their rows.
 std::optional<DecodedComic> decodeComic(const QByteArray &data);
 
 struct DecodedObject {

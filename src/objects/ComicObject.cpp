@@ -3,10 +3,8 @@
 #include "objects/ComicObjectDelegate.h"
 #include "toolkit/Animation.h"
 #include "toolkit/GestureRecognizer.h"
-#include "toolkit/SwapCommand.h"
 
 #include <QPointer>
-#include <QUndoStack>
 
 namespace {
 constexpr double kLongPressDuration = 0.4;
@@ -61,32 +59,10 @@ QString ComicObject::stepName(const QString &action, const View *object)
     return action + QLatin1Char(' ') + descriptionForObject(object);
 }
 
-template <typename Value>
-void ComicObject::recordSwap(const QString &action, const Value &before, Value (View::*current)() const,
-                             void (View::*apply)(const Value &))
-{
-    // The history is the editor's; an object that has none records nothing.
-    QUndoStack *history = m_delegate ? m_delegate->undoStack() : nullptr;
-    if (!history)
-        return;
-    // Undoing or redoing it ends the selection first, then puts the value back.
-    const QPointer<ComicObject> self(this);
-    history->push(new SwapCommand<Value>(
-        stepName(action, this), before, [self, current] { return self ? (self.data()->*current)() : Value(); },
-        [self, apply](const Value &value) {
-            if (!self)
-                return;
-            endSelectionOf(self);
-            (self.data()->*apply)(value);
-        }));
-}
-
 void ComicObject::drag(PanGestureRecognizer *recognizer)
 {
     const GestureState state = recognizer->state();
     if (state == GestureState::Began) {
-        // Even a drag that ends where it began is a step.
-        recordSwap("Move", center(), &View::center, &View::setCenter);
         _firstX = center().x();
         _firstY = center().y();
         select();
@@ -97,6 +73,8 @@ void ComicObject::drag(PanGestureRecognizer *recognizer)
     // rotation.
     const QPointF translation = recognizer->translationInView(superview());
     setCenter(QPointF(_firstX + translation.x(), _firstY + translation.y()));
+    if (state == GestureState::Began)
+        emit moved(QPointF(_firstX, _firstY));
     if (m_delegate)
         m_delegate->updateControlsForObject(this);
 }
@@ -112,9 +90,10 @@ void ComicObject::tap(TapGestureRecognizer *)
 
 void ComicObject::flip()
 {
-    recordSwap("Flip", transform(), &View::transform, &View::setTransform);
+    const QTransform before = transform();
     // Mirrored about the object's own vertical axis, rotation included.
-    setTransform(QTransform(transform()).scale(-1, 1));
+    setTransform(QTransform(before).scale(-1, 1));
+    emit flipped(before);
     if (m_delegate)
         m_delegate->resetTimer();
 }
@@ -126,12 +105,6 @@ void ComicObject::longPress(LongPressGestureRecognizer *recognizer)
     select();
     if (m_delegate)
         m_delegate->showObjectToolbar();
-}
-
-void ComicObject::endSelectionOf(ComicObject *object)
-{
-    if (object && object->m_delegate)
-        object->m_delegate->deselectObject();
 }
 
 void ComicObject::select()
@@ -152,7 +125,8 @@ void ComicObject::remove()
     if (!_removed)
         _transformBeforeRemoval = transform();
     _removed = true;
-    endSelectionOf(this);
+    if (m_delegate)
+        m_delegate->deselectObject();
     const quint64 token = ++_removalToken;
     QPointer<ComicObject> self(this);
     Animation::begin(kRemoveDuration);

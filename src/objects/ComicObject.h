@@ -11,9 +11,9 @@ class TapGestureRecognizer;
 // The base of every object in a panel (picture, drawing, text): a view whose
 // centre, bounds and transform (rotation and flip) are its geometry. It
 // moves with a drag, is selected by a tap and flipped by a second one, opens
-// the object menu on a long press, and records moves and flips in the undo
-// history its delegate, the editor, keeps. Everything else goes to the
-// delegate too.
+// the object menu on a long press, and reports its moves and flips with
+// the value from before, which the editor records as undo steps. What it
+// asks of the editor goes to its delegate.
 class ComicObject : public View
 {
     Q_OBJECT
@@ -62,6 +62,13 @@ public:
     TapGestureRecognizer *tapGesture() const { return _tapGesture; }
     LongPressGestureRecognizer *longGesture() const { return _longGesture; }
 
+signals:
+    // A drag began moving the object from this centre (one step however far
+    // it goes, even back to where it began).
+    void moved(const QPointF &oldCenter);
+    // A tap mirrored the object; this was its transform.
+    void flipped(const QTransform &oldTransform);
+
 protected:
     // For the kinds: their constructor runs their own initialize(), which
     // first runs this class's.
@@ -72,13 +79,7 @@ protected:
     virtual void initialize();
 
 private:
-    // Records a move or flip: undone and redone, it ends the selection and
-    // swaps the value back.
-    template <typename Value>
-    void recordSwap(const QString &action, const Value &before, Value (View::*current)() const,
-                    void (View::*apply)(const Value &));
     void flip();
-    static void endSelectionOf(ComicObject *object);
 
     ComicObjectDelegate *m_delegate = nullptr;
     double _firstX = 0;

@@ -2,11 +2,10 @@
 
 class ComicObject;
 class QColor;
-class QUndoStack;
 class QWidget;
 
 // What a comic object asks of the editor that holds it. The editor is never
-// owned by its objects. The first five are what every object needs; the
+// owned by its objects. The first four are what every object needs; the
 // others serve the drawing and text kinds and do nothing by default.
 class ComicObjectDelegate
 {
@@ -18,9 +17,6 @@ public:
     virtual void deselectObject() = 0;
     // Makes the object the selection and lays the controls out around it.
     virtual void updateControlsForObject(ComicObject *object) = 0;
-    // The editor's one undo history, where objects record their moves and
-    // flips.
-    virtual QUndoStack *undoStack() = 0;
     // Opens the object menu for the selected object.
     virtual void showObjectToolbar() = 0;
     // Restarts the idle timer that drops the selection.
@@ -35,5 +31,4 @@ public:
     // picker hangs.
     virtual void changeTextColorFrom(const QColor &, QWidget *) {}
     virtual void changeTextFontFromBarButtonItem(QWidget *) {}
-    virtual void dismissActionsheetOrPopoverIfVisible() {}
 };

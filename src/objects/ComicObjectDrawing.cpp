@@ -1,7 +1,6 @@
 #include "objects/ComicObjectDrawing.h"
 
 #include "objects/ComicObjectDelegate.h"
-#include "storage/PictureRows.h"
 #include "toolkit/GestureRecognizer.h"
 #include "toolkit/PngData.h"
 
@@ -78,8 +77,6 @@ void ComicObjectDrawing::setBitmap(const QImage &bitmap)
 }
 
 QByteArray ComicObjectDrawing::pngData() const { return m_bitmap.isNull() ? QByteArray() : ::pngData(m_bitmap); }
-
-bool ComicObjectDrawing::storePicture() const { return PictureRows::update(databaseId(), pngData()); }
 
 void ComicObjectDrawing::deselect()
 {

@@ -12,7 +12,8 @@
 // the object's own space, so a stroke lands under the finger whatever the
 // object's rotation or flip and the panel's zoom. Outside drawing mode the
 // drawing is an object like any other. Its picture lives as PNG in a
-// comicData row of the user database, whose id the object carries.
+// comicData row of the user database, whose id the object carries; the
+// editor stores it there.
 //
 // The bitmap is kept from one stroke to the next and each segment is painted
 // into it, so a segment costs the same on any size of drawing. A drawing
@@ -53,10 +54,6 @@ public:
 
     // The PNG of the bitmap; empty while there is none.
     QByteArray pngData() const;
-    // Stores the current picture in the drawing's comicData row ("UPDATE
-    // comicData SET data = ? WHERE id = ?"). False when the database did
-    // not open or the statement failed; the row then keeps what it had.
-    bool storePicture() const;
 
     // Ends drawing mode first (the editor finishes the drawing).
     void deselect() override;

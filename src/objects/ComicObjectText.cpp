@@ -212,8 +212,6 @@ void ComicObjectText::changeFont()
 
 void ComicObjectText::changeFontSize(double pointSize)
 {
-    if (delegate())
-        delegate()->dismissActionsheetOrPopoverIfVisible();
     QFont font = m_textView->font();
     font.setPointSizeF(pointSize);
     m_textView->setFont(font);

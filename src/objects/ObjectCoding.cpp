@@ -87,16 +87,6 @@ ComicObject *decodeImage(const KeyedObject &entry, KeyedUnarchiver &)
     return image;
 }
 
-// A drawing archived while it is being painted first stores what it shows
-// in its row, so a save in the middle of a drawing keeps its strokes.
-void encodeDrawing(const ComicObject &object, KeyedArchiver &coder)
-{
-    encodePictureObject(object, coder);
-    const auto &drawing = static_cast<const ComicObjectDrawing &>(object);
-    if (drawing.isInDrawingMode())
-        drawing.storePicture();
-}
-
 ComicObject *decodeDrawing(const KeyedObject &entry, KeyedUnarchiver &)
 {
     ComicObjectDrawing *drawing = decodePictureObject<ComicObjectDrawing>(entry);
@@ -167,7 +157,7 @@ const QList<ObjectKindCoding> &kinds()
 {
     static const QList<ObjectKindCoding> table = {
         {QStringLiteral("ComicObjectImage"), encodePictureObject, decodeImage, imageOf, setImageOf},
-        {QStringLiteral("ComicObjectDrawing"), encodeDrawing, decodeDrawing, bitmapOf, setBitmapOf},
+        {QStringLiteral("ComicObjectDrawing"), encodePictureObject, decodeDrawing, bitmapOf, setBitmapOf},
         {QStringLiteral("ComicObjectText"), encodeText, decodeText, nullptr, nullptr},
     };
     return table;

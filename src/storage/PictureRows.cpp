@@ -4,25 +4,6 @@
 #include "storage/FMDatabase.h"
 #include "storage/UserDatabase.h"
 
-namespace {
-// The last row's value of the one column a query yields; fallback when no
-// row came; none when the database did not open.
-template <typename Value, typename Read>
-std::optional<Value> readColumn(const QString &sql, int id, Value fallback, Read read)
-{
-    FMDatabase db(UserDatabase::path());
-    std::optional<Value> value;
-    if (db.open()) {
-        value = fallback;
-        if (auto rows = db.executeQuery(sql, {id}))
-            while (rows->next())
-                value = read(*rows);
-    }
-    db.close();
-    return value;
-}
-}
-
 int PictureRows::insert(int comicId, const QByteArray &png)
 {
     FMDatabase db(UserDatabase::path());
@@ -46,15 +27,16 @@ bool PictureRows::update(int id, const QByteArray &png)
     return stored;
 }
 
-QByteArray PictureRows::data(int id)
+std::optional<PictureRows::Row> PictureRows::row(int id)
 {
-    return readColumn<QByteArray>("SELECT data FROM comicData WHERE id = ?", id, QByteArray(),
-                                  [](FMResultSet &row) { return row.dataForColumn("data"); })
-        .value_or(QByteArray());
-}
-
-std::optional<int> PictureRows::owner(int id)
-{
-    return readColumn<int>("SELECT comicId FROM comicData WHERE id = ?", id, -1,
-                           [](FMResultSet &row) { return row.intForColumn("comicId"); });
+    FMDatabase db(UserDatabase::path());
+    std::optional<Row> row;
+    if (db.open()) {
+        row = Row();
+        if (auto rows = db.executeQuery("SELECT comicId, data FROM comicData WHERE id = ?", {id}))
+            while (rows->next())
+                row = Row{rows->intForColumn("comicId"), rows->dataForColumn("data")};
+    }
+    db.close();
+    return row;
 }

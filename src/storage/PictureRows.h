@@ -22,12 +22,11 @@ int insert(FMDatabase &db, int comicId, const QByteArray &png);
 // statement failed.
 bool update(int id, const QByteArray &png);
 
-// The bytes of row `id`; empty when the row is missing or the database did
-// not open.
-QByteArray data(int id);
-
-// The comic that row `id` belongs to; -1 when there is no such row, none
-// when the database did not open.
-std::optional<int> owner(int id);
+struct Row {
+    int comicId = -1; // -1: there is no such row
+    QByteArray data;
+};
+// Row `id`; none when the database did not open.
+std::optional<Row> row(int id);
 
 }

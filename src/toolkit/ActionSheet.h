@@ -26,8 +26,6 @@ public:
     ActionSheet(const QStringList &buttons, const QString &cancelButton, QObject *parent = nullptr);
     ~ActionSheet() override;
 
-    int tag() const { return m_tag; }
-    void setTag(int tag) { m_tag = tag; }
     QStringList buttonTitles() const;
     int cancelButtonIndex() const { return int(m_buttons.size()); }
 
@@ -52,7 +50,6 @@ private:
 
     QStringList m_buttons;
     QString m_cancel;
-    int m_tag = 0;
     QPointer<Overlay> m_widget;
     bool m_done = false;
 };

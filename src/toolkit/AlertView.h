@@ -20,8 +20,6 @@ public:
               const QStringList &otherButtons, QObject *parent = nullptr);
     ~AlertView() override;
 
-    int tag() const { return m_tag; }
-    void setTag(int tag) { m_tag = tag; }
     QString title() const { return m_title; }
     QString message() const { return m_message; }
     QStringList buttonTitles() const { return m_buttons; }
@@ -41,7 +39,6 @@ private:
     QString m_title;
     QString m_message;
     QStringList m_buttons;
-    int m_tag = 0;
     int m_harmless = 0;
     QPointer<QMessageBox> m_box;
     bool m_done = false;

@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
+#include <algorithm>
+
 namespace {
 QClipboard *clipboard() { return QGuiApplication::clipboard(); }
 }
@@ -12,10 +14,29 @@ void Pasteboard::setImage(const QImage &image) { clipboard()->setImage(image); }
 
 QImage Pasteboard::image() { return clipboard()->image(); }
 
+QByteArray Pasteboard::imageData()
+{
+    const QMimeData *mime = clipboard()->mimeData();
+    if (!mime)
+        return QByteArray();
+    // PNG first: what most programs offer and every Qt reads.
+    QStringList formats = mime->formats();
+    formats.prepend(QStringLiteral("image/png"));
+    for (const QString &format : formats)
+        if (format.startsWith(QLatin1String("image/")))
+            if (const QByteArray bytes = mime->hasFormat(format) ? mime->data(format) : QByteArray(); !bytes.isEmpty())
+                return bytes;
+    return QByteArray();
+}
+
 bool Pasteboard::hasImage()
 {
     const QMimeData *mime = clipboard()->mimeData();
-    return mime && mime->hasImage();
+    if (!mime)
+        return false;
+    const QStringList formats = mime->formats();
+    return mime->hasImage() ||
+           std::any_of(formats.begin(), formats.end(), [](const QString &f) { return f.startsWith(QLatin1String("image/")); });
 }
 
 void Pasteboard::setData(const QString &type, const QByteArray &data, const QImage &picture)

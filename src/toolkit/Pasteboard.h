@@ -14,6 +14,10 @@ namespace Pasteboard {
 void setImage(const QImage &image);
 // The image on the pasteboard, or a null image when it holds none.
 QImage image();
+// The picture as the program that copied it encoded it (PNG, JPEG...),
+// to be decoded off the interface thread; empty when it offers none.
+// Anyone can have put it there: read it as untrusted.
+QByteArray imageData();
 bool hasImage();
 
 // One item of the application's own type, together with a picture of it

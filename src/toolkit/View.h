@@ -19,10 +19,13 @@ class GestureRecognizer;
 // root. A view taken out of the tree with removeFromSuperview() belongs to
 // whoever took it out: the undo step that keeps it out holds it in a
 // HeldView, which deletes it when the step goes (see HeldView.h); anything
-// else that removes a view for good deletes it. Every other reference to a
-// view is weak (QPointer, or a plain pointer that does not outlive the
-// tree). This is Qt's own model for graphics items and undo commands; ASan
-// and the monkey test hold us to it.
+// else that removes a view for good deletes it (an empty text dropped
+// together with its step, for one). Every other reference to a view is weak
+// (QPointer, or a plain pointer that does not outlive the tree): the steps
+// that change a view's geometry, and the editor's collaborators, hold it
+// so. This is Qt's own model for graphics items and undo commands; ASan,
+// the monkey test and a scenario that waits for removed objects to be freed
+// hold us to it.
 class View : public QGraphicsObject
 {
     Q_OBJECT

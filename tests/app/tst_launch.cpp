@@ -6,7 +6,6 @@
 #include "app/LaunchBanners.h"
 #include "app/PanelryAppDelegate.h"
 #include "editor/ComicStore.h"
-#include "editor/PanelMode.h"
 #include "editor/PanelRows.h"
 #include "editor/PanelryViewController.h"
 #include "editor/Placement.h"
@@ -87,10 +86,10 @@ private slots:
         // Before any event: the picture needs the new comic's id, which runs
         // the storage steps first.
         PanelryViewController *editor = delegate.viewController();
-        editor->selectPanel(editor->rows().panels().first());
+        editor->selectPanel(editor->findChild<PanelRows *>()->panels().first());
         QImage picture(40, 40, QImage::Format_ARGB32);
         picture.fill(Qt::red);
-        editor->placement().addImageToComic(picture);
+        editor->findChild<Placement *>()->addImageToComic(picture);
         const int comicId = editor->store().comicId();
         QVERIFY(comicId > 2);
         QTRY_VERIFY(delegate.isLaunchFinished());
@@ -127,10 +126,13 @@ private slots:
         QVERIFY(delegate.didFinishLaunching());
         QTRY_VERIFY(delegate.isLaunchFinished());
         PanelryViewController *editor = delegate.viewController();
-        editor->panelMode().selectPanel(editor->rows().panels().at(0));
+        View *panel = editor->findChild<PanelRows *>()->panels().at(0);
+        editor->selectPanel(panel);
         QImage face(50, 50, QImage::Format_ARGB32);
         face.fill(Qt::magenta);
-        editor->placement().addImageToComic(face);
+        editor->findChild<Placement *>()->addImageToComic(face);
+        // Placed, or refused where its picture cannot be stored.
+        QTRY_VERIFY(!panel->subviews().isEmpty() || banners.shown.contains("Picture could not be stored"));
         if (trouble == "full") {
             QFile filler(home->path() + "/filler");
             QVERIFY(filler.open(QIODevice::WriteOnly));

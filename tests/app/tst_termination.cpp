@@ -10,6 +10,7 @@
 #include "editor/PanelryViewController.h"
 #include "editor/Placement.h"
 #include "editor/Transients.h"
+#include "toolkit/View.h"
 #include "storage/SavedComics.h"
 #include "support/ArchivedObjects.h"
 #include "support/TestHome.h"
@@ -38,8 +39,9 @@ void report(const QByteArray &line)
 // Opens what the row names, as the user would.
 void open(PanelryViewController *editor, const QByteArray &what)
 {
-    const EditorCommands::Actions &a = editor->commands().actions();
-    QWidget *anchor = editor->commands().uploadBtn();
+    const EditorCommands &commands = *editor->findChild<EditorCommands *>();
+    const EditorCommands::Actions &a = commands.actions();
+    QWidget *anchor = commands.uploadBtn();
     if (what == "Clear Comic question")
         a.reset->trigger();
     else if (what == "More... sheet")
@@ -52,9 +54,11 @@ void open(PanelryViewController *editor, const QByteArray &what)
         editor->changeTextFontFromBarButtonItem(anchor);
     else if (what == "picture chooser")
         a.addImage->trigger();
+    else if (what == "new text")
+        a.addText->trigger();
     else if (what == "phone's Load from Device") {
         a.more->trigger();
-        editor->transients().actionSheet()->clickButtonAtIndex(3);
+        editor->findChild<Transients *>()->actionSheet()->clickButtonAtIndex(3);
     } else if (what == "title being typed") {
         editor->ui().comicTitle->setFocus();
         editor->ui().comicTitle->insert("Typed");
@@ -72,12 +76,21 @@ int runApplication(QApplication &app, const QByteArray &what)
     if (!delegate.didFinishLaunching())
         return 0;
     PanelryViewController *editor = delegate.viewController();
-    if (!QTest::qWaitForWindowActive(editor))
-        return 1;
-    editor->panelMode().selectPanel(editor->rows().panels().at(0));
+    QSignalSpy appeared(editor, &PanelryViewController::appeared);
+    View *panel = editor->findChild<PanelRows *>()->panels().at(0);
+    editor->findChild<PanelMode *>()->selectPanel(panel);
     QImage face(50, 50, QImage::Format_ARGB32);
     face.fill(Qt::magenta);
-    editor->placement().addImageToComic(face);
+    editor->findChild<Placement *>()->addImageToComic(face);
+    if (!QTest::qWaitFor([panel] { return !panel->subviews().isEmpty(); }))
+        return 1;
+    // In front after the start banner, whose window takes the focus offscreen
+    // (where waiting for a window to be active only waits for it to show).
+    if (appeared.isEmpty() && !appeared.wait())
+        return 1;
+    editor->activateWindow();
+    if (!QTest::qWaitFor([editor] { return editor->isActiveWindow(); }))
+        return 1;
     open(editor, what);
     QObject::connect(editor->windowHandle(), &QWindow::windowStateChanged, [](Qt::WindowState state) {
         if (state != Qt::WindowMinimized)
@@ -142,6 +155,8 @@ private slots:
         QTest::newRow("picture chooser, SIGTERM") << QByteArray("picture chooser") << QByteArray("SIGTERM");
         QTest::newRow("modal screen, SIGHUP") << QByteArray("phone's Load from Device") << QByteArray("SIGHUP");
         QTest::newRow("title being typed, SIGTERM") << QByteArray("title being typed") << QByteArray("SIGTERM");
+        // Ended empty, a new text is not kept: it would be invisible.
+        QTest::newRow("new text, SIGTERM") << QByteArray("new text") << QByteArray("SIGTERM");
     }
     void everyEndSavesTheComicWhateverIsOpen()
     {

@@ -1,7 +1,7 @@
 #pragma once
 // A headless editor in a fresh home on the test clock, driven by synthetic
 // touches through its stage: the harness of the editor's tests. It reaches
-// the editor's parts through its collaborators.
+// the editor's parts through its collaborators, the editor's children.
 #include "editor/ComicStore.h"
 #include "editor/EditorCommands.h"
 #include "editor/ObjectSelection.h"
@@ -71,13 +71,18 @@ public:
         return QTest::qWaitForWindowActive(editor.get()) ? editor->windowHandle() : nullptr;
     }
 
-    PanelRows &rows() const { return editor->rows(); }
-    PanelMode &mode() const { return editor->panelMode(); }
-    ObjectSelection &selection() const { return editor->selection(); }
-    const ObjectSelection::Controls &controls() const { return editor->selection().controls(); }
-    UndoHistory &history() const { return editor->history(); }
+    // The editor's collaborators are its children.
+    template <typename Part>
+    Part &part() const { return *editor->findChild<Part *>(); }
+    PanelRows &rows() const { return part<PanelRows>(); }
+    PanelMode &mode() const { return part<PanelMode>(); }
+    ObjectSelection &selection() const { return part<ObjectSelection>(); }
+    const ObjectSelection::Controls &controls() const { return selection().controls(); }
+    UndoHistory &history() const { return part<UndoHistory>(); }
+    Transients &transients() const { return part<Transients>(); }
+    Placement &placement() const { return part<Placement>(); }
     const EditorUi &ui() const { return editor->ui(); }
-    const EditorCommands::Actions &actions() const { return editor->commands().actions(); }
+    const EditorCommands::Actions &actions() const { return part<EditorCommands>().actions(); }
     View *panel(int index) const { return rows().panels().at(index); }
     template <typename T = ComicObject>
     T *selected() const { return qobject_cast<T *>(selection().selectedComicObject()); }
@@ -136,11 +141,16 @@ public:
         return p;
     }
 
-    // Places a picture (or one of this size), which the placement selects;
-    // the centre, when given, is where it is moved to afterwards.
+    // Places a picture (or one of this size), which the placement selects
+    // once it is ready; the centre, when given, is where it is moved to
+    // afterwards.
     ComicObjectImage *place(const QImage &picture, const QPointF &center = QPointF())
     {
-        editor->placement().addImageToComic(picture);
+        QUndoStack *steps = history().stack();
+        const int before = steps->index();
+        placement().addImageToComic(picture);
+        if (!QTest::qWaitFor([&] { return steps->index() > before; }))
+            return nullptr;
         auto *object = selected<ComicObjectImage>();
         if (object && !center.isNull()) {
             object->setCenter(center);

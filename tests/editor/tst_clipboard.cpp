@@ -5,15 +5,20 @@
 #include "editor/EditorFixture.h"
 
 #include "editor/Clipboard.h"
-#include "storage/PictureRows.h"
 #include "storage/SavedComics.h"
 #include "toolkit/KeyedArchiver.h"
+#include "toolkit/PngData.h"
 
 #include <QClipboard>
 #include <QMimeData>
 
 namespace {
 QClipboard *systemClipboard() { return QGuiApplication::clipboard(); }
+
+QByteArray pictureBytes(int databaseId)
+{
+    return EditorFixture::stored("SELECT data FROM comicData WHERE id = ?", {databaseId}).toByteArray();
+}
 
 int owningComic(int databaseId)
 {
@@ -50,9 +55,15 @@ private slots:
         QCOMPARE(picture.size(), (original->frame().size() * 2).toSize());
         QCOMPARE(picture.pixelColor(picture.width() / 2, picture.height() / 2), QColor(Qt::darkCyan));
 
+        // Ctrl+V in the overview: no panel to paste into.
         f.editor->deselectPanel();
+        f.editor->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.editor.get()));
+        const int steps = f.history().stack()->count();
+        QTest::keyClick(f.editor.get(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(f.history().stack()->count(), steps);
         View *panel = f.zoom(3);
-        f.actions().paste->trigger();
+        QTest::keyClick(f.editor.get(), Qt::Key_V, Qt::ControlModifier);
         ComicObjectImage *pasted = f.topObject(panel);
         QVERIFY(pasted && pasted != original);
         QCOMPARE(pasted->databaseId(), original->databaseId());
@@ -117,7 +128,7 @@ private slots:
         // A photo is held at the size it is shown; its row keeps it whole.
         ComicObjectImage *original = f.place(2400, 1600);
         const int row = original->databaseId();
-        const QByteArray stored = PictureRows::data(row);
+        const QByteArray stored = pictureBytes(row);
         f.actions().copy->trigger();
 
         // Restarted: a new editor with a new comic (the clipboard lives on).
@@ -132,7 +143,7 @@ private slots:
         ComicObjectImage *pasted = f.topObject(panel);
         QVERIFY(pasted->databaseId() != row);
         QCOMPARE(owningComic(pasted->databaseId()), second);
-        QCOMPARE(PictureRows::data(pasted->databaseId()), stored);
+        QCOMPARE(pictureBytes(pasted->databaseId()), stored);
         // Each paste from the other comic's row copies it into this one.
         QCOMPARE(owningComic(qobject_cast<ComicObjectImage *>(panel->subviews().first())->databaseId()), second);
         // The first comic's deletion takes its own rows only.
@@ -141,16 +152,20 @@ private slots:
         QCOMPARE(owningComic(pasted->databaseId()), second);
     }
 
-    void aPictureFromAnotherProgramIsPlacedAsAnImage()
+    void aPictureFromAnotherProgramIsPlacedAsAPickedFileIs()
     {
         EditorFixture f;
         View *panel = f.zoom(0);
-        QImage picture(300, 150, QImage::Format_ARGB32);
+        QImage picture(3000, 1500, QImage::Format_RGB32);
         picture.fill(Qt::yellow);
-        systemClipboard()->setImage(picture);
+        auto *mime = new QMimeData; // as a browser or image editor offers it
+        mime->setData("image/png", pngData(picture));
+        systemClipboard()->setMimeData(mime);
         QVERIFY(f.actions().paste->isEnabled());
         f.actions().paste->trigger();
+        QTRY_VERIFY(f.topObject(panel));
         QCOMPARE(f.topObject(panel)->bounds().size(), QSizeF(150, 75));
+        QCOMPARE(f.storedPicture(f.topObject(panel)->databaseId()).size(), QSize(2048, 1024));
         QCOMPARE(f.history().undoActionName(), QString("Undo Add Image"));
     }
 

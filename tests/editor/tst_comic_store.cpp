@@ -350,7 +350,7 @@ private slots:
         auto *browser = f.editor->findChild<SaveLoadViewController *>();
         QVERIFY(browser);
         if (idiom == Device::Idiom::Tablet)
-            QVERIFY(qobject_cast<Popover *>(f.editor->transients().popover()));
+            QVERIFY(qobject_cast<Popover *>(f.transients().popover()));
         else
             QVERIFY(browser->parentWidget()->parentWidget()->inherits("ModalScreen"));
         QCOMPARE(browser->activeComicId(), store.comicId());
@@ -360,7 +360,7 @@ private slots:
         f.type({Qt::Key_Return}); // on the first row, which has the focus
         QCOMPARE(store.comicId(), saved);
         QCOMPARE(f.panel(0)->subviews().size(), 1);
-        QVERIFY(!f.editor->transients().popover());
+        QVERIFY(!f.transients().popover());
     }
 
     void unreadableBytesOpenNothingAndAreNeverWrittenOver()

@@ -199,6 +199,19 @@ private slots:
         f.editor->undo();
         QCOMPARE(face->superview(), panel);
         QCOMPARE(Geometry::of(face), before);
+
+        // Freed once no step refers to it: an undone placement when a new
+        // step takes its place, a deleted object with the history.
+        QPointer<View> undone = f.place(50, 50);
+        f.editor->undo();
+        f.rows().addSinglePanel();
+        QVERIFY(!undone);
+        QPointer<View> deleted = face;
+        face->select();
+        f.selection().deleteObject();
+        EditorFixture::settle(0.3);
+        f.editor->resetComic();
+        QVERIFY(!deleted);
     }
 };
 

@@ -1,9 +1,9 @@
 // Drawing mode through the editor: a new drawing and the paint tools that
 // slide in, strokes under the finger through zoom, rotation, flip and the
 // phone's half scale, finishing into the picture row (also on deselecting,
-// deleting and undoing, which takes the whole drawing as one step), rows
-// shared with a copy or missing, and the brush controls with nothing to
-// paint on.
+// deleting and undoing, which takes the whole drawing as one step, and a
+// save in the middle), rows shared with a copy, and the brush controls with
+// nothing to paint on.
 #include "editor/EditorFixture.h"
 
 #include "editor/DrawingMode.h"
@@ -95,7 +95,7 @@ private slots:
         EditorFixture f(idiom);
         f.zoom(3);
         ComicObjectDrawing *drawing = addDrawing(f);
-        f.editor->commands().paintControls().brushSizeSlider->setValue(8);
+        f.part<EditorCommands>().paintControls().brushSizeSlider->setValue(8);
         f.actions().finishDrawing->trigger();
         drawing->setTransform(transform);
         emit f.selection().editRequested(drawing);
@@ -153,6 +153,7 @@ private slots:
         QTest::newRow("delete") << "delete";
         QTest::newRow("undo") << "undo";
         QTest::newRow("clear comic") << "clear comic";
+        QTest::newRow("a save, which keeps it") << "save";
     }
     void endingDrawingModeAnyOtherWayStoresThePictureToo()
     {
@@ -172,12 +173,14 @@ private slots:
             f.selection().deleteObject();
         else if (way == "undo")
             f.actions().undo->trigger();
-        else
+        else if (way == "clear comic")
             f.editor->resetComic();
+        else
+            f.editor->store().saveComicToDevice(ComicStore::SaveKind::Manual);
         const QImage stored = f.storedPicture(id);
         QCOMPARE(stored.size(), QSize(320, 240));
         QCOMPARE(qAlpha(stored.pixel(160, 120)), 255);
-        QCOMPARE(f.ui().paintToolbar->x(), f.editor->layout().window.width());
+        QCOMPARE(WidgetAnimation::frame(f.ui().paintToolbar).x(), way == "save" ? 0 : f.editor->layout().window.width());
         if (way == "undo") { // adding it is one step, whatever was painted
             QVERIFY(!drawing->superview());
             QCOMPARE(f.history().redoActionName(), QString("Redo Add Drawing"));
@@ -188,7 +191,7 @@ private slots:
         }
     }
 
-    void aDrawingWhoseRowIsSharedOrMissingGetsItsOwnRow()
+    void aDrawingWhoseRowIsSharedGetsItsOwnRow()
     {
         EditorFixture f;
         f.zoom(0);
@@ -203,32 +206,21 @@ private slots:
         copy->setInDrawingMode(false);
         copy->setDatabaseId(sharedId);
         copy->setBitmap(original->bitmap());
-        f.editor->placement().placeObject(copy);
+        f.placement().placeObject(copy);
         emit f.selection().editRequested(copy);
         f.drag(QPointF(100, 400), {QPointF(200, 420), QPointF(300, 440)});
         f.actions().finishDrawing->trigger();
         QVERIFY(copy->databaseId() > sharedId);
         QCOMPARE(f.storedPicture(sharedId), originalPicture);
         QCOMPARE(f.storedPicture(copy->databaseId()), copy->bitmap().convertToFormat(QImage::Format_ARGB32));
-
-        // One whose first row could not be stored gets one when finished.
-        auto *rowless = new ComicObjectDrawing(QRectF(0, 0, 320, 240));
-        rowless->setDatabaseId(-1);
-        rowless->setBrushColor(Qt::blue);
-        rowless->setBrushSize(4);
-        f.editor->placement().placeObject(rowless);
-        strokeAcross(f, rowless);
-        f.actions().finishDrawing->trigger();
-        QVERIFY(rowless->databaseId() > copy->databaseId());
-        QCOMPARE(f.storedPicture(rowless->databaseId()).size(), QSize(320, 240));
     }
 
     void theBrushControlsActOnlyOnADrawing()
     {
         EditorFixture f;
         f.zoom(0);
-        const EditorCommands::PaintControls &paint = f.editor->commands().paintControls();
-        DrawingMode &mode = f.editor->drawingMode();
+        const EditorCommands::PaintControls &paint = f.part<EditorCommands>().paintControls();
+        DrawingMode &mode = f.part<DrawingMode>();
         ComicObjectImage *face = f.place(100, 100);
         for (int pass = 0; pass < 2; ++pass) { // a picture selected, then nothing
             paint.eraseBtn->click();
@@ -238,7 +230,7 @@ private slots:
             f.actions().finishDrawing->trigger();
             mode.didSelectPaintColor(Qt::green);
             QVERIFY(!paint.eraseBtn->isChecked());
-            QCOMPARE(f.editor->transients().popover(), nullptr);
+            QCOMPARE(f.transients().popover(), nullptr);
             QCOMPARE(paint.selectPaintColorBtn->color(), QColor(Qt::red));
             f.editor->deselectObject();
         }
@@ -254,7 +246,7 @@ private slots:
         paint.selectPaintColorBtn->click();
         QVERIFY(!drawing->erase());
         QVERIFY(!paint.eraseBtn->isChecked());
-        QCOMPARE(f.editor->transients().popover(), nullptr);
+        QCOMPARE(f.transients().popover(), nullptr);
         paint.eraseBtn->click();
         SwatchButton *blue = f.ui().paintToolbox->swatches().at(9);
         blue->click();
@@ -263,7 +255,7 @@ private slots:
         QCOMPARE(paint.selectPaintColorBtn->color(), blue->color());
         // Now the colour button opens the brush's colour picker.
         paint.selectPaintColorBtn->click();
-        QVERIFY(f.editor->transients().popover());
+        QVERIFY(f.transients().popover());
     }
 };
 

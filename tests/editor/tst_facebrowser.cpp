@@ -52,9 +52,9 @@ class TestFaceBrowser : public QObject
     }
 
     // Through the toolbar button, as the user opens it.
-    ButtonWithHint *browserButton() const { return f->editor->commands().button(f->actions().selectRageCategory); }
+    ButtonWithHint *browserButton() const { return f->part<EditorCommands>().button(f->actions().selectRageCategory); }
     void openBrowser() { browserButton()->button()->click(); }
-    Popover *popover() const { return qobject_cast<Popover *>(f->editor->transients().popover()); }
+    Popover *popover() const { return qobject_cast<Popover *>(f->transients().popover()); }
 
     // The strip shows the category's faces, from its start.
     void verifyStripShows(const QString &name)
@@ -104,7 +104,7 @@ private slots:
         QTest::mouseClick(f->editor->windowHandle(), Qt::LeftButton, {}, QPoint(20, 20));
         flushEvents();
         QVERIFY(!first);
-        QVERIFY(!f->editor->transients().popover());
+        QVERIFY(!f->transients().popover());
 
         openBrowser();
         QPointer<Popover> second = popover();
@@ -114,7 +114,7 @@ private slots:
         // The second one's closing does not take the third with it.
         QVERIFY(!second);
         QVERIFY(shown && shown->isVisible() && shown->parentWidget() == f->editor.get());
-        QCOMPARE(f->editor->transients().popover(), shown.data());
+        QCOMPARE(f->transients().popover(), shown.data());
         verifyStripShows("Normal");
         QCOMPARE(shown->container()->screen()->size(), QSize(320, 480));
         QCOMPARE(shown->container()->title(), QString("Select a Category"));
@@ -125,12 +125,12 @@ private slots:
         // A screen shown over another (no command closed it first) replaces
         // it, and the one replaced, gone at once or not, never takes the
         // newer one with it.
-        Transients &transients = f->editor->transients();
+        Transients &transients = f->transients();
         transients.presentScreen(new QWidget, QSize(320, 480), browserButton());
         flushEvents();
         QVERIFY(!shown);
         QPointer<QWidget> replaced = transients.popover();
-        transients.presentScreen(new QWidget, QSize(100, 100), f->editor->commands().button(f->actions().undo));
+        transients.presentScreen(new QWidget, QSize(100, 100), f->part<EditorCommands>().button(f->actions().undo));
         QWidget *newest = transients.popover();
         QTest::mouseClick(newest, Qt::LeftButton); // outside the one replaced
         QCOMPARE(transients.popover(), newest);
@@ -145,7 +145,7 @@ private slots:
         clickRow(browser, "Animals");
         QVERIFY(browser->activityIndicator()->isAnimating());
         verifyStripShows("Animals");
-        QVERIFY(!f->editor->transients().popover());
+        QVERIFY(!f->transients().popover());
         flushEvents();
         QVERIFY(!shown);
     }
@@ -154,7 +154,7 @@ private slots:
     {
         openEditor(Device::Idiom::Phone);
         openBrowser();
-        QVERIFY(!f->editor->transients().popover());
+        QVERIFY(!f->transients().popover());
         QPointer<ModalScreen> page = f->editor->findChild<ModalScreen *>();
         QVERIFY(page);
         EditorFixture::settle(0.5); // slid in

@@ -11,7 +11,8 @@ class TestMonkey : public QObject
 
     void run(Device::Idiom idiom, quint32 seed)
     {
-        TestHome home; // no user database: the many steps stay quick
+        TestHome home;
+        UserDatabase::copyDBFile(); // pictures need their rows
         Clock::shared().setManual(true);
         Device::setIdiom(idiom);
         auto editor = std::make_unique<PanelryViewController>();
@@ -20,10 +21,11 @@ class TestMonkey : public QObject
         auto somewhere = [&] { return QPointF(random.bounded(size.width()), random.bounded(size.height())); };
         auto nearby = [&](QPointF p) { return p + QPointF(random.bounded(-60, 60), random.bounded(-60, 60)); };
         TouchDispatcher &touch = editor->ui().stage->dispatcher();
-        PanelRows &rows = editor->rows();
-        PanelMode &mode = editor->panelMode();
-        ObjectSelection &selection = editor->selection();
-        UndoHistory &history = editor->history();
+        PanelRows &rows = *editor->findChild<PanelRows *>();
+        PanelMode &mode = *editor->findChild<PanelMode *>();
+        ObjectSelection &selection = *editor->findChild<ObjectSelection *>();
+        UndoHistory &history = *editor->findChild<UndoHistory *>();
+        EditorCommands &commands = *editor->findChild<EditorCommands *>();
         QImage face(64, 48, QImage::Format_ARGB32);
         face.fill(Qt::blue);
 
@@ -54,7 +56,13 @@ class TestMonkey : public QObject
                 touch.touchEnded(2, p);
                 break;
             }
-            case 6: editor->placement().addImageToComic(face); break;
+            case 6: { // placed once it is ready
+                const int before = history.stack()->index();
+                editor->findChild<Placement *>()->addImageToComic(face);
+                if (mode.selectedPanel())
+                    QVERIFY(QTest::qWaitFor([&] { return history.stack()->index() > before; }));
+                break;
+            }
             case 7: random.bounded(2) ? rows.addSinglePanel() : rows.addDoublePanel(); break;
             case 8: rows.removeLastPanel(); break;
             case 9: editor->undo(); break;
@@ -69,8 +77,8 @@ class TestMonkey : public QObject
                 break;
             case 14:
                 if (random.bounded(20) == 0) {
-                    editor->commands().reset();
-                    editor->transients().alert()->clickButtonAtIndex(random.bounded(2));
+                    commands.reset();
+                    editor->findChild<Transients *>()->alert()->clickButtonAtIndex(random.bounded(2));
                 }
                 break;
             default: Clock::shared().advance(random.bounded(0.8)); break;
@@ -80,7 +88,7 @@ class TestMonkey : public QObject
             if (ComicObject *object = selection.selectedComicObject())
                 QCOMPARE(object->superview(), mode.selectedPanel());
             QCOMPARE(history.canUndo(), !history.undoActionName().isEmpty());
-            QCOMPARE(editor->commands().actions().undo->isEnabled(), history.canUndo());
+            QCOMPARE(commands.actions().undo->isEnabled(), history.canUndo());
         }
         touch.cancelAll();
         Clock::shared().advance(5);

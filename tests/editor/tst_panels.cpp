@@ -216,7 +216,7 @@ private slots:
         };
         for (const auto &answer : answers) {
             f.actions().reset->trigger();
-            QPointer<AlertView> alert = f.editor->transients().alert();
+            QPointer<AlertView> alert = f.transients().alert();
             QCOMPARE(alert->title() + ": " + alert->message(), QString("Clear Comic: Are you sure?"));
             QCOMPARE(alert->buttonTitles(), (QStringList{"Yes", "No"}));
             answer(qobject_cast<QMessageBox *>(QApplication::activeModalWidget()));
@@ -233,9 +233,9 @@ private slots:
         f.editor->show();
         f.rows().addSinglePanel();
         f.actions().more->trigger();
-        QPointer<ActionSheet> sheet = f.editor->transients().actionSheet();
+        QPointer<ActionSheet> sheet = f.transients().actionSheet();
         QVERIFY(sheet && sheet->isVisible());
-        QToolButton *undo = f.editor->commands().button(f.actions().undo)->button();
+        QToolButton *undo = f.part<EditorCommands>().button(f.actions().undo)->button();
         QTest::mouseClick(undo, Qt::LeftButton);
         QVERIFY(!sheet || !sheet->isVisible());
         QCOMPARE(f.rows().numberOfPanels(), 3);

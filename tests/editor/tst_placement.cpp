@@ -36,18 +36,22 @@ private slots:
         QCOMPARE(object->image().format(), QImage::Format_ARGB32_Premultiplied); // drawn as it is
     }
 
-    void thePictureIsStoredAsPngInARowOfTheOpenComic()
+    void thePictureIsStoredAsPngInARowOfTheOpenComicOrNotPlaced()
     {
         EditorFixture f;
         f.editor->store().setComicId(42);
-        f.zoom(0);
+        View *panel = f.zoom(0);
         ComicObjectImage *object = f.place(64, 32);
         QCOMPARE(f.stored("SELECT comicId FROM comicData WHERE id = ?", {object->databaseId()}), QVariant(42));
         QCOMPARE(f.storedPicture(object->databaseId()).convertToFormat(QImage::Format_ARGB32_Premultiplied), object->image());
 
-        // Without the database the picture is placed all the same, with -1.
-        QVERIFY(QFile::remove(UserDatabase::path()));
-        QCOMPARE(f.place(64, 32)->databaseId(), -1);
+        // A picture whose row cannot be stored (a full disk) is not placed.
+        QVERIFY(f.update("CREATE TRIGGER full BEFORE INSERT ON comicData BEGIN SELECT RAISE(FAIL, 'full'); END", {}));
+        Banners banners;
+        f.placement().addImageToComic(QImage(64, 32, QImage::Format_RGB32));
+        QTRY_COMPARE(banners.shown, QStringList{"Picture could not be stored"});
+        QCOMPARE(panel->subviews(), QList<View *>{object});
+        QCOMPARE(f.history().undoActionName(), QString("Undo Add Image"));
     }
 
     void thePlacedPictureIsSelectedOnTopAndItsStepUndoes()
@@ -76,12 +80,16 @@ private slots:
     {
         EditorFixture f;
         QImage picture(50, 50, QImage::Format_ARGB32);
-        f.editor->placement().addImageToComic(picture);
-        f.zoom(0);
-        f.editor->placement().addImageToComic(QImage());
-        for (View *panel : f.rows().panels())
-            QVERIFY(panel->subviews().isEmpty());
-        QVERIFY(!f.history().canUndo());
+        f.placement().addImageToComic(picture);
+        View *panel = f.zoom(0);
+        Banners banners;
+        f.placement().addImageToComic(QImage());
+        // Prepared in turn: once the next picture is placed, the null one
+        // has been dealt with.
+        ComicObjectImage *next = f.place(40, 40);
+        QCOMPARE(panel->subviews(), QList<View *>{next});
+        QCOMPARE(banners.shown, QStringList{"Image could not be opened"});
+        QCOMPARE(f.history().stack()->count(), 1);
     }
 
     void aPhotoFromThePickerIsScaledDownAndPlaced()
@@ -93,8 +101,8 @@ private slots:
         const QString path = f.home.path() + "/photo.jpg";
         QVERIFY(photo.save(path, "JPEG"));
 
-        f.editor->commands().button(f.actions().addImage)->button()->click(); // no camera: the album opens at once
-        f.editor->placement().imagePicker()->deliverPath(path);
+        f.part<EditorCommands>().button(f.actions().addImage)->button()->click(); // no camera: the album opens at once
+        f.placement().imagePicker()->deliverPath(path);
         QTRY_COMPARE(panel->subviews().size(), 1);
         auto *object = qobject_cast<ComicObjectImage *>(panel->subviews().first());
         QCOMPARE(object->frame().size(), QSizeF(150, 112.5));
@@ -113,9 +121,7 @@ private slots:
         EditorFixture::settle(1.0); // zoomed in
         QImage picture(1200, 900, QImage::Format_RGB32);
         picture.fill(QColor(30, 140, 90));
-        f.editor->placement().addImageToComic(picture);
-        auto *object = qobject_cast<ComicObjectImage *>(f.selection().selectedComicObject());
-        QVERIFY(object);
+        ComicObjectImage *object = f.place(picture);
         QCOMPARE(object->image().size(), QSize(300, 225));
 
         // Resized to 300 x 225 points, it is shown at 600 x 450 pixels.
@@ -130,14 +136,14 @@ private slots:
     {
         EditorFixture f;
         f.zoom(0);
-        f.editor->placement().addImage();
-        QPointer<QWidget> dialog = f.editor->placement().imagePicker()->window();
+        f.placement().addImage();
+        QPointer<QWidget> dialog = f.placement().imagePicker()->window();
         QVERIFY(dialog && dialog->isVisible());
         QCOMPARE(dialog->windowModality(), Qt::NonModal);
         f.actions().reset->trigger();
         QVERIFY(!dialog || !dialog->isVisible());
-        QVERIFY(f.editor->transients().alert());
-        f.editor->transients().alert()->clickButtonAtIndex(1);
+        QVERIFY(f.transients().alert());
+        f.transients().alert()->clickButtonAtIndex(1);
     }
 
     void aFileThatIsNoPictureIsRefusedWithABanner()
@@ -149,8 +155,8 @@ private slots:
         text.close();
         Banners banners;
         for (const QString &path : {text.fileName(), f.home.path() + "/missing.jpg"}) {
-            f.editor->placement().addImage();
-            f.editor->placement().imagePicker()->deliverPath(path);
+            f.placement().addImage();
+            f.placement().imagePicker()->deliverPath(path);
         }
         QTRY_COMPARE(banners.shown, QStringList(2, "Image could not be opened"));
         QVERIFY(panel->subviews().isEmpty());

@@ -1,0 +1,62 @@
+#include "editor/PictureStore.h"
+
+#include "editor/ComicStore.h"
+#include "editor/PanelRows.h"
+#include "objects/ComicObjectDrawing.h"
+#include "objects/ObjectCoding.h"
+#include "storage/PictureRows.h"
+#include "toolkit/PngData.h"
+
+PictureStore::PictureStore(const ComicStore &store, const PanelRows &rows, QObject *parent)
+    : QObject(parent)
+    , m_store(store)
+    , m_rows(rows)
+{
+}
+
+bool PictureStore::adopt(ComicObject *object, ObjectOrigin origin, const QByteArray &png)
+{
+    const ObjectKindCoding *kind = ObjectCoding::forObject(object);
+    if (!kind || !kind->picture)
+        return true;
+    if (origin == ObjectOrigin::New)
+        return storeInNewRow(object, png.isNull() ? pngData(kind->picture(*object)) : png);
+    const std::optional<PictureRows::Row> row = PictureRows::row(object->databaseId());
+    if (!row)
+        return true;
+    if (!row->data.isEmpty() && kind->picture(*object).isNull())
+        kind->setPicture(*object, QImage::fromData(row->data));
+    if (origin == ObjectOrigin::Stored || row->comicId == m_store.comicId())
+        return true;
+    // The stored bytes, not what the object holds: a photo is held at the
+    // size it is shown, its row at the size it came in.
+    const QByteArray bytes = row->comicId != -1 ? row->data : pngData(kind->picture(*object));
+    return storeInNewRow(object, bytes) || object->databaseId() > 0;
+}
+
+bool PictureStore::storeInNewRow(ComicObject *object, const QByteArray &png)
+{
+    const int id = PictureRows::insert(m_store.comicId(), png);
+    if (id != -1)
+        object->setDatabaseId(id);
+    return id != -1;
+}
+
+bool PictureStore::rowIsShared(const ComicObject *object) const
+{
+    for (View *panel : m_rows.panels())
+        for (View *child : panel->subviews())
+            if (auto *other = qobject_cast<ComicObject *>(child);
+                other && other != object && other->databaseId() == object->databaseId())
+                return true;
+    return false;
+}
+
+void PictureStore::storeDrawing(ComicObjectDrawing *drawing)
+{
+    if (drawing->databaseId() > 0 && !rowIsShared(drawing)) {
+        PictureRows::update(drawing->databaseId(), drawing->pngData());
+        return;
+    }
+    storeInNewRow(drawing, drawing->pngData());
+}

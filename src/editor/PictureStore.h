@@ -1,0 +1,48 @@
+#pragma once
+#include <QObject>
+
+class ComicObject;
+class ComicObjectDrawing;
+class ComicStore;
+class PanelRows;
+
+// Where an object comes into the open comic from, which decides what
+// becomes of its picture row.
+enum class ObjectOrigin {
+    New,    // placed or added now: its picture gets a row
+    Pasted, // from the pasteboard: a row of another comic is copied
+    Stored, // loaded with its comic: its row is the comic's own
+};
+
+// The one writer of picture rows: the pictures of image and drawing
+// objects, kept as PNG in comicData rows of the open comic, each object
+// carrying its row's id. Texts have none.
+class PictureStore : public QObject
+{
+    Q_OBJECT
+public:
+    PictureStore(const ComicStore &store, const PanelRows &rows, QObject *parent = nullptr);
+
+    // Makes the object's picture a row of the open comic, and shows the
+    // row's picture in an object that shows none yet (pasted, loaded). A
+    // new picture (`png`, or the object's own) gets a new row. A pasted
+    // object whose row belongs to another comic gets a copy of it; one whose
+    // row has gone gets a row of its own (empty) picture; in the comic it
+    // came from it shares the row. A loaded object keeps its id, its row
+    // there or not, and nothing is written. Without the database an object
+    // with an id keeps it. False only when an object without a row could
+    // not be given one (a full disk, no database): it has no picture to keep.
+    bool adopt(ComicObject *object, ObjectOrigin origin, const QByteArray &png = QByteArray());
+    // Writes the drawing's picture into its row. A drawing whose row another
+    // object of the comic shows (a pasted copy), or that has none, gets a
+    // row of its own: the other object keeps its picture.
+    void storeDrawing(ComicObjectDrawing *drawing);
+
+private:
+    bool rowIsShared(const ComicObject *object) const;
+    // False when the row could not be stored (the object keeps its id).
+    bool storeInNewRow(ComicObject *object, const QByteArray &png);
+
+    const ComicStore &m_store;
+    const PanelRows &m_rows;
+};

@@ -36,10 +36,6 @@ QStringList filesIn(const QString &folder, const QString &pattern)
 {
     return QDir(folder).entryList({pattern}, QDir::Files, QDir::Name);
 }
-
-// The launch's log depends on what SQLite finds; it is collected, not matched.
-QStringList *capturedLog = nullptr;
-void capture(QtMsgType, const QMessageLogContext &, const QString &message) { *capturedLog << message; }
 }
 
 class TestDatabaseRecovery : public QObject
@@ -48,23 +44,14 @@ class TestDatabaseRecovery : public QObject
 
 private:
     std::unique_ptr<TestHome> home;
-    QStringList log;
 
-    StorageLaunchReport launch()
-    {
-        capturedLog = &log;
-        const QtMessageHandler previous = qInstallMessageHandler(capture);
-        const StorageLaunchReport report = StorageLaunch::prepareAtLaunch();
-        qInstallMessageHandler(previous);
-        return report;
-    }
+    static StorageLaunchReport launch() { return StorageLaunch::prepareAtLaunch(); }
     bool isFreshTemplate() const { return fileBytes(UserDatabase::path()) == fileBytes(UserDatabase::templatePath()); }
 
 private slots:
     void init()
     {
         home = std::make_unique<TestHome>();
-        log.clear();
         QDir().mkpath(home->library());
     }
     void cleanup() { home.reset(); }
@@ -104,7 +91,6 @@ private slots:
         QCOMPARE(filesIn(home->library(), "user_db.damaged-*"), QStringList(QFileInfo(report.damagedDatabaseKeptAs).fileName()));
         QCOMPARE(fileBytes(report.damagedDatabaseKeptAs), damaged); // kept exactly as it was
         QVERIFY(isFreshTemplate());
-        QCOMPARE(log.filter("is damaged").size(), 1);
         QCOMPARE(ComicRecord::create(), std::optional<int>(1)); // saving works again
     }
 
@@ -117,13 +103,8 @@ private slots:
         FMDatabase otherProgram(UserDatabase::path());
         QVERIFY(otherProgram.open() && otherProgram.executeUpdate("BEGIN EXCLUSIVE"));
         QVERIFY(!launch().damagedDatabaseReplaced());
-        QVERIFY(log.filter("is damaged").isEmpty());
-        QVERIFY(!log.filter("Database busy").isEmpty()); // the failed statements are logged
         QVERIFY(otherProgram.executeUpdate("COMMIT"));
-
-        log.clear();
         QVERIFY(!launch().damagedDatabaseReplaced());
-        QVERIFY(log.isEmpty());
         QVERIFY(filesIn(home->library(), "user_db.damaged-*").isEmpty());
         QCOMPARE(ComicRecord::create(), std::optional<int>(2)); // after the saved comic
     }

@@ -5,29 +5,11 @@
 
 #include <QMouseEvent>
 
-namespace {
-// A subclass of a kind is not that kind.
-class FancyImage : public ComicObjectImage
-{
-    Q_OBJECT
-public:
-    using ComicObjectImage::ComicObjectImage;
-};
-}
-
 class TestComicObject : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void kindWordsGoByTheExactClass()
-    {
-        ComicObjectImage image;
-        FancyImage fancy;
-        QCOMPARE(ComicObject::descriptionForObject(&image), QString("Image"));
-        QCOMPARE(ComicObject::descriptionForObject(&fancy), QString());
-    }
-
     void aFirstTapSelectsASecondFlipsAndUndoGivesTheWholeTransformBack()
     {
         EditorFixture f;

@@ -68,28 +68,6 @@ private slots:
         QCOMPARE(trace.states, QList<GestureState>{GestureState::Ended});
     }
 
-    void panBeginsPastTheSlopAndReportsTranslationInAView()
-    {
-        std::unique_ptr<View> root(new View(QRectF(0, 0, 400, 400)));
-        auto *scaled = new View(QRectF(0, 0, 100, 100));
-        scaled->setTransform(QTransform::fromScale(2, 2));
-        root->addSubview(scaled);
-
-        PanGestureRecognizer pan;
-        Trace trace;
-        pan.setAction(trace.action());
-        pan.touchesBegan({Touch{1, QPointF(100, 100)}});
-        pan.touchesMoved({Touch{1, QPointF(105, 100)}});
-        QCOMPARE(pan.state(), GestureState::Possible);
-        pan.touchesMoved({Touch{1, QPointF(120, 90)}});
-        QCOMPARE(pan.state(), GestureState::Began);
-        pan.touchesMoved({Touch{1, QPointF(140, 80)}});
-        QCOMPARE(pan.translationInView(nullptr), QPointF(40, -20));
-        QCOMPARE(pan.translationInView(scaled), QPointF(20, -10));
-        pan.touchesEnded({Touch{1, QPointF(140, 80)}});
-        QCOMPARE(trace.states, (QList<GestureState>{GestureState::Began, GestureState::Changed, GestureState::Ended}));
-    }
-
     void longPressBeginsOnTheClockAndFailsOnEarlyLift()
     {
         LongPressGestureRecognizer press;

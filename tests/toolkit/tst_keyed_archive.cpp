@@ -40,31 +40,20 @@ class TestKeyedArchive : public QObject
     Q_OBJECT
 
 private slots:
-    void valuesComeBackExactly()
+    // (The values of a comic coming back exactly is the comic archive's test.)
+    void aValueAskedForAsAnotherTypeOrMissingIsNothing()
     {
         KeyedArchiver coder(kName, 3);
-        const QTransform rotatedFlipped = QTransform().rotate(33.3).scale(-1, 1);
         const auto root = coder.encodeObject(this, "Thing", [&](KeyedArchiver &c) {
-            c.encodePoint("p", QPointF(0.1, -250.5));
             c.encodeRect("r", QRectF(0, 0, 150, 97.3));
-            c.encodeTransform("t", rotatedFlipped);
-            c.encodeColor("c", QColor::fromRgbF(0.25f, 0.5f, 1.0f, 0.75f));
-            c.encodeInt64("i", -1);
             c.encodeString("s", QString::fromUtf8("Rage ☹ \"quoted\""));
         });
         KeyedUnarchiver archive = read(coder.archivedData(root));
-        QVERIFY(archive.isValid());
         QCOMPARE(archive.formatVersion(), 3);
         const auto object = archive.takeObject(archive.rootReference());
         QVERIFY(object);
         QCOMPARE(object->className(), QString("Thing"));
-        QCOMPARE(*object->decodePoint("p"), QPointF(0.1, -250.5));
-        QCOMPARE(*object->decodeRect("r"), QRectF(0, 0, 150, 97.3));
-        QCOMPARE(*object->decodeTransform("t"), rotatedFlipped);
-        QCOMPARE(*object->decodeColor("c"), QColor::fromRgbF(0.25f, 0.5f, 1.0f, 0.75f));
-        QCOMPARE(*object->decodeInt64("i"), qint64(-1));
         QCOMPARE(*object->decodeString("s"), QString::fromUtf8("Rage ☹ \"quoted\""));
-        // A value asked for as another type, or not there, is nothing.
         QVERIFY(!object->decodePoint("r"));
         QVERIFY(!object->decodeInt64("s"));
         QVERIFY(!object->decodeString("missing"));

@@ -47,39 +47,6 @@ private slots:
         COMPARE_RECT(v->frame(), QRectF(0, 0, 40, 20));
     }
 
-    void convertRectThroughZoomAndHalfScale()
-    {
-        // The phone's canvas: half scale about its bottom-right corner, in
-        // panel mode, with a panel zoomed twice to fill it.
-        std::unique_ptr<View> root(new View(QRectF(0, 0, 320, 480)));
-        auto *canvas = new ScrollView(QRectF(0, 0, 640, 480));
-        root->addSubview(canvas);
-        canvas->setTransform(QTransform::fromScale(0.5, 0.5));
-        canvas->setAnchorPoint(QPointF(1, 1));
-        canvas->setFrame(QRectF(0, 44, 320, 240));
-        COMPARE_RECT(canvas->frame(), QRectF(0, 44, 320, 240));
-        QCOMPARE(canvas->bounds().size(), QSizeF(640, 480));
-
-        auto *panel = new View(QRectF(320, 240, 320, 240));
-        canvas->addSubview(panel);
-        canvas->setContentSize(QSizeF(640, 720));
-        canvas->setContentOffset(QPointF(0, 240));
-        panel->setTransform(QTransform::fromTranslate(160 - 320, (120 - 240) + 240).scale(2, 2));
-        COMPARE_RECT(panel->frame(), QRectF(0, 240, 640, 480));
-
-        auto *object = new View(QRectF(10, 20, 100, 50));
-        panel->addSubview(object);
-        // Panel point p lands at 2p on the canvas's visible area, then half
-        // of that on the phone's window, below the 44-point toolbar.
-        COMPARE_RECT(object->convertRect(object->bounds(), root.get()), QRectF(10, 44 + 20, 100, 50));
-        COMPARE_RECT(panel->convertRect(object->frame(), root.get()), QRectF(10, 64, 100, 50));
-        COMPARE_RECT(root->convertRect(QRectF(10, 64, 100, 50), object), QRectF(0, 0, 100, 50));
-
-        // A rotated object converts to the box of its rotated corners.
-        object->setTransform(QTransform().rotateRadians(M_PI / 2));
-        COMPARE_RECT(panel->convertRect(object->frame(), root.get()), QRectF(35, 39, 50, 100));
-    }
-
     void hitTestFindsTheDeepestTouchableView()
     {
         std::unique_ptr<View> root(new View(QRectF(0, 0, 300, 300)));

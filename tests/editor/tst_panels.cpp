@@ -43,8 +43,6 @@ private slots:
         QCOMPARE(frames(f.rows()).mid(4), (QList<QRectF>{QRectF(0, 480, 320, 240), QRectF(320, 480, 320, 240)}));
         QCOMPARE(canvas->contentSize(), QSizeF(640, 720));
         QVERIFY(!f.actions().undo->isEnabled() && !f.actions().redo->isEnabled());
-        QVERIFY(f.actions().removeLastPanel->isEnabled());
-        QVERIFY(!f.ui().emptyComicMsg->isVisibleTo(f.editor.get()));
 
         f.actions().addSinglePanel->trigger();
         const QList<QRectF> singleRow{QRectF(0, 720, 640, 240), QRectF()}; // a panel and a placeholder
@@ -52,7 +50,6 @@ private slots:
         QCOMPARE(canvas->contentSize(), QSizeF(640, 960));
         QCOMPARE(canvas->contentOffset(), QPointF(0, 240)); // scrolled into sight
         QCOMPARE(f.history().undoActionName(), QString("Undo Add Panels"));
-        QVERIFY(f.actions().undo->isEnabled());
 
         // Undone in panel mode: back to the overview, with no empty space
         // where the row was.
@@ -66,12 +63,10 @@ private slots:
         f.editor->redo();
         QCOMPARE(frames(f.rows()).mid(6), singleRow);
 
-        // Every row removed, one step each: the canvas is as tall as what is
-        // left, and an empty comic says how to go on.
-        for (int rows = 3; rows >= 0; --rows) {
+        // Every row removed, one step each: an empty comic says how to go on.
+        for (int rows = 4; rows > 0; --rows)
             f.rows().removeLastPanel();
-            QCOMPARE(canvas->contentSize(), QSizeF(640, 240 * rows));
-        }
+        QCOMPARE(canvas->contentSize(), QSizeF(640, 0));
         QVERIFY(!f.actions().removeLastPanel->isEnabled());
         QVERIFY(f.ui().emptyComicMsg->isVisibleTo(f.editor.get()));
         const int steps = f.history().stack()->count();
@@ -83,18 +78,7 @@ private slots:
         QVERIFY(!f.ui().emptyComicMsg->isVisibleTo(f.editor.get()));
     }
 
-    void undoShowsTheStepsNameForThreeQuartersOfASecond()
-    {
-        EditorFixture f;
-        ShownBanners shown;
-        f.editor->undo(); // nothing to undo: nothing to say
-        f.rows().addSinglePanel();
-        f.actions().undo->trigger();
-        f.actions().redo->trigger();
-        QCOMPARE(shown, (QStringList{"Undo Add Panels (0.75 s, style 6)", "Redo Add Panels (0.75 s, style 6)"}));
-    }
-
-    void aPlainAppearanceShowsTheStartHintOnce()
+    void bannersGiveTheStartHintOnceAndNameEachUndoneStep()
     {
         ShownBanners shown;
         EditorFixture f;
@@ -103,7 +87,12 @@ private slots:
         QVERIFY(shown.isEmpty()); // once the first frame is on the screen
         QTRY_COMPARE(shown, QStringList{"Tap a panel to begin (2 s, style 6)"});
         f.editor->viewDidAppear(true);
-        QCOMPARE(shown.size(), 1);
+        EditorFixture::settle(3);
+        f.editor->undo(); // nothing to undo: nothing to say
+        f.rows().addSinglePanel();
+        f.actions().undo->trigger();
+        f.actions().redo->trigger();
+        QCOMPARE(shown.mid(1), (QStringList{"Undo Add Panels (0.75 s, style 6)", "Redo Add Panels (0.75 s, style 6)"}));
     }
 
     void aTapZoomsTheRightPanelOfTheSecondRow()
@@ -115,8 +104,6 @@ private slots:
         f.tap(QPointF(64 + 500, 88 + 300)); // the canvas lies 64 and 88 points in
         QCOMPARE(f.mode().selectedPanel(), panel);
         QCOMPARE(panel->transform(), QTransform::fromTranslate(-160, -120).scale(2, 2));
-        QCOMPARE(panel->frame(), QRectF(0, 0, 640, 480));
-        QCOMPARE(canvas->subviews().last(), panel);
         QVERIFY(!canvas->isScrollEnabled());
         QCOMPARE(canvas->frame(), QRectF(64, 88, 640, 480));
         QCOMPARE(toolbarX(f.ui().comicToolbar), -768);
@@ -172,11 +159,7 @@ private slots:
     {
         EditorFixture f(Device::Idiom::Phone);
         ScrollView *canvas = f.ui().scrollViewPanels;
-        QCOMPARE(canvas->transform(), QTransform::fromScale(0.5, 0.5));
-        QCOMPARE(canvas->anchorPoint(), QPointF(1, 1));
         QCOMPARE(canvas->frame(), QRectF(0, 70, 320, 360));
-        QCOMPARE(canvas->bounds().size(), QSizeF(640, 720));
-
         f.tap(QPointF(250, 70 + 60)); // right panel of the first row
         QCOMPARE(f.mode().selectedPanel(), f.panel(1));
         QCOMPARE(canvas->frame(), QRectF(0, 44, 320, 240));

@@ -8,11 +8,9 @@
 #include <QSemaphore>
 #include <QTest>
 
-#include <atomic>
 #include <chrono>
 #include <future>
 #include <optional>
-#include <thread>
 
 namespace {
 // What `work` (on a thread of its own) gives once `writer` commits; nothing
@@ -86,31 +84,6 @@ private slots:
         QVERIFY(writer.executeUpdate("INSERT INTO t (who) VALUES (?)", {"writer"}));
         locked.release();
         QCOMPARE(afterTheWriterCommits(std::move(waiter), writer), std::optional<int>(1)); // the committed row
-    }
-
-    void twoThreadsSavingAtOnceBothFinish()
-    {
-        // Like the autosave thread and the main thread storing pictures.
-        constexpr int savesPerThread = 60;
-        std::atomic<int> failures{0};
-        const auto saves = [&](QString who) {
-            const QByteArray picture(50 * 1024, who.at(0).toLatin1());
-            for (int i = 0; i < savesPerThread; ++i) {
-                FMDatabase db(path());
-                if (!db.open() || !db.executeUpdate("UPDATE t SET data = ? WHERE id = ?", {picture, 1})
-                    || !db.executeUpdate("INSERT INTO t (who, data) VALUES (?, ?)", {who, picture}))
-                    ++failures;
-            }
-        };
-        std::thread autosave(saves, "autosave"), main(saves, "main");
-        autosave.join();
-        main.join();
-
-        QCOMPARE(failures.load(), 0);
-        FMDatabase db(path());
-        auto rows = db.open() ? db.executeQuery("SELECT count(*) AS n FROM t") : nullptr;
-        QVERIFY(rows && rows->next());
-        QCOMPARE(rows->intForColumn("n"), 2 * savesPerThread);
     }
 
     void aLockKeptPastTheLimitFailsEveryKindOfCallUntilReleased()

@@ -291,39 +291,29 @@ private slots:
         show();
         show(); // shown again where it is: no hiding in between
         QCOMPARE(hidden.count(), 0);
-        QVERIFY(menu->isMenuVisible());
-        QPushButton *front = buttonTitled(&host.window, "Bring to Front");
-        QVERIFY(front);
-        const QRect bar = front->parentWidget()->geometry();
+        const QRect bar = buttonTitled(&host.window, "Bring to Front")->parentWidget()->geometry();
         const QRect target(stage->mapTo(&host.window, QPoint(200, 300)), QSize(100, 100));
         QVERIFY(bar.bottom() < target.top());
         QVERIFY(qAbs(bar.center().x() - target.center().x()) <= 1);
 
+        // Each press hides it: outside, it goes through; touching the canvas,
+        // the canvas gets the touch; on an item, the item runs.
         QTest::mouseClick(host.undo, Qt::LeftButton);
-        QVERIFY(!menu->isMenuVisible());
-        QCOMPARE(hidden.count(), 1);
         QCOMPARE(host.log, QStringList({"undo"}));
-
-        // Touching the canvas hides it too, and the canvas gets the touch.
         show();
         tapWithFinger(&host.window, stage->mapTo(&host.window, QPoint(50, 50)));
-        QVERIFY(!menu->isMenuVisible());
-        QCOMPARE(hidden.count(), 2);
         QCOMPARE(canvasTaps, 1);
-
         show();
         QTest::mouseClick(buttonTitled(&host.window, "Bring to Front"), Qt::LeftButton);
         QVERIFY(moved);
-        QVERIFY(!menu->isMenuVisible());
         QCOMPARE(hidden.count(), 3);
+        QVERIFY(!menu->isMenuVisible());
 
         // No room above a target at the top of the window: below it.
         object->setCenter(QPointF(250, -30));
         menu->setTargetRect(object->bounds(), object);
         show();
         QVERIFY(buttonTitled(&host.window, "Copy")->parentWidget()->y() > stage->mapTo(&host.window, QPoint(0, 20)).y());
-        menu->setMenuVisible(false);
-        QCOMPARE(hidden.count(), 4);
 
         // A phone's window: the whole of a long menu stays inside it.
         host.window.resize(320, 480);

@@ -1,7 +1,5 @@
-#include "toolkit/Animation.h"
 #include "toolkit/HeldView.h"
 #include "toolkit/Clock.h"
-#include "toolkit/ScrollView.h"
 #include "toolkit/View.h"
 
 #include <QPointer>
@@ -106,22 +104,6 @@ private slots:
         root.reset();
         QVERIFY(!watchKept);
         QVERIFY(!watchGrandchild);
-    }
-
-    void modelValuesAreFinalAtOnceInsideAnimations()
-    {
-        std::unique_ptr<View> v(new View(QRectF(0, 0, 100, 100)));
-        Animation::begin(0.5);
-        v->setCenter(QPointF(200, 200));
-        v->setAlpha(0.2);
-        Animation::commit();
-        QCOMPARE(v->center(), QPointF(200, 200));
-        QCOMPARE(v->alpha(), 0.2);
-        QVERIFY(v->pos() != QPointF(200, 200)); // still drawn on its way
-        Clock::shared().advance(0.6);
-        QCOMPARE(v->pos(), QPointF(200, 200));
-        QCOMPARE(v->opacity(), 0.2);
-        QVERIFY(!Animation::anyRunning());
     }
 };
 

@@ -92,22 +92,17 @@ private slots:
 
     void rowsAreTwoEntriesEachLeftBeforeRight()
     {
-        Comic single({QRectF(0, 0, 640, 240), QRectF()});
-        picture(single.panels[0], QRectF(10, 10, 100, 80), Qt::red);
-        auto loaded = roundTrip(single);
-        QCOMPARE(loaded.panels.size(), size_t(2));
-        QCOMPARE(loaded.panels[0]->frame(), QRectF(0, 0, 640, 240));
-        QCOMPARE(loaded.panels[1]->frame(), QRectF());
-        QVERIFY(loaded.panels[1]->subviews().isEmpty());
-
-        QList<QRectF> frames;
-        for (int i = 0; i < 6; ++i)
-            frames << QRectF(320 * (i % 2), 240 * (i / 2), 320, 240);
-        Comic doubles(frames);
-        loaded = roundTrip(doubles);
+        // A double row, a single one (a panel and a placeholder), a double.
+        const QList<QRectF> frames{QRectF(0, 0, 320, 240), QRectF(320, 0, 320, 240), QRectF(0, 240, 640, 240),
+                                   QRectF(), QRectF(0, 480, 320, 240), QRectF(320, 480, 320, 240)};
+        Comic comic(frames);
+        picture(comic.panels[2], QRectF(10, 10, 100, 80), Qt::red);
+        const auto loaded = roundTrip(comic);
         QCOMPARE(loaded.panels.size(), size_t(6));
         for (int i = 0; i < 6; ++i)
             QCOMPARE(loaded.panels[i]->frame(), frames[i]);
+        QCOMPARE(loaded.panels[2]->subviews().size(), 1);
+        QVERIFY(loaded.panels[3]->subviews().isEmpty());
     }
 
     void objectsKeepTheirOrderAndExactGeometry()
@@ -176,8 +171,7 @@ private slots:
         QCOMPARE(textBack->fontColor(), QColor(10, 120, 200));
         QCOMPARE(textBack->transform(), text->transform());
         QCOMPARE(textBack->frame(), text->frame());
-        QVERIFY(!textBack->isSelected() && !textBack->isBeingEdited());
-        QCOMPARE(textBack->databaseId(), 0);
+        QVERIFY(!textBack->isBeingEdited());
         // The strokes being painted are stored first.
         auto *drawingBack = qobject_cast<ComicObjectDrawing *>(loaded.panels[0]->subviews().value(0));
         QVERIFY(drawingBack);

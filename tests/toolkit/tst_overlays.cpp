@@ -6,7 +6,6 @@
 #include "toolkit/ActionSheet.h"
 #include "toolkit/EditMenu.h"
 #include "toolkit/GestureRecognizer.h"
-#include "toolkit/ImageFiles.h"
 #include "toolkit/ImagePicker.h"
 #include "toolkit/NavigationContainer.h"
 #include "toolkit/Popover.h"
@@ -14,7 +13,6 @@
 #include "toolkit/View.h"
 
 #include <QFileDialog>
-#include <QImageReader>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
@@ -366,13 +364,6 @@ private slots:
         QTest::keyClick(picker.window(), Qt::Key_Escape);
         QCOMPARE(cancelled.count(), 1);
         QCOMPARE(finished.count(), 3);
-    }
-
-    void thePickerListsOnlyPicturesQtCanRead()
-    {
-        const QList<QByteArray> readable = QImageReader::supportedImageFormats();
-        for (const QString &suffix : ImageFiles::suffixes())
-            QVERIFY2(readable.contains(suffix.toLatin1()), qPrintable(suffix));
     }
 };
 

@@ -3,7 +3,6 @@
 #include "toolkit/Screen.h"
 #include "ui/ButtonWithActivityIndicator.h"
 #include "ui/ButtonWithHint.h"
-#include "ui/UIToolbarCustom.h"
 
 #include <QAction>
 #include <QToolButton>
@@ -76,23 +75,6 @@ private slots:
         QVERIFY(!button.isShowingIndicator() && button.button()->isVisible());
         press(button, 1.0);
         QCOMPARE(banners.shown, QStringList{"More..."});
-    }
-
-    void customToolbarShowsWhatLiesBehind()
-    {
-        QWidget backdrop;
-        backdrop.resize(200, 44);
-        backdrop.setAutoFillBackground(true);
-        QPalette palette;
-        palette.setColor(QPalette::Window, QColor(0, 128, 0));
-        backdrop.setPalette(palette);
-        auto *bar = new UIToolbarCustom(&backdrop);
-        bar->setGeometry(backdrop.rect());
-        QAction command("Add Panel");
-        bar->setItems({nullptr, new ButtonWithHint("icon_add.png", &command), nullptr});
-        const QImage image = backdrop.grab().toImage();
-        QCOMPARE(image.pixelColor(5, 5), QColor(0, 128, 0));
-        QCOMPARE(image.pixelColor(195, 40), QColor(0, 128, 0));
     }
 };
 

@@ -1,7 +1,9 @@
-// The view tree: which view a touch finds, and who owns a view taken out
-// of the tree.
-#include "toolkit/HeldView.h"
+// The view tree: which view a touch finds, who owns a view taken out of the
+// tree, and a view deleted while its touch is dispatched.
 #include "toolkit/Clock.h"
+#include "toolkit/GestureRecognizer.h"
+#include "toolkit/HeldView.h"
+#include "toolkit/TouchDispatcher.h"
 #include "toolkit/View.h"
 
 #include <QPointer>
@@ -73,6 +75,20 @@ private slots:
         root.reset();
         QVERIFY(!watchKept);
         QVERIFY(!watchGrandchild);
+    }
+
+    void aRecogniserMayDeleteItsViewInItsAction()
+    {
+        std::unique_ptr<View> root(new View(QRectF(0, 0, 100, 100)));
+        auto *doomed = new View(QRectF(0, 0, 100, 100));
+        root->addSubview(doomed);
+        doomed->addGestureRecognizer(new TapGestureRecognizer([doomed](GestureRecognizer *) { delete doomed; }));
+        TouchDispatcher dispatcher(root.get());
+        dispatcher.touchBegan(1, QPointF(10, 10));
+        dispatcher.touchEnded(1, QPointF(10, 10));
+        QVERIFY(root->subviews().isEmpty());
+        dispatcher.touchBegan(1, QPointF(10, 10));
+        dispatcher.touchEnded(1, QPointF(10, 10));
     }
 };
 

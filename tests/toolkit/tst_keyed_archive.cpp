@@ -73,24 +73,18 @@ private slots:
         QTest::newRow("absurd length") << QByteArray::fromHex("7b4000000000000000") + "abc";
         QTest::newRow("nested without end") << QByteArray(100000, char(0x81));
         QTest::newRow("indefinite never closed") << QByteArray(5000, char(0x9f));
-    }
-    void foreignOrMalformedContainersAreRefused()
-    {
-        QFETCH(QByteArray, bytes);
-        QVERIFY(!read(bytes).isValid());
-    }
-
-    void tooManyItemsAreRefusedBeforeBeingBuilt()
-    {
-        // Small in bytes, large in items: a million tiny integers.
-        const QByteArray many = cbor([](QCborStreamWriter &w) {
+        // Small in bytes, large in items: refused before being built.
+        QTest::newRow("two million tiny integers") << cbor([](QCborStreamWriter &w) {
             w.startArray(2'000'000);
             for (int i = 0; i < 2'000'000; ++i)
                 w.append(0);
             w.endArray();
         });
-        QVERIFY(!cborWithinLimits(many, {}));
-        QVERIFY(cborWithinLimits(many, {64 * 1024 * 1024, 3'000'000, 16}));
+    }
+    void foreignOrMalformedContainersAreRefused()
+    {
+        QFETCH(QByteArray, bytes);
+        QVERIFY(!read(bytes).isValid());
     }
 
     void numbersMustBeFiniteAndOfTheRightShape_data()

@@ -201,15 +201,6 @@ private slots:
         QVERIFY(!midway->next());
     }
 
-    void statementsLeftOnTheConnectionAreFinalizedAtClose()
-    {
-        auto db = openWithTable();
-        sqlite3_stmt *leaked = nullptr;
-        QCOMPARE(sqlite3_prepare_v2(db->sqliteHandle(), "SELECT v FROM t", -1, &leaked, nullptr), SQLITE_OK);
-        QVERIFY(db->close());
-        QVERIFY(!db->isOpen());
-    }
-
     void aWriteWaitsForTheWriterHoldingTheDatabase_data()
     {
         QTest::addColumn<QString>("lock");

@@ -1,7 +1,6 @@
 #include "support/Banners.h"
 #include "toolkit/Clock.h"
 #include "toolkit/Screen.h"
-#include "ui/ButtonWithActivityIndicator.h"
 #include "ui/ButtonWithHint.h"
 
 #include <QAction>
@@ -59,22 +58,6 @@ private slots:
         QCOMPARE(button.buttonOpacity(), 1.0);
         press(button, 0.2);
         QCOMPARE(runs, 3);
-    }
-
-    void activityIndicatorSwapsWithTheIcon()
-    {
-        Banners banners;
-        QAction command("More...");
-        ButtonWithActivityIndicator button("icon_action.png", &command, &window);
-        button.show();
-        QVERIFY(!button.isShowingIndicator());
-        button.showIndicator();
-        button.showIndicator();
-        QVERIFY(button.isShowingIndicator() && !button.button()->isVisible());
-        button.hideIndicator();
-        QVERIFY(!button.isShowingIndicator() && button.button()->isVisible());
-        press(button, 1.0);
-        QCOMPARE(banners.shown, QStringList{"More..."});
     }
 };
 

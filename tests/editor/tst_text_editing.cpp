@@ -111,7 +111,13 @@ private slots:
         emit f.selection().editRequested(text);
         type("!");
         QCOMPARE(text->text(), QString("Twoo\nlines!"));
+        // Typed past its bottom, it scrolls to keep the cursor in view; done,
+        // it shows from its top again.
+        press(QList<QKeyCombination>(12, Qt::Key_Return));
+        TextView *view = text->textView();
+        QVERIFY(view->convertRect(view->bounds(), nullptr).contains(view->inputMethodQuery(Qt::ImCursorRectangle).toRectF()));
         text->doneBtn()->click();
+        QCOMPARE(view->contentOffset(), QPointF(0, 0));
         press({Qt::Key_Backspace});
         QCOMPARE(f.history().undoActionName(), QString("Undo Delete Text"));
     }

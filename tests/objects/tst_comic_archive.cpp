@@ -13,6 +13,7 @@
 #include "toolkit/KeyedArchiver.h"
 #include "toolkit/PngData.h"
 
+#include <QCborStreamWriter>
 #include <QtTest>
 
 namespace {
@@ -223,16 +224,36 @@ private slots:
         QVERIFY(!ComicArchive::decodeComic(coder.archivedData(coder.encodeList(panels))));
     }
 
-    void damagedObjectsOfKnownKindsRefuseTheWholeComic_data()
+    // Bytes that anyone could have written are refused, never taken in part.
+    void damagedOrHostileBytesRefuseTheWholeComic_data()
     {
-        QTest::addColumn<QRectF>("bounds");
-        QTest::newRow("negative size") << QRectF(0, 0, -5, 40);
-        QTest::newRow("absurd size") << QRectF(0, 0, 1e30, 40);
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("negative size") << handWritten({{{"ComicObjectImage", QRectF(0, 0, -5, 40)}}, {}});
+        QTest::newRow("absurd size") << handWritten({{{"ComicObjectImage", QRectF(0, 0, 1e30, 40)}}, {}});
+        QTest::newRow("no number") << handWritten({{{"ComicObjectImage", QRectF(0, 0, qQNaN(), 40)}}, {}});
+        QTest::newRow("nested without end") << QByteArray(100000, char(0x81));
+        QTest::newRow("a text claiming 2^62 bytes") << QByteArray::fromHex("7b4000000000000000") + "abc";
+        QByteArray many; // small in bytes, large in items
+        QCborStreamWriter writer(&many);
+        writer.startArray(2'000'000);
+        for (int i = 0; i < 2'000'000; ++i)
+            writer.append(0);
+        writer.endArray();
+        QTest::newRow("two million tiny integers") << many;
     }
-    void damagedObjectsOfKnownKindsRefuseTheWholeComic()
+    void damagedOrHostileBytesRefuseTheWholeComic()
     {
-        QFETCH(QRectF, bounds);
-        QVERIFY(!ComicArchive::decodeComic(handWritten({{{"ComicObjectImage", bounds}}, {}})));
+        QFETCH(QByteArray, bytes);
+        QVERIFY(!ComicArchive::decodeComic(bytes));
+    }
+
+    void aComicCutShortIsRefusedWhereverItIsCut()
+    {
+        const QByteArray whole = handWritten({{{"ComicObjectImage", QRectF(0, 0, 40, 40)}}, {}});
+        QVERIFY(ComicArchive::decodeComic(whole));
+        for (int n = 0; n < whole.size(); ++n)
+            QVERIFY2(!ComicArchive::decodeComic(whole.left(n)), qPrintable(QString::number(n)));
+        QVERIFY(!ComicArchive::decodeComic(whole + char(0))); // nor may anything follow it
     }
 };
 

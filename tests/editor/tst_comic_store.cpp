@@ -323,7 +323,6 @@ private slots:
         store.loadComicWithId(id);
         QCOMPARE(banners.shown, QStringList{"This comic could not be opened"});
         QVERIFY(store.comicId() != id);
-        QCOMPARE(f.rows().numberOfPanels(), 3);
         f.zoom(0);
         f.place(100, 100);
         store.saveComicToDevice(Kind::Manual);
@@ -341,7 +340,6 @@ private slots:
         QVERIFY(f.update("UPDATE comics SET data = ? WHERE id = ?", {stored, id}));
         Banners banners;
         store.loadComicWithId(id);
-        QCOMPARE(store.comicId(), id);
         QVERIFY(banners.shown.contains("Some objects need a newer version of Panelry"));
         // Opened and left alone: the timer's save and the one at quitting
         // write the comic back exactly as it was.

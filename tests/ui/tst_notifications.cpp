@@ -1,17 +1,22 @@
 // Banners on the test clock: the queue and its gap, sizes, taps, touches
-// passing through, and drawing into a picture of the window.
+// passing through, drawing into a picture of the window, and the hint a
+// long press on a toolbar button shows.
+#include "support/Banners.h"
 #include "support/TestHome.h"
 #include "toolkit/Clock.h"
 #include "toolkit/Screen.h"
+#include "ui/ButtonWithHint.h"
 #include "ui/Notification.h"
 #include "ui/NotificationManager.h"
 #include "ui/NotificationViewController.h"
 #include "ui/NotificationWindow.h"
 
+#include <QAction>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QThread>
+#include <QToolButton>
 #include <QtTest>
 
 #include <functional>
@@ -45,6 +50,14 @@ double runUntil(const std::function<bool()> &pred, double limit = 10)
 }
 
 void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+// Holds the button down for the given time, then lets go.
+void hold(ButtonWithHint &button, double seconds)
+{
+    QTest::mousePress(button.button(), Qt::LeftButton, {}, QPoint(15, 15));
+    Clock::shared().advance(seconds);
+    QTest::mouseRelease(button.button(), Qt::LeftButton, {}, QPoint(15, 15));
+}
 
 QSize measured(const QString &text, int wrap)
 {
@@ -219,6 +232,39 @@ private slots:
         QCOMPARE(picture.pixelColor(frame.left() + 26, frame.center().y()), box); // empty icon area
         QCOMPARE(picture.pixelColor(frame.left() - 3, frame.center().y()), background);
         QCOMPARE(picture.pixelColor(frame.center().x(), frame.bottom() + 3), background);
+    }
+
+    void shortPressRunsTheCommandLongPressShowsTheHintOnce()
+    {
+        // A button's hint is a banner: a long press shows it instead of
+        // running the command.
+        Banners banners;
+        int runs = 0;
+        QAction command("Add Panel");
+        connect(&command, &QAction::triggered, [&] { ++runs; });
+        ButtonWithHint button("icon_add.png", &command, m_editor.get());
+        button.show();
+        hold(button, 0.5);
+        QCOMPARE(runs, 1);
+        QVERIFY(banners.shown.isEmpty());
+        hold(button, 2.5); // held on well past the second
+        QCOMPARE(runs, 1);
+        QCOMPARE(banners.shown, QStringList{"Add Panel"});
+        hold(button, 0.2); // the next short press is a command again
+        QCOMPARE(runs, 2);
+        QCOMPARE(banners.shown.size(), 1);
+
+        // Disabled: dim, taps ignored, the hint still there.
+        command.setEnabled(false);
+        QCOMPARE(button.buttonOpacity(), 0.5);
+        hold(button, 0.2);
+        QCOMPARE(runs, 2);
+        hold(button, 1.0);
+        QCOMPARE(banners.shown.size(), 2);
+        command.setEnabled(true);
+        QCOMPARE(button.buttonOpacity(), 1.0);
+        hold(button, 0.2);
+        QCOMPARE(runs, 3);
     }
 };
 

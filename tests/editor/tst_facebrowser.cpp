@@ -5,7 +5,6 @@
 #include "editor/EditorFixture.h"
 
 #include "faces/RageFaceCategoryBrowser.h"
-#include "faces/RageFaceLibrary.h"
 #include "toolkit/AppPaths.h"
 #include "toolkit/ModalScreen.h"
 #include "toolkit/NavigationContainer.h"
@@ -14,7 +13,6 @@
 
 #include <QListWidget>
 #include <QPushButton>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -83,14 +81,6 @@ private slots:
             QCOMPARE(browser.tableViewCategories()->item(i)->text(), names[i]);
             QVERIFY(i == 0 || names[i - 1].compare(names[i], Qt::CaseInsensitive) < 0);
         }
-
-        // Folders only; no library, no categories.
-        QTemporaryDir library;
-        for (const char *folder : {"b", "A"})
-            QDir(library.path()).mkdir(folder);
-        QFile(library.path() + "/0.png").open(QIODevice::WriteOnly);
-        QCOMPARE(RageFaceLibrary::categoryNames(library.path()), (QStringList{"A", "b"}));
-        QVERIFY(RageFaceLibrary::categoryNames(library.path() + "/missing").isEmpty());
     }
 
     void tabletPopoverClosesOnAClickOutsideOnReopeningAndWithAPick()

@@ -10,6 +10,7 @@
 #include "toolkit/TextView.h"
 
 #include <QHBoxLayout>
+#include <QHash>
 #include <QToolButton>
 
 namespace {
@@ -23,8 +24,14 @@ constexpr int kSpaceBeforeDone = 30;
 
 QToolButton *toolbarButton(const QString &imageName)
 {
+    // Read once: every text object has its own toolbar (a comic being
+    // opened or imported makes many). Never freed, as the icons must not
+    // outlive the application.
+    static auto *icons = new QHash<QString, QIcon>;
+    if (!icons->contains(imageName))
+        icons->insert(imageName, QIcon(AppPaths::resource("icons/" + imageName)));
     auto *button = new BarButton(30);
-    button->setIcon(QIcon(AppPaths::resource("icons/" + imageName)));
+    button->setIcon(icons->value(imageName));
     return button;
 }
 }

@@ -1,6 +1,7 @@
 #include "savedcomics/SaveLoadViewController.h"
 
-#include "savedcomics/OldComicFiles.h"
+#include "oldcomics/OldComicFiles.h"
+#include "oldcomics/OldComicImport.h"
 #include "savedcomics/SaveLoadViewControllerDelegate.h"
 #include "savedcomics/SavedComicCell.h"
 #include "savedcomics/SavedComicDates.h"
@@ -11,13 +12,14 @@
 #include "toolkit/ModalScreen.h"
 #include "toolkit/NavigationContainer.h"
 #include "toolkit/UserDefaults.h"
+#include "ui/ActivityIndicator.h"
 #include "ui/NotificationManager.h"
 
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -215,15 +217,22 @@ void SaveLoadViewController::checkOldComics()
 
 void SaveLoadViewController::importOldComics()
 {
-    // The conversion of old comics is yet to come: the alert shows while
-    // nothing is converted, and the list is read again.
     auto *alert = new AlertView("Converting Saved Comics\nPlease Wait...", QString(), QString(), {}, this);
     alert->show(window());
+    // The spinner turns under the title while the comics are converted.
+    if (auto *grid = qobject_cast<QGridLayout *>(alert->view()->layout())) {
+        auto *spinner = new ActivityIndicator(alert->view()->palette().color(QPalette::WindowText), alert->view());
+        grid->addWidget(spinner, grid->rowCount(), 0, 1, grid->columnCount(), Qt::AlignHCenter);
+        spinner->startAnimating();
+    }
     const QPointer<AlertView> guard(alert);
-    QTimer::singleShot(0, this, [this, guard] {
+    connect(OldComicImport::start(), &OldComicImport::finished, this, [this, guard](const OldComicImport::Result &result) {
         if (guard)
             guard->clickButtonAtIndex(0);
+        if (NavigationContainer *container = NavigationContainer::containing(this))
+            container->setRightButton(QString(), nullptr);
         loadSavedComics();
+        notify(OldComicImport::describe(result));
     });
 }
 

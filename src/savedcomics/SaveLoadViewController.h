@@ -15,7 +15,8 @@ class SavedComicCell;
 // out (a tap then puts it away, a second Delete deletes), or with its context
 // menu; never the open one. The switch below the list turns automatic saving
 // on and off. "Import" shows in the navigation bar while comics of earlier
-// generations wait in the Documents folder.
+// generations wait in the Documents folder: it converts them under a
+// "Please Wait..." alert, then lists them and says how many came in.
 class SaveLoadViewController : public QWidget
 {
     Q_OBJECT

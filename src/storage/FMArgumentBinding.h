@@ -15,3 +15,6 @@ struct sqlite3_stmt;
 // A null QString or QByteArray is still text or a blob (empty): pass
 // QVariant() or fmNullObject() for NULL. Gives SQLite's answer.
 int fmBindArgument(sqlite3_stmt *statement, int index, const QVariant &value);
+
+// The bytes as an argument, NULL when they are null.
+inline QVariant fmBytesOrNull(const QByteArray &bytes) { return bytes.isNull() ? QVariant() : QVariant(bytes); }

@@ -1,16 +1,22 @@
 #include "storage/PictureRows.h"
 
+#include "storage/FMArgumentBinding.h"
 #include "storage/FMDatabase.h"
 #include "storage/UserDatabase.h"
 
 int PictureRows::insert(int comicId, const QByteArray &png)
 {
     FMDatabase db(UserDatabase::path());
-    int id = -1;
-    if (db.open() && db.executeUpdate("INSERT INTO comicData (comicId, data) VALUES (?, ?)", {comicId, png}))
-        id = int(db.lastInsertRowId());
+    const int id = db.open() ? insert(db, comicId, png) : -1;
     db.close();
     return id;
+}
+
+int PictureRows::insert(FMDatabase &db, int comicId, const QByteArray &png)
+{
+    return db.executeUpdate("INSERT INTO comicData (comicId, data) VALUES (?, ?)", {comicId, fmBytesOrNull(png)})
+               ? int(db.lastInsertRowId())
+               : -1;
 }
 
 bool PictureRows::update(int id, const QByteArray &png)

@@ -3,14 +3,20 @@
 
 #include <optional>
 
+class FMDatabase;
+
 // The picture rows (comicData) of image and drawing objects: the PNG bytes
 // of a picture under the id that its object carries. Every call opens its
-// own handle on the user database and closes it.
+// own handle on the user database and closes it, except where it is given
+// one.
 namespace PictureRows {
 
-// A new row of comic `comicId` holding `png`: its id, or -1 when the
-// database did not open or the row could not be inserted.
+// A new row of comic `comicId` holding `png` (NULL for null bytes: the
+// object has no picture): its id, or -1 when the database did not open or
+// the row could not be inserted.
 int insert(int comicId, const QByteArray &png);
+// The same on an open handle, inside the caller's transaction.
+int insert(FMDatabase &db, int comicId, const QByteArray &png);
 
 // Writes `png` into row `id`. False when the database did not open or the
 // statement failed.

@@ -22,7 +22,8 @@ void AlertView::show(QWidget *over)
 {
     auto *box = new QMessageBox(over);
     box->setWindowTitle(m_title);
-    box->setText("<b>" + m_title.toHtmlEscaped() + "</b>");
+    // A title of several lines keeps its line breaks ("...\nPlease Wait...").
+    box->setText("<b>" + m_title.toHtmlEscaped().replace('\n', "<br>") + "</b>");
     box->setInformativeText(m_message);
     box->setWindowModality(Qt::WindowModal);
     box->setStandardButtons(QMessageBox::NoButton); // and no OK of its own

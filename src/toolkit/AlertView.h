@@ -31,6 +31,8 @@ public:
 
     void show(QWidget *over);
     bool isVisible() const;
+    // The alert on screen, to add to it (a spinner); null before show().
+    QWidget *view() const { return m_box; }
     void clickButtonAtIndex(int index);
 
 private:

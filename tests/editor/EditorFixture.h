@@ -14,11 +14,10 @@
 #include "faces/RageFaceImageView.h"
 #include "objects/ComicObjectImage.h"
 #include "objects/ImageView.h"
-#include "storage/FMDatabase.h"
 #include "storage/FMResultSet.h"
-#include "storage/UserDatabase.h"
 #include "support/Banners.h"
 #include "support/TestHome.h"
+#include "support/UserDatabaseRows.h"
 #include "toolkit/Animation.h"
 #include "toolkit/Device.h"
 #include "toolkit/EditMenu.h"
@@ -113,21 +112,9 @@ public:
     // invalid when there is no row.
     static QVariant stored(const QString &sql, const QVariantList &arguments)
     {
-        FMDatabase db(UserDatabase::path());
-        QVariant value;
-        if (db.open())
-            if (auto rows = db.executeQuery(sql, arguments); rows && rows->next())
-                value = rows->resultDict().first();
-        db.close();
-        return value;
+        return userDbValues(sql, arguments).value(0);
     }
-    static bool update(const QString &sql, const QVariantList &arguments)
-    {
-        FMDatabase db(UserDatabase::path());
-        const bool done = db.open() && db.executeUpdate(sql, arguments);
-        db.close();
-        return done;
-    }
+    static bool update(const QString &sql, const QVariantList &arguments) { return userDbUpdate(sql, arguments); }
     // The PNG a picture row holds; null when there is none.
     static QImage storedPicture(int id)
     {

@@ -84,16 +84,33 @@ class TestComicStore : public QObject
     Q_OBJECT
 
 private slots:
-    void everyNewComicGetsARecordOrNoId()
+    void everyNewComicGetsARecordWhereItsTitleIsStoredTrimmed()
     {
         EditorFixture f;
+        Screen::setMainWindow(f.editor.get());
+        f.editor->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.editor.get()));
         const int first = f.editor->store().comicId();
         QVERIFY(first > 0);
         QCOMPARE(f.stored("SELECT title FROM comics WHERE id = ?", {first}), QVariant(""));
+        // While the title is typed the canvas and the toolbar take no
+        // touches; they come back with Return.
+        QLineEdit *field = f.ui().comicTitle;
+        field->setFocus();
+        QVERIFY(f.ui().stage->testAttribute(Qt::WA_TransparentForMouseEvents));
+        QVERIFY(f.ui().appToolbar->testAttribute(Qt::WA_TransparentForMouseEvents));
+        const QString typed = "  Rage at 'the' printer; DROP TABLE comics  ";
+        QTest::keyClicks(field, typed);
+        QTest::keyClick(field, Qt::Key_Return);
+        QVERIFY(!field->hasFocus());
+        QCOMPARE(f.stored("SELECT title FROM comics WHERE id = ?", {first}), QVariant(typed.trimmed()));
+        QVERIFY(!f.ui().stage->testAttribute(Qt::WA_TransparentForMouseEvents));
+        QVERIFY(!f.ui().appToolbar->testAttribute(Qt::WA_TransparentForMouseEvents));
+
         f.editor->resetComic();
+        QCOMPARE(field->text(), QString());
         QVERIFY(f.editor->store().comicId() > first);
         QCOMPARE(f.stored("SELECT COUNT(*) FROM comics", {}), QVariant(2));
-
         // A folder where the database file should be: nothing opens, and the
         // new comic's saves cannot reach the old one.
         QFile::remove(UserDatabase::path());
@@ -103,61 +120,52 @@ private slots:
         QCOMPARE(f.editor->store().comicId(), 0);
     }
 
-    void titleIsStoredTrimmedAndTouchesComeBack()
-    {
-        EditorFixture f;
-        Screen::setMainWindow(f.editor.get());
-        f.editor->show();
-        QVERIFY(QTest::qWaitForWindowActive(f.editor.get()));
-        QLineEdit *field = f.ui().comicTitle;
-        field->setFocus();
-        QVERIFY(field->hasFocus());
-        QVERIFY(f.ui().stage->testAttribute(Qt::WA_TransparentForMouseEvents));
-        QVERIFY(f.ui().appToolbar->testAttribute(Qt::WA_TransparentForMouseEvents));
-
-        const QString typed = "  Rage at 'the' printer; DROP TABLE comics  ";
-        QTest::keyClicks(field, typed);
-        QTest::keyClick(field, Qt::Key_Return);
-        QVERIFY(!field->hasFocus());
-        QCOMPARE(field->text(), typed);
-        QCOMPARE(f.stored("SELECT title FROM comics WHERE id = ?", {f.editor->store().comicId()}),
-                 QVariant(typed.trimmed()));
-        QVERIFY(!f.ui().stage->testAttribute(Qt::WA_TransparentForMouseEvents));
-        QVERIFY(!f.ui().appToolbar->testAttribute(Qt::WA_TransparentForMouseEvents));
-
-        // A new comic starts with an empty title.
-        f.editor->resetComic();
-        QCOMPARE(field->text(), QString());
-    }
-
-    void aManualSaveWritesThumbnailAndArchive_data()
+    void aManualSaveWritesThumbnailAndArchiveOrSaysWhyNot_data()
     {
         QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("situation");
+        QTest::addColumn<QString>("banner");
         QTest::addColumn<QSize>("thumbnail");
-        QTest::newRow("one row") << 1 << QSize(80, 30);
-        QTest::newRow("two rows") << 2 << QSize(80, 60);
-        QTest::newRow("five rows") << 5 << QSize(80, 60);
+        const QString saved = "Comic saved to device";
+        QTest::newRow("one row") << 1 << "" << saved << QSize(80, 30);
+        QTest::newRow("two rows") << 2 << "" << saved << QSize(80, 60);
+        QTest::newRow("five rows") << 5 << "" << saved << QSize(80, 60);
+        // As when the database was locked while the comic was started.
+        QTest::newRow("no record yet: it gets one") << 3 << "no record" << saved << QSize(80, 60);
+        QTest::newRow("nothing on it") << 3 << "empty" << "Nothing to save" << QSize(0, 0);
+        // Deleted from another window, say.
+        QTest::newRow("its record gone") << 3 << "record gone" << "Comic could not be saved" << QSize(0, 0);
     }
-    void aManualSaveWritesThumbnailAndArchive()
+    void aManualSaveWritesThumbnailAndArchiveOrSaysWhyNot()
     {
         QFETCH(int, rows);
+        QFETCH(QString, situation);
+        QFETCH(QString, banner);
         QFETCH(QSize, thumbnail);
         EditorFixture f;
         while (f.rows().numberOfPanels() > rows)
             f.rows().removeLastPanel();
         while (f.rows().numberOfPanels() < rows)
             f.rows().addSinglePanel();
-        f.zoom(0);
-        f.place(100, 100);
-        Banners banners;
         ComicStore &store = f.editor->store();
+        if (situation == "no record")
+            store.setComicId(0);
+        f.zoom(0);
+        ComicObjectImage *object = situation == "empty" ? nullptr : f.place(100, 100);
+        if (situation == "record gone")
+            QVERIFY(f.update("DELETE FROM comics WHERE id = ?", {store.comicId()}));
+        f.ui().comicTitle->setText("Late");
+        Banners banners;
         store.saveComicToDevice(Kind::Manual);
-        QVERIFY(store.isSaving());
         store.waitForSave();
-        QVERIFY(!store.isSaving());
-        QCOMPARE(banners.shown, QStringList{"Comic saved to device"});
+        QCOMPARE(banners.shown, QStringList{banner});
         QCOMPARE(QImage::fromData(storedColumn("thumbnail", store.comicId()).toByteArray(), "JPEG").size(), thumbnail);
-        QCOMPARE(storedObjects(store.comicId()), 1);
+        QCOMPARE(storedObjects(store.comicId()), thumbnail.isEmpty() ? -1 : 1);
+        if (situation == "no record") {
+            QVERIFY(store.comicId() > 0);
+            QCOMPARE(f.stored("SELECT comicId FROM comicData WHERE id = ?", {object->databaseId()}), QVariant(store.comicId()));
+            QCOMPARE(storedColumn("title", store.comicId()), QVariant("Late"));
+        }
     }
 
     void aComicOfEveryKindSavedByHandComesBackWithAnEmptyHistory()
@@ -186,13 +194,11 @@ private slots:
         QVERIFY(!storedColumn("thumbnail", id).toByteArray().isEmpty());
 
         f.editor->resetComic();
-        QVERIFY(store.comicId() != id);
         store.loadComicWithId(id);
         QCOMPARE(store.comicId(), id);
         QCOMPARE(f.rows().numberOfPanels(), 4);
         QCOMPARE(f.ui().comicTitle->text(), QString("Monday"));
         QVERIFY(!f.history().canUndo());
-        QVERIFY(!f.mode().selectedPanel());
         const QList<View *> objects = f.panel(6)->subviews();
         QCOMPARE(objects.size(), 3);
         auto *drawing = qobject_cast<ComicObjectDrawing *>(objects[0]);
@@ -213,114 +219,52 @@ private slots:
         QCOMPARE(f.selection().selectedComicObject(), image);
     }
 
-    void aComicWithoutObjectsIsNotSaved()
-    {
-        EditorFixture f;
-        Banners banners;
-        f.editor->store().saveComicToDevice(Kind::Manual);
-        QCOMPARE(banners.shown, QStringList{"Nothing to save"});
-        QVERIFY(fmIsNullObject(storedColumn("data", f.editor->store().comicId())));
-    }
-
-    void theTimerSavesWithoutThumbnailOnlyWhileEnabledAndActive()
+    void theTimerSavesWithoutThumbnailOnlyWhileEnabledAndActiveLeavingAtOnce()
     {
         EditorFixture f;
         ComicStore &store = f.editor->store();
+        const int id = store.comicId();
         f.zoom(0);
         f.place(100, 100);
         setAutosave(false);
         store.didBecomeActive();
         f.settle(ComicStore::kAutosaveInterval + 0.5);
         store.waitForSave();
-        QVERIFY(fmIsNullObject(storedColumn("data", store.comicId())));
+        QVERIFY(fmIsNullObject(storedColumn("data", id)));
 
         setAutosave(true);
         Banners banners;
         f.settle(ComicStore::kAutosaveInterval);
         store.waitForSave();
-        QCOMPARE(storedObjects(store.comicId()), 1);
-        QVERIFY(fmIsNullObject(storedColumn("thumbnail", store.comicId())));
+        QCOMPARE(storedObjects(id), 1);
+        QVERIFY(fmIsNullObject(storedColumn("thumbnail", id)));
         QVERIFY(banners.shown.isEmpty());
 
-        // Resigning stops the timer: a later change stays unsaved.
+        // Resigning stops the timer: a later change stays unsaved, until
+        // quitting or closing the window saves at once.
         store.willResignActive();
         f.place(50, 50);
         f.settle(ComicStore::kAutosaveInterval * 2);
         store.waitForSave();
-        QCOMPARE(storedObjects(store.comicId()), 1);
-    }
+        QCOMPARE(storedObjects(id), 1);
+        emit Lifecycle::shared()->didEnterBackgroundOrWillTerminate();
+        QVERIFY(!store.isSaving());
+        QCOMPARE(storedObjects(id), 2);
+        f.place(55, 55);
+        Lifecycle::shared()->watchWindow(f.editor.get());
+        f.editor->show();
+        f.editor->close();
+        QVERIFY(!store.isSaving());
+        QCOMPARE(storedObjects(id), 3);
 
-    void leavingWaitsForARunningAutosaveAndSavesTheLatestState()
-    {
-        EditorFixture f;
-        setAutosave(true);
-        ComicStore &store = f.editor->store();
-        const int id = store.comicId();
-        f.zoom(0);
-        f.place(100, 100);
+        // A new comic's save finds a save still writing: it waits for it
+        // rather than being dropped, and saves the latest state.
         store.autoSave();
         QVERIFY(store.isSaving());
         f.place(60, 60);
-        // The new comic's save finds the timer's still writing: it waits
-        // for it rather than being dropped.
         f.editor->resetComic();
-        QCOMPARE(storedObjects(id), 2);
+        QCOMPARE(storedObjects(id), 4);
         QVERIFY(store.comicId() != id);
-    }
-
-    void quittingOrClosingTheWindowSavesAtOnce_data()
-    {
-        QTest::addColumn<bool>("closeWindow");
-        QTest::newRow("quit") << false;
-        QTest::newRow("window closed") << true;
-    }
-    void quittingOrClosingTheWindowSavesAtOnce()
-    {
-        QFETCH(bool, closeWindow);
-        EditorFixture f;
-        setAutosave(true);
-        f.zoom(0);
-        f.place(100, 100);
-        if (closeWindow) {
-            Lifecycle::shared()->watchWindow(f.editor.get());
-            f.editor->show();
-            f.editor->close();
-        } else {
-            emit Lifecycle::shared()->didEnterBackgroundOrWillTerminate();
-        }
-        QVERIFY(!f.editor->store().isSaving());
-        QCOMPARE(storedObjects(f.editor->store().comicId()), 1);
-    }
-
-    void aFailedManualSaveSaysSo()
-    {
-        EditorFixture f;
-        f.zoom(0);
-        f.place(100, 100);
-        ComicStore &store = f.editor->store();
-        // The row went away (deleted from another window, say).
-        QVERIFY(f.update("DELETE FROM comics WHERE id = ?", {store.comicId()}));
-        Banners banners;
-        store.saveComicToDevice(Kind::Manual);
-        store.waitForSave();
-        QCOMPARE(banners.shown, QStringList{"Comic could not be saved"});
-    }
-
-    void aComicWithoutRecordGetsOneWhenSaved()
-    {
-        EditorFixture f;
-        ComicStore &store = f.editor->store();
-        // As when the database was locked while the comic was started.
-        store.setComicId(0);
-        f.zoom(0);
-        ComicObjectImage *object = f.place(100, 100);
-        f.ui().comicTitle->setText("Late");
-        store.saveComicToDevice(Kind::Manual);
-        store.waitForSave();
-        QVERIFY(store.comicId() > 0);
-        QCOMPARE(storedObjects(store.comicId()), 1);
-        QCOMPARE(f.stored("SELECT comicId FROM comicData WHERE id = ?", {object->databaseId()}), QVariant(store.comicId()));
-        QCOMPARE(storedColumn("title", store.comicId()), QVariant("Late"));
     }
 
     void theMoreSheetSavesAndOpensTheBrowserWhichLoads_data()
@@ -379,7 +323,6 @@ private slots:
         store.loadComicWithId(id);
         QCOMPARE(banners.shown, QStringList{"This comic could not be opened"});
         QVERIFY(store.comicId() != id);
-        QCOMPARE(f.rows().numberOfPanels(), 3);
         f.zoom(0);
         f.place(100, 100);
         store.saveComicToDevice(Kind::Manual);
@@ -397,7 +340,6 @@ private slots:
         QVERIFY(f.update("UPDATE comics SET data = ? WHERE id = ?", {stored, id}));
         Banners banners;
         store.loadComicWithId(id);
-        QCOMPARE(store.comicId(), id);
         QVERIFY(banners.shown.contains("Some objects need a newer version of Panelry"));
         // Opened and left alone: the timer's save and the one at quitting
         // write the comic back exactly as it was.

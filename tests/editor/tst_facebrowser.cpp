@@ -5,7 +5,6 @@
 #include "editor/EditorFixture.h"
 
 #include "faces/RageFaceCategoryBrowser.h"
-#include "faces/RageFaceLibrary.h"
 #include "toolkit/AppPaths.h"
 #include "toolkit/ModalScreen.h"
 #include "toolkit/NavigationContainer.h"
@@ -14,7 +13,6 @@
 
 #include <QListWidget>
 #include <QPushButton>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -76,7 +74,6 @@ private slots:
     void listsTheCategoryFoldersByName()
     {
         RageFaceCategoryBrowser browser;
-        QCOMPARE(browser.windowTitle(), QString("Select a Category"));
         const QStringList names = browser.tableData();
         QVERIFY(names.size() >= 10 && names.contains("Normal"));
         QCOMPARE(browser.tableViewCategories()->count(), names.size());
@@ -84,15 +81,6 @@ private slots:
             QCOMPARE(browser.tableViewCategories()->item(i)->text(), names[i]);
             QVERIFY(i == 0 || names[i - 1].compare(names[i], Qt::CaseInsensitive) < 0);
         }
-        QVERIFY(browser.searchResultsWidget()->isHidden());
-
-        // Folders only; no library, no categories.
-        QTemporaryDir library;
-        for (const char *folder : {"b", "A"})
-            QDir(library.path()).mkdir(folder);
-        QFile(library.path() + "/0.png").open(QIODevice::WriteOnly);
-        QCOMPARE(RageFaceLibrary::categoryNames(library.path()), (QStringList{"A", "b"}));
-        QVERIFY(RageFaceLibrary::categoryNames(library.path() + "/missing").isEmpty());
     }
 
     void tabletPopoverClosesOnAClickOutsideOnReopeningAndWithAPick()
@@ -116,9 +104,7 @@ private slots:
         QVERIFY(shown && shown->isVisible() && shown->parentWidget() == f->editor.get());
         QCOMPARE(f->transients().popover(), shown.data());
         verifyStripShows("Normal");
-        QCOMPARE(shown->container()->screen()->size(), QSize(320, 480));
         QCOMPARE(shown->container()->title(), QString("Select a Category"));
-        QVERIFY(!shown->container()->leftButton());
         // Above the button, which sits in the bottom toolbar.
         QVERIFY(shown->geometry().bottom() < browserButton()->mapTo(f->editor.get(), QPoint(0, 0)).y());
 

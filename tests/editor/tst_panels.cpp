@@ -1,14 +1,14 @@
 // Rows on the canvas and the two modes: adding and removing rows with their
-// undo steps, the canvas's content size, zooming a panel and the sideways
-// scroll of a zoomed single panel, "Clear Comic", the banner that names an
-// undone step and the start hint.
+// undo steps (long random sequences are the monkey test's), the canvas's
+// content size, zooming a panel and the sideways scroll of a zoomed single
+// panel, "Clear Comic", the banner that names an undone step and the start
+// hint.
 #include "editor/EditorFixture.h"
 
 #include "toolkit/Screen.h"
 
 #include <QLabel>
 #include <QMessageBox>
-#include <QRandomGenerator>
 
 namespace {
 QList<QRectF> frames(const PanelRows &rows)
@@ -36,15 +36,13 @@ class TestPanels : public QObject
     Q_OBJECT
 
 private slots:
-    void aNewComicGetsASingleRowThatUndoTakesAway()
+    void rowsComeAndGoAsStepsAndTheCanvasIsAsTallAsThey()
     {
         EditorFixture f;
         ScrollView *canvas = f.ui().scrollViewPanels;
         QCOMPARE(frames(f.rows()).mid(4), (QList<QRectF>{QRectF(0, 480, 320, 240), QRectF(320, 480, 320, 240)}));
         QCOMPARE(canvas->contentSize(), QSizeF(640, 720));
         QVERIFY(!f.actions().undo->isEnabled() && !f.actions().redo->isEnabled());
-        QVERIFY(f.actions().removeLastPanel->isEnabled());
-        QVERIFY(!f.ui().emptyComicMsg->isVisibleTo(f.editor.get()));
 
         f.actions().addSinglePanel->trigger();
         const QList<QRectF> singleRow{QRectF(0, 720, 640, 240), QRectF()}; // a panel and a placeholder
@@ -52,7 +50,6 @@ private slots:
         QCOMPARE(canvas->contentSize(), QSizeF(640, 960));
         QCOMPARE(canvas->contentOffset(), QPointF(0, 240)); // scrolled into sight
         QCOMPARE(f.history().undoActionName(), QString("Undo Add Panels"));
-        QVERIFY(f.actions().undo->isEnabled());
 
         // Undone in panel mode: back to the overview, with no empty space
         // where the row was.
@@ -65,43 +62,23 @@ private slots:
         QVERIFY(f.actions().redo->isEnabled());
         f.editor->redo();
         QCOMPARE(frames(f.rows()).mid(6), singleRow);
-    }
 
-    void theCanvasIsAlwaysAsTallAsItsRows()
-    {
-        EditorFixture f;
-        ScrollView *canvas = f.ui().scrollViewPanels;
-        for (int rows = 2; rows >= 0; --rows) {
+        // Every row removed, one step each: an empty comic says how to go on.
+        for (int rows = 4; rows > 0; --rows)
             f.rows().removeLastPanel();
-            QCOMPARE(canvas->contentSize(), QSizeF(640, 240 * rows));
-        }
+        QCOMPARE(canvas->contentSize(), QSizeF(640, 0));
         QVERIFY(!f.actions().removeLastPanel->isEnabled());
         QVERIFY(f.ui().emptyComicMsg->isVisibleTo(f.editor.get()));
         const int steps = f.history().stack()->count();
         f.rows().removeLastPanel(); // nothing left: no step
         QCOMPARE(f.history().stack()->count(), steps);
-
         f.editor->undo();
         QCOMPARE(canvas->contentSize(), QSizeF(640, 240));
         QVERIFY(f.actions().removeLastPanel->isEnabled());
         QVERIFY(!f.ui().emptyComicMsg->isVisibleTo(f.editor.get()));
-        f.rows().addDoublePanel();
-        f.editor->undo();
-        QCOMPARE(canvas->contentSize(), QSizeF(640, 240));
     }
 
-    void undoShowsTheStepsNameForThreeQuartersOfASecond()
-    {
-        EditorFixture f;
-        ShownBanners shown;
-        f.editor->undo(); // nothing to undo: nothing to say
-        f.rows().addSinglePanel();
-        f.actions().undo->trigger();
-        f.actions().redo->trigger();
-        QCOMPARE(shown, (QStringList{"Undo Add Panels (0.75 s, style 6)", "Redo Add Panels (0.75 s, style 6)"}));
-    }
-
-    void aPlainAppearanceShowsTheStartHintOnce()
+    void bannersGiveTheStartHintOnceAndNameEachUndoneStep()
     {
         ShownBanners shown;
         EditorFixture f;
@@ -110,7 +87,12 @@ private slots:
         QVERIFY(shown.isEmpty()); // once the first frame is on the screen
         QTRY_COMPARE(shown, QStringList{"Tap a panel to begin (2 s, style 6)"});
         f.editor->viewDidAppear(true);
-        QCOMPARE(shown.size(), 1);
+        EditorFixture::settle(3);
+        f.editor->undo(); // nothing to undo: nothing to say
+        f.rows().addSinglePanel();
+        f.actions().undo->trigger();
+        f.actions().redo->trigger();
+        QCOMPARE(shown.mid(1), (QStringList{"Undo Add Panels (0.75 s, style 6)", "Redo Add Panels (0.75 s, style 6)"}));
     }
 
     void aTapZoomsTheRightPanelOfTheSecondRow()
@@ -122,11 +104,7 @@ private slots:
         f.tap(QPointF(64 + 500, 88 + 300)); // the canvas lies 64 and 88 points in
         QCOMPARE(f.mode().selectedPanel(), panel);
         QCOMPARE(panel->transform(), QTransform::fromTranslate(-160, -120).scale(2, 2));
-        QCOMPARE(panel->frame(), QRectF(0, 0, 640, 480));
-        QCOMPARE(canvas->subviews().last(), panel);
         QVERIFY(!canvas->isScrollEnabled());
-        QCOMPARE(canvas->frame(), QRectF(64, 88, 640, 480));
-        QCOMPARE(toolbarX(f.ui().comicToolbar), -768);
         QCOMPARE(toolbarX(f.ui().panelToolbar), 0);
         QCOMPARE(f.ui().scrollViewFaces->alpha(), 1.0);
         QCOMPARE(f.scrollButtonAlphas(), (QList<double>{0, 0})); // a double panel does not scroll sideways
@@ -136,9 +114,7 @@ private slots:
         f.actions().deselectPanel->trigger();
         QCOMPARE(f.mode().selectedPanel(), nullptr);
         QCOMPARE(panel->frame(), QRectF(320, 240, 320, 240));
-        QCOMPARE(canvas->frame(), QRectF(64, 88, 640, 720));
         QCOMPARE(toolbarX(f.ui().comicToolbar), 0);
-        QCOMPARE(toolbarX(f.ui().panelToolbar), 768);
         QCOMPARE(f.ui().scrollViewFaces->alpha(), 0.0);
         QVERIFY(canvas->isScrollEnabled());
         QCOMPARE(canvas->subviews().last(), panel); // stays in front
@@ -179,11 +155,7 @@ private slots:
     {
         EditorFixture f(Device::Idiom::Phone);
         ScrollView *canvas = f.ui().scrollViewPanels;
-        QCOMPARE(canvas->transform(), QTransform::fromScale(0.5, 0.5));
-        QCOMPARE(canvas->anchorPoint(), QPointF(1, 1));
         QCOMPARE(canvas->frame(), QRectF(0, 70, 320, 360));
-        QCOMPARE(canvas->bounds().size(), QSizeF(640, 720));
-
         f.tap(QPointF(250, 70 + 60)); // right panel of the first row
         QCOMPARE(f.mode().selectedPanel(), f.panel(1));
         QCOMPARE(canvas->frame(), QRectF(0, 44, 320, 240));
@@ -239,39 +211,6 @@ private slots:
         QTest::mouseClick(undo, Qt::LeftButton);
         QVERIFY(!sheet || !sheet->isVisible());
         QCOMPARE(f.rows().numberOfPanels(), 3);
-    }
-
-    void longUndoRedoSequencesKeepThePanelListExact()
-    {
-        // A random walk of row commands, undos and redos, checked after
-        // every step against the lists recorded on the way.
-        EditorFixture f;
-        QRandomGenerator random(20261206);
-        QList<QList<View *>> lists{f.rows().panels()};
-        int position = 0;
-        for (int step = 0; step < 400; ++step) {
-            const int choice = random.bounded(5);
-            if (choice == 3 || choice == 4) {
-                const bool back = choice == 3;
-                if (back ? position == 0 : position + 1 >= lists.size())
-                    continue;
-                back ? f.editor->undo() : f.editor->redo();
-                position += back ? -1 : 1;
-                QCOMPARE(f.rows().panels(), lists[position]);
-                continue;
-            }
-            if (choice == 2 && f.rows().numberOfPanels() == 0)
-                continue;
-            choice == 0 ? f.rows().addSinglePanel() : choice == 1 ? f.rows().addDoublePanel() : f.rows().removeLastPanel();
-            lists.resize(++position);
-            lists << f.rows().panels();
-            QCOMPARE(f.ui().scrollViewPanels->contentSize().height(), 240.0 * f.rows().numberOfPanels());
-            QVERIFY(f.actions().undo->isEnabled());
-            QVERIFY(!f.actions().redo->isEnabled());
-        }
-        while (f.history().canUndo())
-            f.editor->undo();
-        QCOMPARE(f.rows().panels(), lists[0]);
     }
 };
 

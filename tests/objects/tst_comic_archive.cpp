@@ -126,7 +126,6 @@ private slots:
         QCOMPARE(loadedGreen->center(), green->center());
         QCOMPARE(loadedGreen->bounds(), green->bounds());
         QCOMPARE(loadedGreen->imageView()->frame(), QRectF(QPointF(0, 0), green->bounds().size()));
-        QVERIFY(!loadedGreen->isSelected());
         QCOMPARE(loadedGreen->alpha(), 1.0);
         // A comic is no clipboard object, and an object no comic.
         QVERIFY(!ComicArchive::decodeObject(ComicArchive::archivedComic(comic.panels)));

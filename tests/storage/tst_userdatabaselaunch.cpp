@@ -75,7 +75,6 @@ private slots:
     void firstLaunchPutsTheTemplateInPlace()
     {
         QVERIFY(!StorageLaunch::prepareAtLaunch().damagedDatabaseReplaced()); // the template itself is sound
-        QCOMPARE(UserDatabase::path(), home->library() + "/user_db.sqlite");
         QCOMPARE(fileBytes(UserDatabase::path()), fileBytes(UserDatabase::templatePath()));
         QVERIFY(QFile::permissions(UserDatabase::path()) & QFile::WriteOwner);
         QCOMPARE(UserDefaults::objectForKey("autosaveEnabled").toBool(), true);
@@ -95,8 +94,6 @@ private slots:
         QVERIFY2(utcStamp.match(stamp).hasMatch(), qPrintable(stamp));
         const QDateTime stamped = QDateTime::fromString(stamp + "Z", "yyyy-MM-dd HH:mm:sst");
         QVERIFY(qAbs(stamped.secsTo(QDateTime::currentDateTimeUtc())) < 600);
-        QVERIFY(userDbUpdate("INSERT INTO history (title, link) VALUES (?, ?)", {"t", "https://i.imgur.com/a.png"}));
-        QVERIFY(utcStamp.match(userDbColumn("SELECT timestamp FROM history").value(0)).hasMatch());
 
         QVERIFY(ComicRecord::storeTitle(2, " \t Rage at the \"office\"\n"));
         QVERIFY(ComicRecord::storeTitle(1, "  \n"));

@@ -1,6 +1,6 @@
-// Banners on the test clock: the queue and its gap, sizes, taps, touches
-// passing through, drawing into a picture of the window, and the hint a
-// long press on a toolbar button shows.
+// Banners on the test clock: the queue and its gap, sizes, touches passing
+// through, drawing into a picture of the window, and the hint a long press
+// on a toolbar button shows.
 #include "support/Banners.h"
 #include "support/TestHome.h"
 #include "toolkit/Clock.h"
@@ -8,13 +8,11 @@
 #include "ui/ButtonWithHint.h"
 #include "ui/Notification.h"
 #include "ui/NotificationManager.h"
-#include "ui/NotificationViewController.h"
 #include "ui/NotificationWindow.h"
 
 #include <QAction>
 #include <QFontMetrics>
 #include <QPainter>
-#include <QSignalSpy>
 #include <QThread>
 #include <QToolButton>
 #include <QtTest>
@@ -27,10 +25,7 @@ constexpr double kStep = 1.0 / 240; // finer than an animation frame
 
 NotificationManager *manager() { return NotificationManager::sharedManager(); }
 QList<Notification *> onScreen() { return manager()->visibleNotifications(); }
-void queued(const QString &text, double duration, std::function<void()> action = nullptr, int style = 6)
-{
-    manager()->notifyText(text, {}, style, duration, action, false);
-}
+void queued(const QString &text, double duration) { manager()->notifyText(text, {}, 6, duration, nullptr, false); }
 
 Notification *shown(const QString &text)
 {
@@ -163,46 +158,10 @@ private slots:
         QVERIFY(Notification(link, {}, 6, 1, nullptr).calculateSize().width() <= 320 - 20);
     }
 
-    void aTapRunsTheActionOnceAndEndsTheBannerAtOnceOrWhileLeaving()
-    {
-        int taps = 0;
-        QSignalSpy shownSpy(manager(), &NotificationManager::notificationShown);
-        queued("Tap me", 2.0, [&] { ++taps; });
-        queued("Leaving", 1.0, [&] { ++taps; }, 3);
-        queued("Then", 1.0);
-        queued("Last", 1.0);
-        Notification *banner = shown("Tap me");
-        QWidget *container = banner->modalViewController()->view();
-        Clock::shared().advance(0.5);
-        QTest::mouseClick(container, Qt::LeftButton, {}, QPoint(5, 5)); // beside it: nothing
-        QCOMPARE(taps, 0);
-        QTest::mouseClick(container, Qt::LeftButton, {}, banner->frame().center().toPoint());
-        QCOMPARE(taps, 1);
-        QVERIFY(!shown("Tap me")); // gone at once, no disappearance
-        QVERIFY(!banner->notificationWindow());
-
-        // The next one, tapped as it slides out: the end of the interrupted
-        // animation and the tapped banner's hide must not move the queue on again.
-        Clock::shared().advance(0.5);
-        banner = shown("Leaving");
-        QVERIFY(banner);
-        Clock::shared().advance(1.0 + 1.0 / 60);
-        QTest::mouseClick(banner->modalViewController()->view(), Qt::LeftButton, {},
-                          banner->drawnFrame().center().toPoint());
-        QCOMPARE(taps, 2);
-        Clock::shared().advance(0.75);
-        QVERIFY(shown("Then"));
-        QVERIFY(!shown("Last"));
-        QCOMPARE(shownSpy.count(), 3);
-    }
-
-    void touchesPassThroughUnlessTheBannerIsTappable()
+    void touchesPassThroughABanner()
     {
         manager()->notifyText("Plain", {}, 6, 1.0, nullptr, true);
-        manager()->notifyText("Tappable", {}, 2, 1.0, [] {}, true);
         NotificationWindow *plain = shown("Plain")->notificationWindow();
-        Notification *tappable = shown("Tappable");
-        NotificationWindow *window = tappable->notificationWindow();
         QCOMPARE(plain->geometry(), Screen::geometry());
         QVERIFY(plain->windowFlags() & Qt::WindowTransparentForInput);
         QVERIFY(!plain->takesTouchAt(QPoint(160, 240)));
@@ -210,11 +169,6 @@ private slots:
         // around it even where transparent pixels are not see-through.
         QVERIFY(plain->bannerRegion().contains(QPoint(160, 240)));
         QVERIFY(!plain->bannerRegion().contains(QPoint(160, 100)));
-
-        QVERIFY(!(window->windowFlags() & Qt::WindowTransparentForInput));
-        Clock::shared().advance(0.5);
-        QVERIFY(window->takesTouchAt(tappable->frame().center().toPoint()));
-        QVERIFY(!window->takesTouchAt(QPoint(160, 400)));
     }
 
     void visibleBannersPaintOntoAPictureOfTheWindow()

@@ -238,6 +238,8 @@ private slots:
         // without opening the picker; a swatch leaves it too.
         ComicObjectDrawing *drawing = addDrawing(f);
         QCOMPARE(drawing->brushSize(), 9.0);
+        paint.brushSizeSlider->setValue(4); // while painting, at once
+        QCOMPARE(drawing->brushSize(), 4.0);
         paint.eraseBtn->click();
         QVERIFY(drawing->erase());
         QVERIFY(paint.eraseBtn->isChecked());

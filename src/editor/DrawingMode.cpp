@@ -66,6 +66,8 @@ void DrawingMode::leave()
         m_selection.updateControlsForObject(drawing);
 }
 
+bool DrawingMode::isEditing() const { return m_drawing; }
+
 void DrawingMode::storePicture()
 {
     if (m_drawing)

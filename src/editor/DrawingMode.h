@@ -32,6 +32,7 @@ public:
     void enter(ComicObject *object) override;
     // "Finish Drawing".
     void leave() override;
+    bool isEditing() const override;
     PanelMode::Tools tools() const override { return PanelMode::Tools::Paint; }
     // Stores what the drawing being painted shows, as it is now.
     void storePicture();

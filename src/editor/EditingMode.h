@@ -22,6 +22,8 @@ public:
     // Ends the editing, keeping what was made; nothing when nothing is
     // edited.
     virtual void leave() = 0;
+    // Whether an object is being edited in this mode now.
+    virtual bool isEditing() const = 0;
     // What the bottom of the window shows while the mode lasts.
     virtual PanelMode::Tools tools() const { return PanelMode::Tools::Panel; }
 };

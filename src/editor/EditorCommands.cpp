@@ -70,15 +70,17 @@ void EditorCommands::createActions(QWidget *editor)
     a.bringToFront = make("Bring to Front");
     a.sendToBack = make("Send to Back");
     a.deleteObject = make("Delete", {QKeySequence(Qt::Key_Delete), QKeySequence(Qt::Key_Backspace)});
+    a.back = make("Back", QKeySequence::keyBindings(QKeySequence::Cancel));
 
     a.undo->setEnabled(false);
     a.redo->setEnabled(false);
     a.paste->setEnabled(false);
 
     // Connected first, so it runs before the command. The row commands and
-    // the object's own commands leave what is open alone.
-    const QList<QAction *> leaveOpen{a.addDoublePanel, a.addSinglePanel, a.removeLastPanel, a.copy,
-                                     a.cut,            a.bringToFront,   a.sendToBack,      a.deleteObject};
+    // the object's own commands leave what is open alone; "Back" closes
+    // only the topmost thing itself.
+    const QList<QAction *> leaveOpen{a.addDoublePanel, a.addSinglePanel, a.removeLastPanel, a.copy,        a.cut,
+                                     a.bringToFront,   a.sendToBack,     a.deleteObject,    a.back};
     for (QAction *action : findChildren<QAction *>(Qt::FindDirectChildrenOnly))
         if (!leaveOpen.contains(action))
             connect(action, &QAction::triggered, &m_transients, &Transients::dismissActionsheetOrPopoverIfVisible);

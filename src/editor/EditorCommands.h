@@ -34,6 +34,8 @@ public:
         QAction *fromLibrary, *fromCamera;
         QAction *finishDrawing;
         QAction *copy, *cut, *bringToFront, *sendToBack, *deleteObject;
+        // Escape: one step back out of what is open or edited.
+        QAction *back;
     };
     struct Toolbars {
         UIToolbarCustom *app, *comic, *panel, *paint;

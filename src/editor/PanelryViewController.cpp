@@ -111,6 +111,7 @@ void PanelryViewController::connectCommands()
     on(a.addDrawing, this, &PanelryViewController::addObject<ComicObjectDrawing>);
     on(a.finishDrawing, this, &PanelryViewController::leaveEditing);
     on(a.deselectPanel, this, &PanelryViewController::deselectPanel);
+    on(a.back, this, &PanelryViewController::stepBack);
     on(a.bringToFront, m_selection.get(), &ObjectSelection::bringObjectToFront);
     on(a.sendToBack, m_selection.get(), &ObjectSelection::sendObjectToBack);
     on(a.deleteObject, m_selection.get(), &ObjectSelection::deleteObject);
@@ -226,6 +227,18 @@ void PanelryViewController::deselectPanel()
     // What is painted or typed ends while its panel is still the zoomed one.
     m_selection->deselectObject();
     m_panelMode->deselectSelectedPanel();
+}
+
+void PanelryViewController::stepBack()
+{
+    if (m_transients->closeTopmost() || m_titleField->endEditing())
+        return;
+    if (m_drawingMode->isEditing() || m_textEditing->isEditing())
+        leaveEditing();
+    else if (m_selection->selectedComicObject())
+        m_selection->deselectObject();
+    else if (m_panelMode->selectedPanel())
+        deselectPanel();
 }
 
 void PanelryViewController::resetComic()

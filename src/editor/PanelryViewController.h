@@ -70,6 +70,10 @@ public:
     void selectPanel(View *panel);
     // Leaves panel mode, ending what is painted or typed there.
     void deselectPanel();
+    // Escape: closes what is open over the editor, else ends the typing of
+    // the title or the editing of an object (keeping the work), else drops
+    // the selected object, else leaves panel mode. One step a press.
+    void stepBack();
     // Replaces the open comic by a new one of three double rows.
     void resetComic();
     // End the selection (and any editing), then step back or forth.

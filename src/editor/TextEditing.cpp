@@ -53,6 +53,8 @@ void TextEditing::leave()
         m_editing->hideKeyboard();
 }
 
+bool TextEditing::isEditing() const { return m_editing; }
+
 void TextEditing::movePanelArea(const QPointF &origin)
 {
     Animation::begin(kPanelAreaSlide);

@@ -46,6 +46,7 @@ public:
     void enter(ComicObject *object) override;
     // Ends the typing, as the text's done button does.
     void leave() override;
+    bool isEditing() const override;
     // The text stopped being typed (its done button, or its deselection).
     void doneEditingText();
 

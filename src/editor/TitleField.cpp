@@ -17,7 +17,12 @@ TitleField::TitleField(TextField *field, QWidget *canvasWidget, QWidget *appTool
 
 void TitleField::clear() { m_field->clear(); }
 
-void TitleField::endEditing() { m_field->clearFocus(); }
+bool TitleField::endEditing()
+{
+    const bool editing = m_field->hasFocus();
+    m_field->clearFocus();
+    return editing;
+}
 
 void TitleField::setCoveredByCanvas(bool covered)
 {

@@ -19,8 +19,8 @@ public:
 
     void clear();
     void setCoveredByCanvas(bool covered);
-    // Ends the typing, which stores the title.
-    void endEditing();
+    // Ends the typing, which stores the title; false when it was not typed.
+    bool endEditing();
 
 private:
     void titleEditingBegan();

@@ -77,6 +77,19 @@ void Transients::dismissActionsheetOrPopoverIfVisible()
     }
     if (_actionSheet)
         _actionSheet->dismissWithClickedButtonIndex(-1);
+    if (m_modalScreen)
+        m_modalScreen->dismiss(true);
+}
+
+bool Transients::closeTopmost()
+{
+    if (m_alert) {
+        m_alert->clickButtonAtIndex(-1);
+        return true;
+    }
+    const bool open = m_popover || _actionSheet || (m_modalScreen && !m_modalScreen->isDismissing());
+    dismissActionsheetOrPopoverIfVisible();
+    return open;
 }
 
 void Transients::dismissAll()

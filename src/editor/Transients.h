@@ -12,7 +12,7 @@ class QAction;
 
 // What opens over the editor for a moment: at most one action sheet and at
 // most one popover (on a tablet; a phone presents the same screens as modal
-// screens with "Back"), and the alert asking a question. Opening a sheet or
+// screens with "Back", which count as popovers), and the alert asking a question. Opening a sheet or
 // a screen closes the sheet and the popover on screen first; so does every
 // command that opens something or changes the comic (EditorCommands).
 // Leaving the application closes all of them.
@@ -37,7 +37,13 @@ public:
     void setPopover(QWidget *popover);
     void showAlert(AlertView *alert);
 
+    // Closes the sheet and the popover, and on a phone the modal screen
+    // that stands for a popover.
     void dismissActionsheetOrPopoverIfVisible();
+    // Closes the one thing on top: the alert (with its harmless answer),
+    // else the sheet or popover, else the modal screen. False when nothing
+    // was open.
+    bool closeTopmost();
     // Closes everything, the alert too (its harmless answer) and a phone's
     // modal screen (without animation).
     void dismissAll();

@@ -46,8 +46,12 @@ void ModalScreen::present(bool animated)
 
 void ModalScreen::dismiss(bool animated)
 {
-    if (m_dismissing)
+    if (m_dismissing) {
+        // Sliding away already: gone at once when asked to go without animation.
+        if (!animated)
+            hide();
         return;
+    }
     m_dismissing = true;
     m_keys->leave();
     // The window below takes touches again at once, while this slides away.

@@ -5,6 +5,8 @@
 // hint.
 #include "editor/EditorFixture.h"
 
+#include "objects/ComicObjectText.h"
+#include "toolkit/ModalScreen.h"
 #include "toolkit/Screen.h"
 
 #include <QLabel>
@@ -29,6 +31,30 @@ struct ShownBanners : QStringList {
         });
     ~ShownBanners() { QObject::disconnect(connection); }
 };
+
+// What is open or edited, from the top down.
+QStringList openOrEdited(const EditorFixture &f)
+{
+    QStringList open;
+    if (f.transients().actionSheet())
+        open << "sheet";
+    if (f.transients().popover())
+        open << "popover";
+    if (ModalScreen *screen = f.editor->findChild<ModalScreen *>(); screen && !screen->isDismissing())
+        open << "screen";
+    if (f.ui().comicTitle->hasFocus())
+        open << "title";
+    ComicObject *selected = f.selected();
+    if (selected && selected->isInDrawingMode())
+        open << "painting";
+    if (auto *text = qobject_cast<ComicObjectText *>(selected); text && text->isBeingEdited())
+        open << "typing";
+    if (selected)
+        open << "selected";
+    if (f.mode().selectedPanel())
+        open << "zoomed";
+    return open;
+}
 }
 
 class TestPanels : public QObject
@@ -211,6 +237,54 @@ private slots:
         QTest::mouseClick(undo, Qt::LeftButton);
         QVERIFY(!sheet || !sheet->isVisible());
         QCOMPARE(f.rows().numberOfPanels(), 3);
+    }
+
+    // Escape typed into the window takes one thing away a press, the top
+    // one first, and keeps what was made.
+    void escapeStepsBackOneThingAPress_data()
+    {
+        QTest::addColumn<Device::Idiom>("idiom");
+        QTest::addColumn<QString>("opened");
+        QTest::addColumn<QStringList>("states");
+        QTest::newRow("a text typed into, the More sheet")
+            << Device::Idiom::Tablet << "text,more"
+            << QStringList{"sheet typing selected zoomed", "typing selected zoomed", "selected zoomed", "zoomed", ""};
+        QTest::newRow("a drawing, the category browser on a phone")
+            << Device::Idiom::Phone << "drawing,category"
+            << QStringList{"screen painting selected zoomed", "painting selected zoomed", "selected zoomed", "zoomed", ""};
+        QTest::newRow("the title") << Device::Idiom::Tablet << "title" << QStringList{"title", ""};
+    }
+    void escapeStepsBackOneThingAPress()
+    {
+        QFETCH(Device::Idiom, idiom);
+        QFETCH(QString, opened);
+        QFETCH(QStringList, states);
+        EditorFixture f(idiom);
+        QVERIFY(f.showActive());
+        const EditorCommands::Actions &a = f.actions();
+        for (const QString &what : opened.split(',')) {
+            if (what == "text") {
+                f.zoom(0);
+                a.addText->trigger();
+                QTest::keyClicks(f.ui().stage, "kept");
+            } else if (what == "drawing") {
+                f.zoom(0);
+                a.addDrawing->trigger();
+            } else if (what == "title") {
+                QTest::mouseClick(f.ui().comicTitle, Qt::LeftButton);
+            } else {
+                (what == "more" ? a.more : a.selectRageCategory)->trigger();
+            }
+        }
+        EditorFixture::settle(1);
+        for (const QString &state : states) {
+            QCOMPARE(openOrEdited(f).join(' '), state);
+            f.type({Qt::Key_Escape});
+            EditorFixture::settle(1);
+        }
+        QCOMPARE(openOrEdited(f), QStringList());
+        if (opened.startsWith("text"))
+            QCOMPARE(qobject_cast<ComicObjectText *>(f.panel(0)->subviews().last())->text(), QString("kept"));
     }
 };
 

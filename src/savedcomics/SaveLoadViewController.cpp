@@ -3,23 +3,19 @@
 #include "oldcomics/OldComicFiles.h"
 #include "oldcomics/OldComicImport.h"
 #include "savedcomics/SaveLoadViewControllerDelegate.h"
-#include "savedcomics/SavedComicCell.h"
-#include "savedcomics/SavedComicDates.h"
 #include "storage/FMResultSet.h"
 #include "storage/SavedComics.h"
 #include "toolkit/AlertView.h"
-#include "toolkit/EditMenu.h"
 #include "toolkit/ModalScreen.h"
 #include "toolkit/NavigationContainer.h"
 #include "toolkit/UserDefaults.h"
 #include "ui/ActivityIndicator.h"
+#include "ui/LocalDates.h"
 #include "ui/NotificationManager.h"
+#include "ui/RowList.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QListWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -42,32 +38,21 @@ void notify(const QString &text) { NotificationManager::sharedManager()->notify(
 
 SaveLoadViewController::SaveLoadViewController(QWidget *parent)
     : QWidget(parent)
-    , _savedComicsTable(new QListWidget)
-    , _emptyMessage(new QLabel("No Saved Comics"))
+    , m_rows(new RowList("No Saved Comics"))
     , _autosaveSwitch(new QCheckBox("Save automatically"))
 {
     setWindowTitle("Load Comic");
     setObjectName("saveLoadViewController");
     setAttribute(Qt::WA_StyledBackground);
     setStyleSheet("#saveLoadViewController { background: white; }"
-                  "QListWidget { background: white; border: none; }"
-                  "QListWidget::item:selected { background: #d8e6fb; }"
-                  "QLabel#empty { color: #808080; font-size: 17px; }"
                   "QCheckBox { color: black; font-size: 15px; padding: 10px; border-top: 1px solid #c8c8c8; }");
-    _emptyMessage->setObjectName("empty");
-    _emptyMessage->setAlignment(Qt::AlignCenter);
-    _savedComicsTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    _savedComicsTable->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    // Rows as wide as the list, whatever width it had when they were made.
-    _savedComicsTable->setResizeMode(QListView::Adjust);
-    _savedComicsTable->installEventFilter(this);
-
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(_savedComicsTable, 1);
-    layout->addWidget(_emptyMessage, 1);
+    layout->addWidget(m_rows, 1);
     layout->addWidget(_autosaveSwitch);
+    connect(m_rows, &RowList::rowChosen, this, &SaveLoadViewController::tableViewDidSelectRow);
+    connect(m_rows, &RowList::deleteRequested, this, &SaveLoadViewController::commitDeleteRow);
 
     _autosaveSwitch->setChecked(UserDefaults::objectForKey(kAutosaveKey).toBool());
     connect(_autosaveSwitch, &QCheckBox::toggled, this, [](bool on) {
@@ -80,51 +65,16 @@ SaveLoadViewController::SaveLoadViewController(QWidget *parent)
 void SaveLoadViewController::loadSavedComics()
 {
     _savedComics = SavedComics::list();
-    _savedComicsTable->clear();
-    for (const QVariantMap &comic : std::as_const(_savedComics)) {
-        auto *cell = new SavedComicCell(titleOf(comic), SavedComicDates::localDateText(comic.value("timestamp").toString()),
-                                        thumbnailOf(comic));
-        auto *item = new QListWidgetItem(_savedComicsTable);
-        item->setSizeHint(QSize(1, SavedComicCell::kHeight));
-        _savedComicsTable->setItemWidget(item, cell);
-        connect(cell, &SavedComicCell::tapped, this, [this, cell] {
-            // A tap while a delete button is out only puts it away.
-            if (!hideDeleteButtons())
-                tableViewDidSelectRow(rowOf(cell));
-        });
-        connect(cell, &SavedComicCell::deleteButtonRevealed, this, [this, cell] { hideDeleteButtons(cell); });
-        connect(cell, &SavedComicCell::deleteRequested, this, [this, cell] { commitDeleteRow(rowOf(cell)); });
-        connect(cell, &SavedComicCell::contextMenuRequested, this, [this, cell] { showRowMenu(rowOf(cell)); });
-    }
-    _savedComicsTable->setVisible(!_savedComics.isEmpty());
-    _emptyMessage->setVisible(_savedComics.isEmpty());
+    QList<RowList::Row> rows;
+    for (const QVariantMap &comic : std::as_const(_savedComics))
+        rows << RowList::Row{titleOf(comic), LocalDates::localDateText(comic.value("timestamp").toString()),
+                             thumbnailOf(comic)};
+    m_rows->setRows(rows);
 }
 
-SavedComicCell *SaveLoadViewController::cellAt(int row) const
-{
-    return qobject_cast<SavedComicCell *>(_savedComicsTable->itemWidget(_savedComicsTable->item(row)));
-}
+SubtitleCell *SaveLoadViewController::cellAt(int row) const { return m_rows->cellAt(row); }
 
-bool SaveLoadViewController::hideDeleteButtons(const SavedComicCell *except)
-{
-    bool hid = false;
-    for (int row = 0; row < _savedComicsTable->count(); ++row) {
-        SavedComicCell *cell = cellAt(row);
-        if (cell != except && cell->isDeleteButtonShown()) {
-            cell->revealDeleteButton(false);
-            hid = true;
-        }
-    }
-    return hid;
-}
-
-int SaveLoadViewController::rowOf(const SavedComicCell *cell) const
-{
-    for (int row = 0; row < _savedComicsTable->count(); ++row)
-        if (cellAt(row) == cell)
-            return row;
-    return -1;
-}
+QListWidget *SaveLoadViewController::savedComicsTable() const { return m_rows->list(); }
 
 void SaveLoadViewController::tableViewDidSelectRow(int row)
 {
@@ -151,49 +101,7 @@ void SaveLoadViewController::commitDeleteRow(int row)
         return;
     }
     _savedComics.removeAt(row);
-    delete _savedComicsTable->takeItem(row);
-    _savedComicsTable->setVisible(!_savedComics.isEmpty());
-    _emptyMessage->setVisible(_savedComics.isEmpty());
-}
-
-void SaveLoadViewController::showRowMenu(int row)
-{
-    SavedComicCell *cell = cellAt(row);
-    if (!cell)
-        return;
-    _savedComicsTable->setCurrentRow(row);
-    EditMenu *menu = EditMenu::sharedMenuController();
-    const QPointer<SaveLoadViewController> self(this);
-    menu->setMenuItems({{"Delete", [self, row] {
-                             if (self)
-                                 self->commitDeleteRow(row);
-                         }}});
-    menu->setTargetRect(cell->rect(), cell);
-    menu->setMenuVisible(true);
-}
-
-bool SaveLoadViewController::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched != _savedComicsTable || (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride))
-        return QWidget::eventFilter(watched, event);
-    const int key = static_cast<QKeyEvent *>(event)->key();
-    const bool deletes = key == Qt::Key_Delete || key == Qt::Key_Backspace;
-    const bool opens = key == Qt::Key_Return || key == Qt::Key_Enter;
-    if (!deletes && !opens)
-        return false;
-    // The list's keys, not the editor's shortcuts (its Delete deletes objects).
-    if (event->type() == QEvent::ShortcutOverride) {
-        event->accept();
-        return true;
-    }
-    const int row = _savedComicsTable->currentRow();
-    if (!deletes)
-        tableViewDidSelectRow(row);
-    else if (SavedComicCell *cell = cellAt(row); cell && cell->isDeleteButtonShown())
-        commitDeleteRow(row);
-    else if (cell)
-        cell->revealDeleteButton(true); // the first press only shows the row's delete button
-    return true;
+    m_rows->removeRow(row);
 }
 
 void SaveLoadViewController::showEvent(QShowEvent *event)

@@ -3,10 +3,10 @@
 #include <QWidget>
 
 class QCheckBox;
-class QLabel;
 class QListWidget;
+class RowList;
 class SaveLoadViewControllerDelegate;
-class SavedComicCell;
+class SubtitleCell;
 
 // The saved-comics browser, "Load Comic": every saved comic, newest first,
 // with its title ("Untitled" when it has none), its local date and its
@@ -33,8 +33,8 @@ public:
     // Reads the list afresh; the list hides while it is empty.
     void loadSavedComics();
     int numberOfRows() const { return int(_savedComics.size()); }
-    SavedComicCell *cellAt(int row) const;
-    QListWidget *savedComicsTable() const { return _savedComicsTable; }
+    SubtitleCell *cellAt(int row) const;
+    QListWidget *savedComicsTable() const;
     QCheckBox *autosaveSwitch() const { return _autosaveSwitch; }
 
     // Opens the comic of the row, then closes the browser.
@@ -48,21 +48,14 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void importOldComics();
-    void showRowMenu(int row);
-    int rowOf(const SavedComicCell *cell) const;
-    // Puts away every delete button but the one of `except`; tells whether
-    // one was out.
-    bool hideDeleteButtons(const SavedComicCell *except = nullptr);
 
     SaveLoadViewControllerDelegate *m_delegate = nullptr;
     int m_activeComicId = 0;
     QList<QVariantMap> _savedComics;
-    QListWidget *_savedComicsTable;
-    QLabel *_emptyMessage;
+    RowList *m_rows;
     QCheckBox *_autosaveSwitch;
     bool m_checkedOldComics = false;
 };

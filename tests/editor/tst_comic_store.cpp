@@ -8,7 +8,7 @@
 #include "objects/ComicObjectDrawing.h"
 #include "objects/ComicObjectText.h"
 #include "savedcomics/SaveLoadViewController.h"
-#include "savedcomics/SavedComicCell.h"
+#include "ui/SubtitleCell.h"
 #include "toolkit/KeyedArchiver.h"
 #include "toolkit/Lifecycle.h"
 #include "toolkit/Popover.h"

@@ -6,8 +6,8 @@
 #include "oldcomics/OldComicImport.h"
 #include "savedcomics/SaveLoadViewController.h"
 #include "savedcomics/SaveLoadViewControllerDelegate.h"
-#include "savedcomics/SavedComicCell.h"
-#include "savedcomics/SavedComicDates.h"
+#include "ui/SubtitleCell.h"
+#include "ui/LocalDates.h"
 #include "support/Banners.h"
 #include "support/Files.h"
 #include "support/OldComicFixture.h"
@@ -137,7 +137,7 @@ private slots:
     {
         QFETCH(QString, stored);
         QFETCH(QString, shown);
-        QCOMPARE(SavedComicDates::localDateText(stored), shown);
+        QCOMPARE(LocalDates::localDateText(stored), shown);
     }
 
     void everyPartOfARowOpensItsComicAndOnlyASwipeBringsOutTheDeleteButton()
@@ -145,7 +145,7 @@ private slots:
         SaveLoadViewController browser;
         Opened opened;
         QVERIFY(showWith(browser, opened));
-        SavedComicCell *cell = browser.cellAt(1);
+        SubtitleCell *cell = browser.cellAt(1);
         auto clickAt = [&](QWidget *in, int x) {
             const QPoint at = in->mapTo(&browser, QPoint(x, in->height() / 2));
             QTest::mouseMove(browser.windowHandle(), at); // the pointer rests there first

@@ -1,4 +1,4 @@
-#include "savedcomics/SavedComicCell.h"
+#include "ui/SubtitleCell.h"
 
 #include "toolkit/GestureRecognizer.h"
 #include "toolkit/WidgetGestures.h"
@@ -6,6 +6,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMetaMethod>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -14,17 +15,17 @@ namespace {
 constexpr double kSwipeDistance = 30;
 }
 
-SavedComicCell::SavedComicCell(const QString &title, const QString &date, const QImage &thumbnail, QWidget *parent)
+SubtitleCell::SubtitleCell(const QString &title, const QString &detail, const QImage &thumbnail, QWidget *parent)
     : QWidget(parent)
     , m_title(new ElidedLabel(title))
-    , m_detail(new QLabel(date))
+    , m_detail(new QLabel(detail))
     , m_thumbnail(new QLabel)
     , m_deleteButton(new QPushButton("Delete"))
 {
     setFixedHeight(kHeight);
-    setObjectName("savedComicCell");
+    setObjectName("subtitleCell");
     setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet("#savedComicCell { background: transparent; border-bottom: 1px solid #e0e0e0; }"
+    setStyleSheet("#subtitleCell { background: transparent; border-bottom: 1px solid #e0e0e0; }"
                   "QLabel#title { color: black; font-size: 17px; font-weight: bold; }"
                   "QLabel#detail { color: #808080; font-size: 13px; }"
                   "QPushButton { color: white; background: #e0352b; border: none; padding: 0 14px;"
@@ -36,7 +37,7 @@ SavedComicCell::SavedComicCell(const QString &title, const QString &date, const 
     m_deleteButton->setFocusPolicy(Qt::NoFocus);
     m_deleteButton->setFixedHeight(kHeight - 1);
     m_deleteButton->hide();
-    connect(m_deleteButton, &QPushButton::clicked, this, &SavedComicCell::deleteRequested);
+    connect(m_deleteButton, &QPushButton::clicked, this, &SubtitleCell::deleteRequested);
 
     auto *texts = new QVBoxLayout;
     texts->setSpacing(2);
@@ -51,14 +52,14 @@ SavedComicCell::SavedComicCell(const QString &title, const QString &date, const 
     row->addWidget(m_deleteButton);
 
     setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(this, &QWidget::customContextMenuRequested, this, &SavedComicCell::contextMenuRequested);
+    connect(this, &QWidget::customContextMenuRequested, this, &SubtitleCell::contextMenuRequested);
     // A press on the delete button is the button's.
     auto onButton = [this](GestureRecognizer *r) {
         return m_deleteButton->isVisible() &&
                m_deleteButton->rect().contains(m_deleteButton->mapFromGlobal(r->locationInView(nullptr).toPoint()));
     };
     attachGestureRecognizer(this, new TapGestureRecognizer([this, onButton](GestureRecognizer *r) {
-                                if (!onButton(r))
+                                if (!onButton(r) && !m_heldThisPress)
                                     emit tapped();
                             }));
     attachGestureRecognizer(this, new PanGestureRecognizer([this](GestureRecognizer *r) {
@@ -70,17 +71,27 @@ SavedComicCell::SavedComicCell(const QString &title, const QString &date, const 
                                 else if (dx >= kSwipeDistance)
                                     revealDeleteButton(false);
                             }));
+    // Where holding means something, the release after it is no tap.
+    attachGestureRecognizer(this, new LongPressGestureRecognizer([this](GestureRecognizer *r) {
+                                if (r->isFinished()) {
+                                    m_heldThisPress = false;
+                                } else if (r->state() == GestureState::Began
+                                           && isSignalConnected(QMetaMethod::fromSignal(&SubtitleCell::held))) {
+                                    m_heldThisPress = true;
+                                    emit held();
+                                }
+                            }));
 }
 
-QString SavedComicCell::title() const { return m_title->text(); }
+QString SubtitleCell::title() const { return m_title->text(); }
 
-QString SavedComicCell::detail() const { return m_detail->text(); }
+QString SubtitleCell::detail() const { return m_detail->text(); }
 
-bool SavedComicCell::hasThumbnail() const { return !m_thumbnail->pixmap().isNull(); }
+bool SubtitleCell::hasThumbnail() const { return !m_thumbnail->pixmap().isNull(); }
 
-bool SavedComicCell::isDeleteButtonShown() const { return !m_deleteButton->isHidden(); }
+bool SubtitleCell::isDeleteButtonShown() const { return !m_deleteButton->isHidden(); }
 
-void SavedComicCell::revealDeleteButton(bool revealed)
+void SubtitleCell::revealDeleteButton(bool revealed)
 {
     if (revealed == isDeleteButtonShown())
         return;

@@ -1,10 +1,10 @@
-#include "savedcomics/SavedComicDates.h"
+#include "ui/LocalDates.h"
 
 #include <QDateTime>
 #include <QLocale>
 #include <QTimeZone>
 
-QString SavedComicDates::localDateText(const QString &utcTimestamp)
+QString LocalDates::localDateText(const QString &utcTimestamp)
 {
     QDateTime utc = QDateTime::fromString(utcTimestamp, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     if (!utc.isValid())

@@ -21,6 +21,7 @@
 #include "editor/UndoHistory.h"
 #include "objects/ComicObjectDrawing.h"
 #include "objects/ComicObjectText.h"
+#include "share/HistoryViewController.h"
 #include "toolkit/Device.h"
 #include "toolkit/FirstFrame.h"
 #include "toolkit/Lifecycle.h"
@@ -120,6 +121,7 @@ void PanelryViewController::connectCommands()
     on(a.paste, m_clipboard.get(), &Clipboard::pasteObject);
     on(a.saveToDevice, m_store.get(), [this] { m_store->saveComicToDevice(ComicStore::SaveKind::Manual); });
     on(a.loadFromDevice, m_loadComicScreen.get(), &LoadComicScreen::showLoadComicViewController);
+    on(a.uploadHistory, this, &PanelryViewController::uploadHistory);
     m_selection->setObjectMenuActions({a.copy, a.cut, a.bringToFront, a.sendToBack});
     m_placement->setPictureSources({a.fromLibrary, a.fromCamera}, m_commands->button(a.addImage));
     m_faceStrip->setBrowserAnchor(m_commands->button(a.selectRageCategory));
@@ -239,6 +241,12 @@ void PanelryViewController::stepBack()
         m_selection->deselectObject();
     else if (m_panelMode->selectedPanel())
         deselectPanel();
+}
+
+void PanelryViewController::uploadHistory()
+{
+    auto *history = new HistoryViewController;
+    m_transients->presentScreen(history, HistoryViewController::kPopoverSize, m_commands->uploadBtn());
 }
 
 void PanelryViewController::resetComic()

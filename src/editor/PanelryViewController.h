@@ -74,6 +74,8 @@ public:
     // the title or the editing of an object (keeping the work), else drops
     // the selected object, else leaves panel mode. One step a press.
     void stepBack();
+    // "Upload History": the comics uploaded, from the "More..." button.
+    void uploadHistory();
     // Replaces the open comic by a new one of three double rows.
     void resetComic();
     // End the selection (and any editing), then step back or forth.

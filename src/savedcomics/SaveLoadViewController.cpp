@@ -10,7 +10,6 @@
 #include "toolkit/NavigationContainer.h"
 #include "toolkit/UserDefaults.h"
 #include "ui/ActivityIndicator.h"
-#include "ui/LocalDates.h"
 #include "ui/NotificationManager.h"
 #include "ui/RowList.h"
 
@@ -20,12 +19,6 @@
 
 namespace {
 const QString kAutosaveKey = QStringLiteral("autosaveEnabled");
-
-QString titleOf(const QVariantMap &comic)
-{
-    const QVariant title = comic.value("title");
-    return fmIsNullObject(title) || title.toString().isEmpty() ? QStringLiteral("Untitled") : title.toString();
-}
 
 QImage thumbnailOf(const QVariantMap &comic)
 {
@@ -67,8 +60,7 @@ void SaveLoadViewController::loadSavedComics()
     _savedComics = SavedComics::list();
     QList<RowList::Row> rows;
     for (const QVariantMap &comic : std::as_const(_savedComics))
-        rows << RowList::Row{titleOf(comic), LocalDates::localDateText(comic.value("timestamp").toString()),
-                             thumbnailOf(comic)};
+        rows << RowList::Row::of(comic, thumbnailOf(comic));
     m_rows->setRows(rows);
 }
 

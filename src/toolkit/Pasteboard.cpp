@@ -14,6 +14,10 @@ void Pasteboard::setImage(const QImage &image) { clipboard()->setImage(image); }
 
 QImage Pasteboard::image() { return clipboard()->image(); }
 
+void Pasteboard::setText(const QString &text) { clipboard()->setText(text); }
+
+QString Pasteboard::text() { return clipboard()->text(); }
+
 QByteArray Pasteboard::imageData()
 {
     const QMimeData *mime = clipboard()->mimeData();

@@ -20,6 +20,9 @@ QImage image();
 QByteArray imageData();
 bool hasImage();
 
+void setText(const QString &text);
+QString text();
+
 // One item of the application's own type, together with a picture of it
 // (offered as PNG and the other image types) for programs that know only
 // pictures. Replaces what was there.

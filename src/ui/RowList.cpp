@@ -1,6 +1,7 @@
 #include "ui/RowList.h"
 
 #include "toolkit/EditMenu.h"
+#include "ui/LocalDates.h"
 #include "ui/SubtitleCell.h"
 
 #include <QKeyEvent>
@@ -9,6 +10,13 @@
 #include <QMetaMethod>
 #include <QPointer>
 #include <QVBoxLayout>
+
+RowList::Row RowList::Row::of(const QVariantMap &record, const QImage &thumbnail)
+{
+    const QString title = record.value("title").toString();
+    return {title.isEmpty() ? QStringLiteral("Untitled") : title,
+            LocalDates::localDateText(record.value("timestamp").toString()), thumbnail};
+}
 
 RowList::RowList(const QString &emptyMessage, QWidget *parent)
     : QWidget(parent)

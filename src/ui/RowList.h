@@ -1,5 +1,6 @@
 #pragma once
 #include <QImage>
+#include <QVariantMap>
 #include <QWidget>
 
 class QLabel;
@@ -21,6 +22,9 @@ public:
         QString title;
         QString detail;
         QImage thumbnail;
+        // A stored record's row: its "title" ("Untitled" when it has none)
+        // above the local date of its "timestamp".
+        static Row of(const QVariantMap &record, const QImage &thumbnail = QImage());
     };
 
     explicit RowList(const QString &emptyMessage, QWidget *parent = nullptr);

@@ -53,6 +53,18 @@ SubtitleCell::SubtitleCell(const QString &title, const QString &detail, const QI
 
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this, &SubtitleCell::contextMenuRequested);
+    // Where holding means something, the release after it is no tap. The
+    // recognisers see a release in the reverse order of their attachment:
+    // the tap's comes before the hold's end clears the mark.
+    attachGestureRecognizer(this, new LongPressGestureRecognizer([this](GestureRecognizer *r) {
+                                if (r->isFinished()) {
+                                    m_heldThisPress = false;
+                                } else if (r->state() == GestureState::Began
+                                           && isSignalConnected(QMetaMethod::fromSignal(&SubtitleCell::held))) {
+                                    m_heldThisPress = true;
+                                    emit held();
+                                }
+                            }));
     // A press on the delete button is the button's.
     auto onButton = [this](GestureRecognizer *r) {
         return m_deleteButton->isVisible() &&
@@ -70,16 +82,6 @@ SubtitleCell::SubtitleCell(const QString &title, const QString &detail, const QI
                                     revealDeleteButton(true);
                                 else if (dx >= kSwipeDistance)
                                     revealDeleteButton(false);
-                            }));
-    // Where holding means something, the release after it is no tap.
-    attachGestureRecognizer(this, new LongPressGestureRecognizer([this](GestureRecognizer *r) {
-                                if (r->isFinished()) {
-                                    m_heldThisPress = false;
-                                } else if (r->state() == GestureState::Began
-                                           && isSignalConnected(QMetaMethod::fromSignal(&SubtitleCell::held))) {
-                                    m_heldThisPress = true;
-                                    emit held();
-                                }
                             }));
 }
 

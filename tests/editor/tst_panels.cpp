@@ -7,10 +7,13 @@
 
 #include "objects/ComicObjectText.h"
 #include "toolkit/ModalScreen.h"
+#include "toolkit/NavigationContainer.h"
+#include "toolkit/Popover.h"
 #include "toolkit/Screen.h"
 
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 QList<QRectF> frames(const PanelRows &rows)
@@ -225,17 +228,43 @@ private slots:
         QVERIFY(!f.actions().undo->isEnabled() && !f.actions().redo->isEnabled());
     }
 
-    void aToolbarTapWhileTheMoreSheetIsOpenClosesItAndRuns()
+    // Toolbar buttons and sheet entries clicked in turn: each opens its own
+    // screen, and never are two sheets or two popovers on screen at once.
+    void commandsInTurnShowOneSheetAndOnePopoverAtMost()
     {
         EditorFixture f;
-        f.editor->show();
+        QVERIFY(f.showActive());
         f.rows().addSinglePanel();
-        f.actions().more->trigger();
-        QPointer<ActionSheet> sheet = f.transients().actionSheet();
-        QVERIFY(sheet && sheet->isVisible());
-        QToolButton *undo = f.part<EditorCommands>().button(f.actions().undo)->button();
-        QTest::mouseClick(undo, Qt::LeftButton);
-        QVERIFY(!sheet || !sheet->isVisible());
+        const EditorCommands &commands = f.part<EditorCommands>();
+        const EditorCommands::Actions &a = f.actions();
+        const auto click = [&](QAction *toolbarItem, const QString &entry = QString()) {
+            QTest::mouseClick(commands.button(toolbarItem)->button(), Qt::LeftButton);
+            for (QPushButton *button : f.editor->findChildren<QPushButton *>())
+                if (!entry.isEmpty() && button->text() == entry && button->isVisible())
+                    return QTest::mouseClick(button, Qt::LeftButton);
+            EditorFixture::settle(1);
+        };
+        const auto open = [&] {
+            QStringList titles;
+            for (const Popover *popover : f.editor->findChildren<Popover *>())
+                if (popover->isVisible())
+                    titles << popover->container()->screen()->windowTitle();
+            const QList<ActionSheet *> sheets = f.editor->findChildren<ActionSheet *>();
+            for (const ActionSheet *sheet : sheets)
+                if (sheet->isVisible())
+                    titles << "sheet";
+            return titles.join(", ");
+        };
+        click(a.more);
+        QCOMPARE(open(), QString("sheet"));
+        click(a.more, "Load from Device");
+        QCOMPARE(open(), QString("Load Comic"));
+        click(a.more);
+        QCOMPARE(open(), QString("sheet"));
+        click(a.more, "Upload History");
+        QCOMPARE(open(), QString("Upload History"));
+        click(a.undo); // closes what is open, then undoes
+        QCOMPARE(open(), QString());
         QCOMPARE(f.rows().numberOfPanels(), 3);
     }
 

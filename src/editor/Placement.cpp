@@ -7,6 +7,7 @@
 #include "editor/Transients.h"
 #include "editor/UndoHistory.h"
 #include "objects/ComicObjectImage.h"
+#include "toolkit/CameraScreen.h"
 #include "toolkit/ImagePicker.h"
 #include "toolkit/PngData.h"
 #include "ui/NotificationManager.h"
@@ -85,21 +86,32 @@ void Placement::openImagePicker(int sourceType)
     connect(picker, &ImagePicker::didFinishPickingImage, this,
             [this, picker](const QImage &image) { imagePickerControllerDidFinishPickingImage(picker, image); });
     connect(picker, &ImagePicker::didFailToOpen, this, [] { notify("Image could not be opened"); });
+    connect(picker, &ImagePicker::cameraDidFail, this, [this, picker] {
+        closeImagePicker(picker);
+        notify("Camera could not be used");
+    });
     // Answered, cancelled or closed by the next command, it has nothing more
     // to say.
     connect(picker, &ImagePicker::finished, picker, &QObject::deleteLater);
     m_imagePicker = picker;
     picker->open();
+    if (QWidget *camera = picker->cameraScreen())
+        m_transients.presentScreen(camera, ImagePicker::kCameraScreenSize, m_anchor);
     // The picker's window goes away with the next command, as a popover does.
-    if (picker->window())
+    else if (picker->window())
         m_transients.setPopover(picker->window());
 }
 
 void Placement::imagePickerControllerDidFinishPickingImage(ImagePicker *picker, const QImage &image)
 {
+    closeImagePicker(picker);
+    addImageToComic(image);
+}
+
+void Placement::closeImagePicker(ImagePicker *picker)
+{
     m_transients.dismissActionsheetOrPopoverIfVisible();
     picker->dismiss();
-    addImageToComic(image);
 }
 
 void Placement::addImageToComic(const QImage &image)

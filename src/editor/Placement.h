@@ -64,6 +64,7 @@ public:
 private:
     struct Picture;
     void openImagePicker(int sourceType);
+    void closeImagePicker(ImagePicker *picker);
     void placePicture(const Picture &picture);
 
     QWidget *m_editor;

@@ -1,6 +1,8 @@
 #include "toolkit/ImagePicker.h"
 
+#include "toolkit/CameraScreen.h"
 #include "toolkit/ImageFiles.h"
+#include "toolkit/ModalScreen.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -10,7 +12,10 @@
 #include <QWindow>
 #include <QtConcurrent/QtConcurrentRun>
 
-bool ImagePicker::isSourceTypeAvailable(SourceType sourceType) { return sourceType == SourceType::PhotoLibrary; }
+bool ImagePicker::isSourceTypeAvailable(SourceType sourceType)
+{
+    return sourceType == SourceType::PhotoLibrary || CameraScreen::hasCamera();
+}
 
 ImagePicker::ImagePicker(SourceType sourceType, QWidget *parent)
     : QObject(parent)
@@ -31,12 +36,15 @@ ImagePicker::ImagePicker(SourceType sourceType, QWidget *parent)
 
 ImagePicker::~ImagePicker()
 {
-    // A read still running finishes unheard.
+    // A read still running finishes unheard; a camera shown goes with its
+    // popover or modal screen.
     if (m_dialog)
         m_dialog->deleteLater();
 }
 
 QWidget *ImagePicker::window() const { return m_dialog; }
+
+CameraScreen *ImagePicker::cameraScreen() const { return m_camera; }
 
 void ImagePicker::open()
 {
@@ -45,6 +53,8 @@ void ImagePicker::open()
         emit finished();
         return;
     }
+    if (m_sourceType == SourceType::Camera)
+        return openCamera();
     QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     if (!QDir(folder).exists())
         folder = QDir::homePath();
@@ -66,10 +76,22 @@ void ImagePicker::open()
     dialog->activateWindow();
 }
 
+void ImagePicker::openCamera()
+{
+    auto *camera = new CameraScreen;
+    connect(camera, &CameraScreen::stillCaptured, this, &ImagePicker::didFinishPickingImage);
+    // After it was presented, even when it fails at once.
+    connect(camera, &CameraScreen::failed, this, &ImagePicker::cameraDidFail, Qt::QueuedConnection);
+    connect(camera, &QObject::destroyed, this, &ImagePicker::finished);
+    m_camera = camera;
+}
+
 void ImagePicker::dismiss()
 {
     if (m_dialog)
         m_dialog->close();
+    if (m_camera)
+        ModalScreen::dismissEnclosing(m_camera, true);
 }
 
 bool ImagePicker::eventFilter(QObject *, QEvent *event)

@@ -56,6 +56,12 @@ void open(PanelryViewController *editor, const QByteArray &what)
         a.addImage->trigger();
     else if (what == "new text")
         a.addText->trigger();
+    else if (what.endsWith("camera")) {
+        const QString still = qEnvironmentVariable("PANELRY_HOME") + "/still.png";
+        QImage(8, 8, QImage::Format_RGB32).save(still);
+        qputenv("PANELRY_FAKE_CAMERA", still.toUtf8());
+        a.fromCamera->trigger();
+    }
     else if (what == "phone's Load from Device") {
         a.more->trigger();
         editor->findChild<Transients *>()->actionSheet()->clickButtonAtIndex(3);
@@ -153,6 +159,8 @@ private slots:
         QTest::newRow("colour picker, SIGTERM") << QByteArray("colour picker") << QByteArray("SIGTERM");
         QTest::newRow("font browser, quit") << QByteArray("font browser") << QByteArray("quit");
         QTest::newRow("picture chooser, SIGTERM") << QByteArray("picture chooser") << QByteArray("SIGTERM");
+        QTest::newRow("camera, SIGTERM") << QByteArray("camera") << QByteArray("SIGTERM");
+        QTest::newRow("phone's camera, window closed") << QByteArray("phone's camera") << QByteArray("close");
         QTest::newRow("modal screen, SIGHUP") << QByteArray("phone's Load from Device") << QByteArray("SIGHUP");
         QTest::newRow("title being typed, SIGTERM") << QByteArray("title being typed") << QByteArray("SIGTERM");
         // Ended empty, a new text is not kept: it would be invisible.

@@ -1,9 +1,12 @@
 // Placing pictures in the zoomed panel: size and position, the picture
 // row, the selection and undo step that follow, and pictures coming
-// through the image picker (scaled down, or refused).
+// through the image picker or the camera (scaled down, or refused).
 #include "editor/EditorFixture.h"
 
+#include "toolkit/CameraScreen.h"
 #include "toolkit/ImagePicker.h"
+
+#include <QPushButton>
 
 class TestPlacement : public QObject
 {
@@ -92,17 +95,54 @@ private slots:
         QCOMPARE(f.history().stack()->count(), 1);
     }
 
-    void aPhotoFromThePickerIsScaledDownAndPlaced()
+    // "Add Image" offers the camera only where there is one; its still takes
+    // the picked file's way into the panel.
+    void aPhotoFromThePickerOrTheCameraIsScaledDownAndPlaced_data()
     {
-        EditorFixture f;
+        QTest::addColumn<Device::Idiom>("idiom");
+        QTest::addColumn<QString>("camera"); // what the fake camera takes
+        QTest::newRow("no camera: the chooser at once") << Device::Idiom::Tablet << QString();
+        QTest::newRow("camera in a popover") << Device::Idiom::Tablet << "photo.jpg";
+        QTest::newRow("camera on a phone's screen") << Device::Idiom::Phone << "photo.jpg";
+        QTest::newRow("camera that fails to start") << Device::Idiom::Tablet << "no camera.jpg";
+    }
+    void aPhotoFromThePickerOrTheCameraIsScaledDownAndPlaced()
+    {
+        QFETCH(Device::Idiom, idiom);
+        QFETCH(QString, camera);
+        EditorFixture f(idiom);
+        f.editor->show();
         View *panel = f.zoom(0);
         QImage photo(4000, 3000, QImage::Format_RGB32);
         photo.fill(QColor(200, 120, 40));
         const QString path = f.home.path() + "/photo.jpg";
         QVERIFY(photo.save(path, "JPEG"));
+        qputenv("PANELRY_FAKE_CAMERA", camera.isEmpty() ? QByteArray() : (f.home.path() + "/" + camera).toUtf8());
+        const auto noCamera = qScopeGuard([] { qputenv("PANELRY_FAKE_CAMERA", ""); });
+        const auto click = [&f](const QString &title) {
+            for (QPushButton *button : f.editor->findChildren<QPushButton *>())
+                if (button->text() == title && button->isVisible())
+                    return QTest::mouseClick(button, Qt::LeftButton);
+            QFAIL(qPrintable(title));
+        };
+        Banners banners;
 
-        f.part<EditorCommands>().button(f.actions().addImage)->button()->click(); // no camera: the album opens at once
-        f.placement().imagePicker()->deliverPath(path);
+        f.part<EditorCommands>().button(f.actions().addImage)->button()->click();
+        if (camera.isEmpty()) {
+            f.placement().imagePicker()->deliverPath(path);
+        } else {
+            QCOMPARE(f.transients().actionSheet()->buttonTitles(), QStringList({"From Library", "From Camera", "Cancel"}));
+            click("From Camera");
+            if (camera != "photo.jpg") {
+                QTRY_VERIFY(banners.shown.contains("Camera could not be used"));
+                EditorFixture::settle(1.0);
+                QTRY_VERIFY(!f.placement().imagePicker()); // closed and gone
+                QVERIFY(panel->subviews().isEmpty());
+                return;
+            }
+            QVERIFY(f.placement().imagePicker()->cameraScreen()->isVisible());
+            click("Take Photo");
+        }
         QTRY_COMPARE(panel->subviews().size(), 1);
         auto *object = qobject_cast<ComicObjectImage *>(panel->subviews().first());
         QCOMPARE(object->frame().size(), QSizeF(150, 112.5));
@@ -110,6 +150,8 @@ private slots:
         // Stored in full; kept only as large as a zoomed panel shows it.
         QCOMPARE(f.storedPicture(object->databaseId()).size(), QSize(2048, 1536));
         QCOMPARE(object->image().size(), QSize(300, 225));
+        EditorFixture::settle(1.0);
+        QTRY_VERIFY(!f.placement().imagePicker()); // closed and gone
     }
 
     void aPictureMadeLargerIsReadBackInFullForItsNewSize()

@@ -1,0 +1,179 @@
+#include "toolkit/CameraScreen.h"
+
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#ifdef PANELRY_HAVE_MULTIMEDIA
+#include <QCamera>
+#include <QCameraDevice>
+#include <QImageCapture>
+#include <QMediaCaptureSession>
+#include <QMediaDevices>
+#include <QVideoFrame>
+#include <QVideoSink>
+#endif
+
+namespace {
+constexpr char kFakeCamera[] = "PANELRY_FAKE_CAMERA";
+}
+
+// What the camera sees, the whole of it, on black.
+class CameraScreen::LiveView : public QWidget
+{
+public:
+    using QWidget::QWidget;
+    void setImage(const QImage &image)
+    {
+        m_image = image;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::black);
+        if (m_image.isNull())
+            return;
+        QRect target(QPoint(), m_image.size().scaled(size(), Qt::KeepAspectRatio));
+        target.moveCenter(rect().center());
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(target, m_image);
+    }
+
+private:
+    QImage m_image;
+};
+
+#ifdef PANELRY_HAVE_MULTIMEDIA
+// The machine's default camera, its frames drawn into the live view.
+struct CameraScreen::Session {
+    QCamera camera;
+    QImageCapture still;
+    QVideoSink frames;
+    QMediaCaptureSession session; // last: it lets go of the others first
+
+    static bool available() { return !QMediaDevices::videoInputs().isEmpty(); }
+
+    explicit Session(CameraScreen *screen)
+    {
+        session.setCamera(&camera);
+        session.setImageCapture(&still);
+        session.setVideoSink(&frames);
+        // Frames may come from the camera's thread: queued to the screen's.
+        connect(&frames, &QVideoSink::videoFrameChanged, screen,
+                [screen](const QVideoFrame &frame) { screen->m_view->setImage(frame.toImage()); });
+        connect(&still, &QImageCapture::readyForCaptureChanged, screen,
+                [screen](bool ready) { screen->m_shutter->setEnabled(ready && !screen->m_done); });
+        connect(&still, &QImageCapture::imageCaptured, screen,
+                [screen](int, const QImage &image) { screen->deliver(image); });
+        connect(&camera, &QCamera::errorOccurred, screen, &CameraScreen::fail);
+        connect(&still, &QImageCapture::errorOccurred, screen, &CameraScreen::fail);
+    }
+    bool start()
+    {
+        if (camera.cameraDevice().isNull())
+            return false;
+        camera.start();
+        return true;
+    }
+    void stop() { camera.stop(); }
+    bool takeStill() { return still.capture() >= 0; } // into memory, not a file
+};
+#else
+// Built without Qt Multimedia: no camera.
+struct CameraScreen::Session {
+    static bool available() { return false; }
+    explicit Session(CameraScreen *) {}
+    bool start() { return false; }
+    void stop() {}
+    bool takeStill() { return false; }
+};
+#endif
+
+bool CameraScreen::hasCamera()
+{
+    if (qEnvironmentVariableIsSet(kFakeCamera))
+        return !qEnvironmentVariableIsEmpty(kFakeCamera);
+    return Session::available();
+}
+
+CameraScreen::CameraScreen(QWidget *parent)
+    : QWidget(parent)
+    , m_view(new LiveView(this))
+    , m_shutter(new QPushButton("Take Photo", this))
+{
+    setWindowTitle("Camera");
+    setAttribute(Qt::WA_StyledBackground);
+    setObjectName("cameraScreen");
+    setStyleSheet("#cameraScreen { background: black; }"
+                  "QPushButton { background: white; color: black; border: 4px solid #888; border-radius: 28px;"
+                  " padding: 0 22px; min-height: 48px; font-weight: bold; }"
+                  "QPushButton:disabled { color: #999; }");
+    m_shutter->setEnabled(false);
+    m_shutter->setFocusPolicy(Qt::NoFocus);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 12);
+    layout->setSpacing(12);
+    layout->addWidget(m_view, 1);
+    layout->addWidget(m_shutter, 0, Qt::AlignHCenter);
+    connect(m_shutter, &QPushButton::clicked, this, [this] {
+        m_shutter->setEnabled(false);
+        if (!m_session)
+            deliver(m_fakeStill);
+        else if (!m_session->takeStill())
+            fail();
+    });
+}
+
+CameraScreen::~CameraScreen() = default;
+
+void CameraScreen::showEvent(QShowEvent *) { start(); }
+
+void CameraScreen::hideEvent(QHideEvent *)
+{
+    if (m_session)
+        m_session->stop();
+}
+
+void CameraScreen::start()
+{
+    if (m_done)
+        return;
+    if (qEnvironmentVariableIsSet(kFakeCamera)) {
+        m_fakeStill = QImage(qEnvironmentVariable(kFakeCamera));
+        if (m_fakeStill.isNull())
+            return fail();
+        m_view->setImage(m_fakeStill);
+        m_shutter->setEnabled(true);
+        return;
+    }
+    if (!m_session)
+        m_session = std::make_unique<Session>(this);
+    if (!m_session->start())
+        fail();
+}
+
+void CameraScreen::deliver(const QImage &still)
+{
+    if (m_done)
+        return;
+    if (still.isNull())
+        return fail();
+    m_done = true;
+    m_shutter->setEnabled(false);
+    emit stillCaptured(still);
+}
+
+void CameraScreen::fail()
+{
+    if (m_done)
+        return;
+    m_done = true;
+    m_shutter->setEnabled(false);
+    if (m_session)
+        m_session->stop();
+    emit failed();
+}

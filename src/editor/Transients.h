@@ -15,7 +15,7 @@ class QAction;
 // screens with "Back"), and the alert asking a question. Opening a sheet or
 // a screen closes the sheet and the popover on screen first; so does every
 // command that opens something or changes the comic (EditorCommands).
-// Leaving the application closes all of them.
+// Leaving the application closes all of them, and the web popup above them.
 class Transients : public QObject
 {
     Q_OBJECT
@@ -38,8 +38,8 @@ public:
     void showAlert(AlertView *alert);
 
     void dismissActionsheetOrPopoverIfVisible();
-    // Closes everything, the alert too (its harmless answer) and a phone's
-    // modal screen (without animation).
+    // Closes everything, the alert too (its harmless answer), a phone's
+    // modal screen and the web popup (without animation).
     void dismissAll();
 
 private:

@@ -21,6 +21,7 @@
 #include "editor/UndoHistory.h"
 #include "objects/ComicObjectDrawing.h"
 #include "objects/ComicObjectText.h"
+#include "pickers/HelpViewController.h"
 #include "toolkit/Device.h"
 #include "toolkit/FirstFrame.h"
 #include "toolkit/Lifecycle.h"
@@ -119,6 +120,9 @@ void PanelryViewController::connectCommands()
     on(a.paste, m_clipboard.get(), &Clipboard::pasteObject);
     on(a.saveToDevice, m_store.get(), [this] { m_store->saveComicToDevice(ComicStore::SaveKind::Manual); });
     on(a.loadFromDevice, m_loadComicScreen.get(), &LoadComicScreen::showLoadComicViewController);
+    on(a.help, m_transients.get(), [this] {
+        m_transients->presentScreen(new HelpViewController, HelpViewController::kPopoverSize, m_commands->titleItem());
+    });
     m_selection->setObjectMenuActions({a.copy, a.cut, a.bringToFront, a.sendToBack});
     m_placement->setPictureSources({a.fromLibrary, a.fromCamera}, m_commands->button(a.addImage));
     m_faceStrip->setBrowserAnchor(m_commands->button(a.selectRageCategory));

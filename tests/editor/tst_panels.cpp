@@ -2,13 +2,18 @@
 // undo steps (long random sequences are the monkey test's), the canvas's
 // content size, zooming a panel and the sideways scroll of a zoomed single
 // panel, "Clear Comic", the banner that names an undone step and the start
-// hint.
+// hint; help, from its title item and F1.
 #include "editor/EditorFixture.h"
 
+#include "pickers/HelpViewController.h"
+#include "toolkit/NavigationContainer.h"
+#include "toolkit/Popover.h"
 #include "toolkit/Screen.h"
 
+#include <QDesktopServices>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 QList<QRectF> frames(const PanelRows &rows)
@@ -28,6 +33,15 @@ struct ShownBanners : QStringList {
             append(QString("%1 (%2 s, style %3)").arg(n->text()).arg(n->duration()).arg(n->style()));
         });
     ~ShownBanners() { QObject::disconnect(connection); }
+};
+
+// The desktop's mail program, as far as the application can tell.
+class MailProgram : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> mails;
+    Q_INVOKABLE void compose(const QUrl &url) { mails << url; }
 };
 }
 
@@ -211,6 +225,51 @@ private slots:
         QTest::mouseClick(undo, Qt::LeftButton);
         QVERIFY(!sheet || !sheet->isVisible());
         QCOMPARE(f.rows().numberOfPanels(), 3);
+    }
+
+    void helpOpensFromItsTitleOrF1AndSendsFeedbackByMail_data()
+    {
+        QTest::addColumn<Device::Idiom>("idiom");
+        QTest::addColumn<bool>("byF1");
+        QTest::addColumn<bool>("hasMailProgram");
+        QTest::newRow("tablet: its title clicked, a popover") << Device::Idiom::Tablet << false << true;
+        QTest::newRow("phone: F1, a modal screen; no mail program") << Device::Idiom::Phone << true << false;
+    }
+    void helpOpensFromItsTitleOrF1AndSendsFeedbackByMail()
+    {
+        QFETCH(Device::Idiom, idiom);
+        QFETCH(bool, byF1);
+        QFETCH(bool, hasMailProgram);
+        EditorFixture f(idiom);
+        QWindow *window = f.showActive();
+        QVERIFY(window);
+        if (byF1)
+            QTest::keyClick(window, Qt::Key_F1);
+        else
+            QTest::mouseClick(f.part<EditorCommands>().titleItem(), Qt::LeftButton);
+        auto *help = f.editor->findChild<HelpViewController *>();
+        QVERIFY(help && help->isVisible());
+        NavigationContainer *screen = NavigationContainer::containing(help);
+        QCOMPARE(screen->title(), "Panelry 4.0");
+        if (idiom == Device::Idiom::Tablet)
+            QCOMPARE(qobject_cast<Popover *>(f.transients().popover())->contentSize(), QSize(320, 436));
+        else
+            QCOMPARE(screen->leftButton()->text(), "Back");
+        QStringList buttons;
+        for (QPushButton *button : help->findChildren<QPushButton *>())
+            buttons << button->text();
+        QCOMPARE(buttons, (QStringList{"Panelry on the Web", "Recommend on Twitter", "Send Feedback", "Rate Panelry"}));
+
+        MailProgram mail;
+        if (hasMailProgram)
+            QDesktopServices::setUrlHandler("mailto", &mail, "compose");
+        Banners banners;
+        QTest::mouseClick(help->findChildren<QPushButton *>().at(2), Qt::LeftButton);
+        QDesktopServices::unsetUrlHandler("mailto");
+        if (hasMailProgram)
+            QCOMPARE(mail.mails, QList<QUrl>{QUrl("mailto:feedback@panelry.example?subject=Panelry%204.0%20Feedback")});
+        else
+            QCOMPARE(banners.shown, QStringList{"No mail account setup"});
     }
 };
 

@@ -246,7 +246,10 @@ private slots:
         if (byF1)
             QTest::keyClick(window, Qt::Key_F1);
         else
-            QTest::mouseClick(f.part<EditorCommands>().titleItem(), Qt::LeftButton);
+        {
+            QWidget *title = f.part<EditorCommands>().titleItem();
+            QTest::mouseClick(window, Qt::LeftButton, {}, title->mapTo(f.editor.get(), title->rect().center()));
+        }
         auto *help = f.editor->findChild<HelpViewController *>();
         QVERIFY(help && help->isVisible());
         NavigationContainer *screen = NavigationContainer::containing(help);

@@ -1,8 +1,8 @@
 #include "app/PanelryAppDelegate.h"
-#include "app/Screenshot.h"
 #include "editor/PanelryViewController.h"
 #include "toolkit/Clock.h"
 #include "toolkit/Device.h"
+#include "toolkit/WebView.h"
 #include "ui/Notification.h"
 #include "ui/NotificationManager.h"
 
@@ -19,6 +19,7 @@ constexpr double kScreenshotTimeout = 10.0;
 
 int main(int argc, char **argv)
 {
+    WebView::prepareProcess();
     QApplication app(argc, argv);
     QApplication::setApplicationName("Panelry");
     QApplication::setOrganizationName("Panelry");
@@ -44,7 +45,8 @@ int main(int argc, char **argv)
     PanelryAppDelegate delegate;
     const QString path = parser.value(screenshot);
     auto shoot = [&] {
-        const bool ok = writeScreenshot(delegate.viewController(), path);
+        // The banners show inside the window, so the picture has them.
+        const bool ok = delegate.viewController()->grab().save(path, "PNG");
         if (!ok)
             std::fprintf(stderr, "panelry: could not write %s\n", qPrintable(path));
         QApplication::exit(ok ? 0 : 1);

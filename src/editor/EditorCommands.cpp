@@ -43,7 +43,7 @@ void EditorCommands::createActions(QWidget *editor)
         return action;
     };
     Actions &a = m_actions;
-    a.help = make("Panelry");
+    a.help = make("Panelry", QKeySequence::keyBindings(QKeySequence::HelpContents));
     a.undo = make("Undo", QKeySequence::keyBindings(QKeySequence::Undo));
     a.redo = make("Redo", QKeySequence::keyBindings(QKeySequence::Redo));
     a.reset = make("Reset");
@@ -109,6 +109,7 @@ void EditorCommands::setToolbars(QWidget *canvas)
     const Actions &a = m_actions;
 
     auto *title = new QToolButton;
+    m_titleItem = title;
     title->setDefaultAction(a.help);
     title->setFocusPolicy(Qt::NoFocus);
     title->setStyleSheet("QToolButton { color: white; font-weight: bold; font-size: 17px; border: none;"

@@ -59,6 +59,8 @@ public:
     // were not).
     ButtonWithHint *button(QAction *action) const;
     ButtonWithActivityIndicator *uploadBtn() const { return m_uploadBtn; }
+    // The title "Panelry" at the left of the main toolbar: help's command.
+    QWidget *titleItem() const { return m_titleItem; }
 
     // The "More..." command: a sheet of further commands.
     void tools();
@@ -87,5 +89,6 @@ private:
     Actions m_actions{};
     PaintControls m_paint{};
     ButtonWithActivityIndicator *m_uploadBtn = nullptr;
+    QWidget *m_titleItem = nullptr;
     QList<ButtonWithHint *> m_buttons;
 };

@@ -21,6 +21,7 @@
 #include "editor/UndoHistory.h"
 #include "objects/ComicObjectDrawing.h"
 #include "objects/ComicObjectText.h"
+#include "pickers/HelpViewController.h"
 #include "share/HistoryViewController.h"
 #include "toolkit/Device.h"
 #include "toolkit/FirstFrame.h"
@@ -28,8 +29,10 @@
 #include "toolkit/ScrollView.h"
 #include "toolkit/Stage.h"
 #include "toolkit/TextField.h"
+#include "toolkit/WebView.h"
 #include "ui/ButtonWithActivityIndicator.h"
 #include "ui/ButtonWithHint.h"
+#include "ui/ModalView.h"
 #include "ui/NotificationManager.h"
 #include "ui/UIToolbarCustom.h"
 
@@ -122,6 +125,9 @@ void PanelryViewController::connectCommands()
     on(a.saveToDevice, m_store.get(), [this] { m_store->saveComicToDevice(ComicStore::SaveKind::Manual); });
     on(a.loadFromDevice, m_loadComicScreen.get(), &LoadComicScreen::showLoadComicViewController);
     on(a.uploadHistory, this, &PanelryViewController::uploadHistory);
+    on(a.help, m_transients.get(), [this] {
+        m_transients->presentScreen(new HelpViewController, HelpViewController::kPopoverSize, m_commands->titleItem());
+    });
     m_selection->setObjectMenuActions({a.copy, a.cut, a.bringToFront, a.sendToBack});
     m_placement->setPictureSources({a.fromLibrary, a.fromCamera}, m_commands->button(a.addImage));
     m_faceStrip->setBrowserAnchor(m_commands->button(a.selectRageCategory));
@@ -246,6 +252,8 @@ void PanelryViewController::stepBack()
 void PanelryViewController::uploadHistory()
 {
     auto *history = new HistoryViewController;
+    connect(history, &HistoryViewController::linkChosen, this,
+            [](const QUrl &link) { ModalView::showWebView()->loadRequest(link); });
     m_transients->presentScreen(history, HistoryViewController::kPopoverSize, m_commands->uploadBtn());
 }
 

@@ -4,6 +4,7 @@
 #include "toolkit/AlertView.h"
 #include "toolkit/ModalScreen.h"
 #include "toolkit/Popover.h"
+#include "ui/ModalView.h"
 
 #include <QAction>
 
@@ -99,4 +100,5 @@ void Transients::dismissAll()
         m_alert->clickButtonAtIndex(-1);
     if (m_modalScreen)
         m_modalScreen->dismiss(false);
+    ModalView::closeAll(m_editor->window());
 }

@@ -12,10 +12,11 @@ class QAction;
 
 // What opens over the editor for a moment: at most one action sheet and at
 // most one popover (on a tablet; a phone presents the same screens as modal
-// screens with "Back", which count as popovers), and the alert asking a question. Opening a sheet or
-// a screen closes the sheet and the popover on screen first; so does every
+// screens with "Back", which count as popovers), and the alert asking a
+// question. Opening a sheet or a screen closes the sheet and the popover on
+// screen first; so does every
 // command that opens something or changes the comic (EditorCommands).
-// Leaving the application closes all of them.
+// Leaving the application closes all of them, and the web popup above them.
 class Transients : public QObject
 {
     Q_OBJECT
@@ -44,8 +45,8 @@ public:
     // else the sheet or popover, else the modal screen. False when nothing
     // was open.
     bool closeTopmost();
-    // Closes everything, the alert too (its harmless answer) and a phone's
-    // modal screen (without animation).
+    // Closes everything, the alert too (its harmless answer), a phone's
+    // modal screen and the web popup (without animation).
     void dismissAll();
 
 private:

@@ -1,5 +1,7 @@
 #include "toolkit/KeyboardAccessory.h"
 
+#include "toolkit/WindowLayer.h"
+
 #include <QGuiApplication>
 #include <QInputMethod>
 #include <QPointer>
@@ -26,7 +28,7 @@ void place()
         return;
     const QRectF keyboard = QGuiApplication::inputMethod()->keyboardRectangle();
     d.accessory->setGeometry(KeyboardAccessory::frameIn(d.window, d.accessory->height(), keyboard));
-    d.accessory->raise();
+    WindowLayer::raise(d.accessory, WindowLayer::Content);
 }
 }
 

@@ -4,6 +4,7 @@
 #include "toolkit/FocusScope.h"
 #include "toolkit/NavigationContainer.h"
 #include "toolkit/WidgetAnimation.h"
+#include "toolkit/WindowLayer.h"
 
 #include <QPointer>
 #include <QPushButton>
@@ -35,7 +36,7 @@ void ModalScreen::present(bool animated)
 {
     WidgetAnimation::setFrame(this, animated ? belowHost() : parentWidget()->rect());
     show();
-    raise();
+    WindowLayer::raise(this, WindowLayer::Overlays);
     m_keys->enter();
     if (!animated)
         return;

@@ -1,6 +1,7 @@
 #include "toolkit/Overlay.h"
 
 #include "toolkit/FocusScope.h"
+#include "toolkit/WindowLayer.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -50,8 +51,9 @@ void Overlay::enterWindow(QWidget *window)
         setParent(window);
     place();
     show();
-    // Over the editor and whatever else the window shows.
-    raise();
+    // Over the editor and whatever else the window shows, beneath the popup
+    // and the banners.
+    WindowLayer::raise(this, WindowLayer::Overlays);
 }
 
 void Overlay::place()
@@ -109,7 +111,11 @@ bool Overlay::isInMyWindow(QObject *object) const
 
 bool Overlay::isOutside(const QPointF &globalPosition) const
 {
-    return !m_covering && !rect().contains(mapFromGlobal(globalPosition).toPoint());
+    if (m_covering || rect().contains(mapFromGlobal(globalPosition).toPoint()))
+        return false;
+    // A press on what lies above it (the popup) is not a press beside it.
+    const QWidget *hit = window()->childAt(window()->mapFromGlobal(globalPosition).toPoint());
+    return !hit || WindowLayer::of(hit) <= WindowLayer::of(this);
 }
 
 bool Overlay::eventFilter(QObject *watched, QEvent *event)

@@ -10,7 +10,8 @@ class FocusScope;
 // popovers, action sheets and the edit menu are made of. It is not a window
 // of its own, so it never takes the input away from the window: a press
 // outside it (mouse or touch) closes it and still goes on to whatever it hit,
-// as a tap does on a touch screen, and Escape closes it too. An overlay
+// as a tap does on a touch screen, and Escape closes it too (a press on the
+// popup above it is not outside it). An overlay
 // covering its whole window has no outside; there a press on its own
 // background (not on one of its controls) closes it. While it is open the
 // keyboard walks its entries as a menu's (FocusScope).

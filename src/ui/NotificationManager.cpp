@@ -2,10 +2,8 @@
 
 #include "toolkit/Clock.h"
 #include "ui/Notification.h"
-#include "ui/NotificationWindow.h"
 
 #include <QCoreApplication>
-#include <QPainter>
 #include <QThread>
 
 namespace {
@@ -66,19 +64,6 @@ void NotificationManager::notificationDidHide(Notification *notification)
 }
 
 QList<Notification *> NotificationManager::visibleNotifications() const { return Notification::onScreen(); }
-
-void NotificationManager::paintVisible(QPainter &painter, const QRect &screenRect) const
-{
-    for (Notification *notification : Notification::onScreen()) {
-        NotificationWindow *window = notification->notificationWindow();
-        if (!window)
-            continue;
-        painter.save();
-        painter.translate(window->geometry().topLeft() - screenRect.topLeft());
-        notification->paint(painter);
-        painter.restore();
-    }
-}
 
 void NotificationManager::showNotification(Notification *notification)
 {

@@ -7,8 +7,6 @@
 #include <functional>
 
 class Notification;
-class QPainter;
-class QRect;
 
 // Told when a queued banner has gone.
 class NotificationManagerDelegate
@@ -46,11 +44,6 @@ public:
     const QList<Notification *> &queue() const { return _queue; }
     // Every banner currently on screen, queued or immediate, oldest first.
     QList<Notification *> visibleNotifications() const;
-
-    // Draws the banners on screen as they are at this moment, for a picture
-    // of the editor's window: screenRect is the global rectangle that the
-    // painter's origin and extent stand for (usually Screen::geometry()).
-    void paintVisible(QPainter &painter, const QRect &screenRect) const;
 
 signals:
     void notificationShown(Notification *notification);

@@ -2,31 +2,28 @@
 #include <QRegion>
 #include <QWidget>
 
-// The window of one banner: frameless, transparent, covering the screen and
-// kept above the editor, its popovers and its modal screens. It never takes
-// the keyboard focus. Only the banner's own region belongs to the window
-// (where the window system shapes windows): elsewhere the windows below show
+// Where one banner shows: a transparent layer over the whole of the
+// editor's window, above the editor, its popovers and modal screens and the
+// web popup (WindowLayer::Banners). It never takes the keyboard focus. Only
+// the banner's own region belongs to it: elsewhere the widgets below show
 // and take the touches. A banner that is not tappable lets touches through
-// everywhere.
+// everywhere. Without an editor's window (a test's banner) it is a window of
+// its own.
 class NotificationWindow : public QWidget
 {
     Q_OBJECT
 public:
-    // parent: the editor's window (or none); the banner window stays a
-    // top-level window of its own but goes away with its parent.
+    // parent: the editor's window, or none.
     NotificationWindow(bool takesTouches, QWidget *parent = nullptr);
 
     bool takesTouches() const { return m_takesTouches; }
     // Where the banner is drawn, in window coordinates.
     void setBannerRegion(const QRegion &region);
     QRegion bannerRegion() const { return m_bannerRegion; }
-    // Whether a touch at pos (window coordinates) stays in this window
-    // rather than reaching the windows below.
-    bool takesTouchAt(const QPoint &pos) const;
 
     // Puts the root controller's view into the window, filling it.
     void setRootView(QWidget *view);
-    // Shows the window on top without activating it.
+    // Shows it on top of everything else in its window.
     void makeVisible();
 
 protected:

@@ -18,7 +18,9 @@
 #include "toolkit/Device.h"
 #include "toolkit/TextField.h"
 #include "toolkit/View.h"
+#include "toolkit/WebView.h"
 #include "ui/ButtonWithActivityIndicator.h"
+#include "ui/ModalView.h"
 
 #include <QProcess>
 #include <QSocketNotifier>
@@ -68,7 +70,9 @@ void open(PanelryViewController *editor, const QByteArray &what)
     } else if (what == "title being typed") {
         editor->ui().comicTitle->setFocus();
         editor->ui().comicTitle->insert("Typed");
-    } else if (what == "minimized window")
+    } else if (what == "web popup")
+        ModalView::showWebView();
+    else if (what == "minimized window")
         editor->showMinimized();
 }
 
@@ -162,6 +166,7 @@ private slots:
         QTest::newRow("camera, SIGTERM") << QByteArray("camera") << QByteArray("SIGTERM");
         QTest::newRow("phone's camera, window closed") << QByteArray("phone's camera") << QByteArray("close");
         QTest::newRow("modal screen, SIGHUP") << QByteArray("phone's Load from Device") << QByteArray("SIGHUP");
+        QTest::newRow("web popup, SIGTERM") << QByteArray("web popup") << QByteArray("SIGTERM");
         QTest::newRow("title being typed, SIGTERM") << QByteArray("title being typed") << QByteArray("SIGTERM");
         // Ended empty, a new text is not kept: it would be invisible.
         QTest::newRow("new text, SIGTERM") << QByteArray("new text") << QByteArray("SIGTERM");
@@ -225,6 +230,7 @@ private slots:
 
 int main(int argc, char **argv)
 {
+    WebView::prepareProcess();
     QApplication app(argc, argv);
     if (argc == 3 && QByteArray(argv[1]) == "--run-application")
         return runApplication(app, argv[2]);

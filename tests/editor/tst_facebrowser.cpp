@@ -89,7 +89,7 @@ private slots:
         openBrowser();
         QPointer<Popover> first = popover();
         // Through the window, as the user's press comes.
-        QTest::mouseClick(f->editor->windowHandle(), Qt::LeftButton, {}, QPoint(20, 20));
+        QTest::mouseClick(f->editor->windowHandle(), Qt::LeftButton, {}, QPoint(400, 20));
         flushEvents();
         QVERIFY(!first);
         QVERIFY(!f->transients().popover());

@@ -2,15 +2,17 @@
 // undo steps (long random sequences are the monkey test's), the canvas's
 // content size, zooming a panel and the sideways scroll of a zoomed single
 // panel, "Clear Comic", the banner that names an undone step and the start
-// hint.
+// hint; help, from its title item and F1.
 #include "editor/EditorFixture.h"
 
 #include "objects/ComicObjectText.h"
 #include "toolkit/ModalScreen.h"
+#include "pickers/HelpViewController.h"
 #include "toolkit/NavigationContainer.h"
 #include "toolkit/Popover.h"
 #include "toolkit/Screen.h"
 
+#include <QDesktopServices>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -58,6 +60,15 @@ QStringList openOrEdited(const EditorFixture &f)
         open << "zoomed";
     return open;
 }
+
+// The desktop's mail program, as far as the application can tell.
+class MailProgram : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> mails;
+    Q_INVOKABLE void compose(const QUrl &url) { mails << url; }
+};
 }
 
 class TestPanels : public QObject
@@ -314,6 +325,52 @@ private slots:
         QCOMPARE(openOrEdited(f), QStringList());
         if (opened.startsWith("text"))
             QCOMPARE(qobject_cast<ComicObjectText *>(f.panel(0)->subviews().last())->text(), QString("kept"));
+    void helpOpensFromItsTitleOrF1AndSendsFeedbackByMail_data()
+    {
+        QTest::addColumn<Device::Idiom>("idiom");
+        QTest::addColumn<bool>("byF1");
+        QTest::addColumn<bool>("hasMailProgram");
+        QTest::newRow("tablet: its title clicked, a popover") << Device::Idiom::Tablet << false << true;
+        QTest::newRow("phone: F1, a modal screen; no mail program") << Device::Idiom::Phone << true << false;
+    }
+    void helpOpensFromItsTitleOrF1AndSendsFeedbackByMail()
+    {
+        QFETCH(Device::Idiom, idiom);
+        QFETCH(bool, byF1);
+        QFETCH(bool, hasMailProgram);
+        EditorFixture f(idiom);
+        QWindow *window = f.showActive();
+        QVERIFY(window);
+        if (byF1)
+            QTest::keyClick(window, Qt::Key_F1);
+        else
+        {
+            QWidget *title = f.part<EditorCommands>().titleItem();
+            QTest::mouseClick(window, Qt::LeftButton, {}, title->mapTo(f.editor.get(), title->rect().center()));
+        }
+        auto *help = f.editor->findChild<HelpViewController *>();
+        QVERIFY(help && help->isVisible());
+        NavigationContainer *screen = NavigationContainer::containing(help);
+        QCOMPARE(screen->title(), "Panelry 4.0");
+        if (idiom == Device::Idiom::Tablet)
+            QCOMPARE(qobject_cast<Popover *>(f.transients().popover())->contentSize(), QSize(320, 436));
+        else
+            QCOMPARE(screen->leftButton()->text(), "Back");
+        QStringList buttons;
+        for (QPushButton *button : help->findChildren<QPushButton *>())
+            buttons << button->text();
+        QCOMPARE(buttons, (QStringList{"Panelry on the Web", "Recommend on Twitter", "Send Feedback", "Rate Panelry"}));
+
+        MailProgram mail;
+        if (hasMailProgram)
+            QDesktopServices::setUrlHandler("mailto", &mail, "compose");
+        Banners banners;
+        QTest::mouseClick(help->findChildren<QPushButton *>().at(2), Qt::LeftButton);
+        QDesktopServices::unsetUrlHandler("mailto");
+        if (hasMailProgram)
+            QCOMPARE(mail.mails, QList<QUrl>{QUrl("mailto:feedback@panelry.example?subject=Panelry%204.0%20Feedback")});
+        else
+            QCOMPARE(banners.shown, QStringList{"No mail account setup"});
     }
 };
 

@@ -1,0 +1,46 @@
+#pragma once
+#include <QUrl>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+// A web page inside the application, drawn by Qt WebEngine where the build
+// has it; nothing of a page (cookies, cache) outlives the process. It opens
+// absolute http and https addresses only: any other address fails at once.
+// Without WebEngine it hands a page to the system browser and says so. Its
+// load events are signals, so the popup that shows it and the screen that
+// opened it both hear them.
+class WebView : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit WebView(QWidget *parent = nullptr);
+    ~WebView() override;
+
+    // Whether pages show inside the application (the build has WebEngine).
+    static bool showsPagesInside();
+    // First thing in main(), before the application object. WebEngine
+    // shares OpenGL contexts with the widgets, and does not start as root
+    // unless its sandbox is off: it is turned off for a process running as
+    // root, and only then.
+    static void prepareProcess();
+
+    void loadRequest(const QUrl &url);
+    // Shows `html`, with no base address.
+    void loadHTMLString(const QString &html);
+    // The text of the page shown, handed to `callback` once read.
+    void toPlainText(const std::function<void(const QString &)> &callback) const;
+
+    // An absolute http or https address: what a web view opens.
+    static bool isWebAddress(const QUrl &url);
+
+signals:
+    void didStartLoad();
+    void didFinishLoad();
+    void didFailLoad();
+
+private:
+    struct Page;
+    std::unique_ptr<Page> d;
+};

@@ -101,8 +101,11 @@ int CommandLine::exportComic(const QString &idText, const QString &path, const Q
     const QImage picture = ComicPicture::comic(panels, rowsOf(*decoded), scale);
     if (picture.isNull())
         return fail(QString("comic %1 is too tall for one picture at scale %2").arg(id).arg(scale));
+    // A PNG takes the encoder's usual compression (a quality of 100 would
+    // turn it off).
+    const int quality = qstrcmp(format, "JPEG") == 0 ? kJpegQuality : -1;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, format, kJpegQuality) || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, format, quality) || !file.commit())
         return fail("cannot write " + path + ": " + file.errorString());
     return 0;
 }

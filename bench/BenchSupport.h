@@ -155,30 +155,35 @@ inline QStringList faceFiles()
     return files;
 }
 
-// Where the k-th of four faces of 150 points sits in a panel of this size:
-// in its corners, inside it, overlapping a little as faces in a panel do.
+// Where the k-th face of 150 points sits in a panel of this size: the first
+// four in its corners, the next four at the middles of its edges, inside
+// it, overlapping as faces in a full panel do.
 inline QPointF faceCenter(const QSizeF &panel, int k)
 {
     constexpr double inset = 76;
-    return QPointF(k % 2 == 0 ? inset : panel.width() - inset, k < 2 ? inset : panel.height() - inset);
+    const double w = panel.width(), h = panel.height();
+    if (k >= 4)
+        return QList<QPointF>{{w / 2, inset}, {w / 2, h - inset}, {inset, h / 2}, {w - inset, h / 2}}[k % 4];
+    return QPointF(k % 2 == 0 ? inset : w - inset, k < 2 ? inset : h - inset);
 }
 
-// Fills the editor's comic to `rows` double rows, four faces in every panel,
-// each placed as a tap on the face strip places it, then leaves panel mode.
-inline void buildFaceComic(PanelryViewController &editor, int rows)
+// Fills the editor's comic to `rows` double rows, `faces` faces in every
+// panel (up to eight), each placed as a tap on the face strip places it,
+// then leaves panel mode.
+inline void buildFaceComic(PanelryViewController &editor, int rows, int faces = 4)
 {
     while (bench::part<PanelRows>(editor).numberOfPanels() < rows)
         bench::part<PanelRows>(editor).addDoublePanel();
     Animation::finishAll();
-    const QStringList faces = faceFiles();
+    const QStringList files = faceFiles();
     int next = 0;
     for (View *panel : bench::part<PanelRows>(editor).panels()) {
         if (panel->bounds().isEmpty())
             continue;
         editor.selectPanel(panel);
         Animation::finishAll();
-        for (int k = 0; k < 4; ++k) {
-            placeAndWait(editor, QImage(faces[next++ % faces.size()]));
+        for (int k = 0; k < faces; ++k) {
+            placeAndWait(editor, QImage(files[next++ % files.size()]));
             if (ComicObject *face = bench::part<ObjectSelection>(editor).selectedComicObject())
                 face->setCenter(faceCenter(panel->bounds().size(), k));
         }

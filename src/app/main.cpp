@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/PanelryAppDelegate.h"
 #include "editor/PanelryViewController.h"
 #include "toolkit/Clock.h"
@@ -19,20 +20,41 @@ constexpr double kScreenshotTimeout = 10.0;
 
 int main(int argc, char **argv)
 {
-    WebView::prepareProcess();
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Panelry");
-    QApplication::setOrganizationName("Panelry");
-
     QCommandLineParser parser;
     parser.setApplicationDescription("Panelry, a comic strip editor.");
     parser.addHelpOption();
     QCommandLineOption idiom("idiom", "Run as a phone or a tablet.", "phone|tablet");
     QCommandLineOption screenshot("screenshot", "Write the window to a PNG once the start hint shows, then exit.",
                                   "path");
-    parser.addOption(idiom);
-    parser.addOption(screenshot);
+    QCommandLineOption list("list", "Print the saved comics, one a line: id, title, date, rows.");
+    QCommandLineOption exportComic("export", "Write saved comic <id> to PATH, a .png, .jpg or .jpeg file.", "id");
+    QCommandLineOption scale("scale", "With --export: pixels a point, 1 to 4 (1 gives 640 pixels wide).", "n", "1");
+    parser.addOptions({idiom, screenshot, list, exportComic, scale});
+    parser.addPositionalArgument("PATH", "With --export: the picture file to write.", "[PATH]");
+    // Listing and exporting show no window: without a platform named they
+    // run offscreen, also where no display can be reached.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const bool windowless = parser.parse(arguments) && (parser.isSet(list) || parser.isSet(exportComic));
+    if (windowless && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    WebView::prepareProcess();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Panelry");
+    QApplication::setOrganizationName("Panelry");
     parser.process(app);
+    if (parser.isSet(list))
+        return CommandLine::listComics();
+    if (parser.isSet(exportComic)) {
+        if (parser.positionalArguments().size() != 1) {
+            std::fprintf(stderr, "panelry: --export takes an id and one path\n");
+            return 2;
+        }
+        return CommandLine::exportComic(parser.value(exportComic), parser.positionalArguments().first(),
+                                        parser.value(scale));
+    }
     if (parser.isSet(idiom)) {
         const QString value = parser.value(idiom);
         if (value != "phone" && value != "tablet") {

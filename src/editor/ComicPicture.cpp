@@ -14,6 +14,7 @@ constexpr int kThumbnailRows = 2;
 constexpr int kJpegQuality = 100;
 constexpr int kThumbnailOversampling = 4;
 constexpr double kObjectPictureScale = 2.0;
+constexpr double kComicFrameWidth = 2.0;
 
 // What is not a view (a border, the text of a text view) is drawn as the
 // scene would draw it, in its place.
@@ -56,7 +57,9 @@ void draw(QPainter &painter, View *view)
 
 QImage ComicPicture::render(const QList<View *> &panels, const QRectF &canvasArea, const QSize &size)
 {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
     image.fill(Qt::white);
     if (canvasArea.isEmpty())
         return image;
@@ -75,6 +78,23 @@ QImage ComicPicture::render(const QList<View *> &panels, const QRectF &canvasAre
         draw(painter, panel);
         painter.restore();
     }
+    return image;
+}
+
+QImage ComicPicture::comic(const QList<View *> &panels, int rows, int scale)
+{
+    const QRectF canvas(0, 0, EditorLayout::kCanvasWidth, EditorLayout::kRowHeight * rows);
+    const QSize size = (canvas.size() * scale).toSize();
+    if (size.isEmpty() || size.height() > kLargestComicSide)
+        return QImage();
+    QImage image = render(panels, canvas, size);
+    if (image.isNull())
+        return image;
+    QPainter painter(&image);
+    const int w = qRound(kComicFrameWidth * scale);
+    for (const QRect &edge : {QRect(0, 0, size.width(), w), QRect(0, size.height() - w, size.width(), w),
+                              QRect(0, 0, w, size.height()), QRect(size.width() - w, 0, w, size.height())})
+        painter.fillRect(edge, Qt::black);
     return image;
 }
 

@@ -14,6 +14,14 @@ namespace ComicPicture {
 // The part of the canvas (in canvas points) drawn into an image this size.
 QImage render(const QList<View *> &panels, const QRectF &canvasArea, const QSize &size);
 
+// The whole comic of `rows` rows as one opaque picture, `scale` pixels a
+// point (640 x 240 a row at 1): every panel with its edge, its objects cut
+// at it, and a black frame of 2 points inside the picture's own edges.
+// Null when no picture that tall can be had: taller than a painter draws
+// (kLargestComicSide), or its memory was refused.
+QImage comic(const QList<View *> &panels, int rows, int scale = 1);
+inline constexpr int kLargestComicSide = 32767;
+
 // One object as it shows in its panel (rotated, flipped), on a transparent
 // background the size of its frame, at twice its size in points.
 QImage objectPicture(View *object);

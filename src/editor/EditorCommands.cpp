@@ -49,8 +49,8 @@ void EditorCommands::createActions(QWidget *editor)
     a.reset = make("Reset");
     a.more = make("More...");
     a.share = make("Share");
-    a.saveToLibrary = make("Save to Library");
-    a.saveToDevice = make("Save to Device");
+    a.saveToLibrary = make("Save to Library", {QKeySequence(Qt::CTRL | Qt::Key_E)});
+    a.saveToDevice = make("Save to Device", QKeySequence::keyBindings(QKeySequence::Save));
     a.loadFromDevice = make("Load from Device");
     a.uploadHistory = make("Upload History");
     a.addDoublePanel = make("Add Panel with Divider");
@@ -87,15 +87,17 @@ void EditorCommands::createActions(QWidget *editor)
 
     connect(a.more, &QAction::triggered, this, &EditorCommands::tools);
     connect(a.reset, &QAction::triggered, this, &EditorCommands::reset);
-    needsRows(a.share, "Nothing to share");
-    needsRows(a.saveToLibrary, "Nothing to save");
+    needsRows(a.share, "Nothing to share", &EditorCommands::shareChosen);
+    needsRows(a.saveToLibrary, "Nothing to save", &EditorCommands::saveToLibraryChosen);
 }
 
-void EditorCommands::needsRows(QAction *action, const QString &withoutRows)
+void EditorCommands::needsRows(QAction *action, const QString &withoutRows, void (EditorCommands::*withRows)())
 {
-    connect(action, &QAction::triggered, this, [this, withoutRows] {
+    connect(action, &QAction::triggered, this, [this, withoutRows, withRows] {
         if (m_rows.numberOfPanels() == 0)
             NotificationManager::sharedManager()->notify(withoutRows, 2.0);
+        else
+            emit(this->*withRows)();
     });
 }
 

@@ -70,6 +70,9 @@ public:
 signals:
     // "Clear Comic" was answered with "Yes".
     void clearComicConfirmed();
+    // "Share" or "Save to Library" was chosen for a comic with rows.
+    void shareChosen();
+    void saveToLibraryChosen();
     // The paint toolbar's controls were made (they are made when first
     // needed, off the launch's way).
     void paintControlsMade(const EditorCommands::PaintControls &controls);
@@ -79,8 +82,9 @@ private:
     void setToolbars(QWidget *canvas);
     void makeHiddenToolbars() const;
     QList<QWidget *> makePaintControls(const std::function<ButtonWithHint *(const QString &, QAction *)> &hint);
-    // "Share" and "Save to Library" need rows, not objects.
-    void needsRows(QAction *action, const QString &withoutRows);
+    // "Share" and "Save to Library" need rows, not objects: without any,
+    // the action only says so; with them it emits `withRows`.
+    void needsRows(QAction *action, const QString &withoutRows, void (EditorCommands::*withRows)());
 
     Toolbars m_toolbars;
     bool m_tablet;

@@ -59,13 +59,18 @@ PanelRows::PanelRows(ScrollView *canvas, UndoHistory &history, QObject *parent)
 
 View *PanelRows::makePanel(const QRectF &frame) { return preparePanel(new View(frame)); }
 
-View *PanelRows::preparePanel(View *panel)
+void PanelRows::givePanelLook(View *panel)
 {
     panel->setTransform(QTransform());
     panel->setHidden(false);
     panel->setBackgroundColor(Qt::white);
     panel->setBorderWidth(1.0);
     panel->setClipsToBounds(true);
+}
+
+View *PanelRows::preparePanel(View *panel)
+{
+    givePanelLook(panel);
     auto *tap = new TapGestureRecognizer([this, panel](GestureRecognizer *) { emit panelTapped(panel); });
     tap->setNumberOfTapsRequired(1);
     panel->addGestureRecognizer(tap);

@@ -37,6 +37,11 @@ public:
     // panel.
     void replaceAllRows(const QList<View *> &panels);
 
+    // A panel's look: at rest and shown, white, a 1-point edge, its objects
+    // clipped to it. A stored comic's panels get it when they are shown or
+    // exported.
+    static void givePanelLook(View *panel);
+
 signals:
     // A panel (never a placeholder) was tapped.
     void panelTapped(View *panel);

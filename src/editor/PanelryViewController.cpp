@@ -2,10 +2,12 @@
 
 #include "editor/Clipboard.h"
 #include "editor/ComicObjects.h"
+#include "editor/ComicPicture.h"
 #include "editor/ComicStore.h"
 #include "editor/DrawingMode.h"
 #include "editor/EditorCommands.h"
 #include "editor/FaceStrip.h"
+#include "editor/LibrarySave.h"
 #include "editor/LoadComicScreen.h"
 #include "editor/ObjectCommands.h"
 #include "editor/ObjectHandles.h"
@@ -88,6 +90,9 @@ void PanelryViewController::viewDidLoad()
     m_loadComicScreen = std::make_unique<LoadComicScreen>(*m_transients, *m_store, this);
     m_clipboard = std::make_unique<Clipboard>(*m_panelMode, *m_selection, *m_history, *m_placement,
                                               m_commands->actions().paste, this);
+    m_librarySave = std::make_unique<LibrarySave>([this] { return generateComic(); },
+                                                  [this] { return m_ui.comicTitle->text().trimmed(); },
+                                                  m_commands->uploadBtn(), this);
     connectCommands();
     connectCollaborators();
 
@@ -128,6 +133,8 @@ void PanelryViewController::connectCommands()
     on(a.help, m_transients.get(), [this] {
         m_transients->presentScreen(new HelpViewController, HelpViewController::kPopoverSize, m_commands->titleItem());
     });
+    connect(m_commands.get(), &EditorCommands::saveToLibraryChosen, m_librarySave.get(),
+            &LibrarySave::saveComicToLibrary);
     m_selection->setObjectMenuActions({a.copy, a.cut, a.bringToFront, a.sendToBack});
     m_placement->setPictureSources({a.fromLibrary, a.fromCamera}, m_commands->button(a.addImage));
     m_faceStrip->setBrowserAnchor(m_commands->button(a.selectRageCategory));
@@ -284,6 +291,12 @@ void PanelryViewController::redo()
 {
     m_selection->deselectObject();
     m_history->redo();
+}
+
+QImage PanelryViewController::generateComic()
+{
+    deselectPanel();
+    return ComicPicture::comic(m_rows->panels(), m_rows->numberOfPanels());
 }
 
 template <typename Kind>

@@ -15,6 +15,8 @@ class DrawingMode;
 class EditingMode;
 class EditorCommands;
 class FaceStrip;
+class LibrarySave;
+class QImage;
 class LoadComicScreen;
 class ObjectHandles;
 class ObjectSelection;
@@ -48,6 +50,7 @@ class View;
 //   TitleField       the comic's title
 //   LoadComicScreen  the saved-comics browser of "Load from Device"
 //   Clipboard        copy, cut and paste of objects
+//   LibrarySave      "Save to Library": the comic as one picture in the album
 // What joins several of them lives here: set-up, the tap on a panel, leaving
 // panel mode, undo and redo, starting a new comic, entering and leaving the
 // editing modes, closing what is open when the application ends, and what
@@ -81,6 +84,10 @@ public:
     // End the selection (and any editing), then step back or forth.
     void undo();
     void redo();
+    // The whole comic as one picture, 640 x 240 a row: the zoomed panel is
+    // deselected first (it stays so). The canvas is not touched. Null when
+    // the comic is too tall for one picture.
+    QImage generateComic();
 
     // What the comic objects ask of the editor.
     void deselectObject() override;
@@ -144,4 +151,5 @@ private:
     std::unique_ptr<TitleField> m_titleField;
     std::unique_ptr<LoadComicScreen> m_loadComicScreen;
     std::unique_ptr<Clipboard> m_clipboard;
+    std::unique_ptr<LibrarySave> m_librarySave;
 };

@@ -41,6 +41,8 @@ void ImageView::setImage(const QImage &image)
     update();
 }
 
+void ImageView::keepForScale(double scale) { _largestShown = _largestShown.expandedTo(bounds().size() * scale); }
+
 void ImageView::drawContent(QPainter *painter)
 {
     if (m_image.isNull())

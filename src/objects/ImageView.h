@@ -24,6 +24,10 @@ public:
     // The size of the picture it was given, which it may keep smaller.
     QSize pictureSize() const { return m_pictureSize; }
     void setImage(const QImage &image);
+    // It will be drawn at `scale` pixels a point (a comic exported larger
+    // than a zoomed panel shows it): pictures given from now on are kept
+    // large enough for that.
+    void keepForScale(double scale);
 
 signals:
     // Drawn larger than what it keeps of a picture that was larger: a

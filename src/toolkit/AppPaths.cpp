@@ -21,6 +21,15 @@ QString AppPaths::home()
     return ensured(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
+QString AppPaths::photoAlbumDir()
+{
+    // A home of its own (a test, a trial run) keeps its pictures too.
+    const QString pictures = qEnvironmentVariableIsEmpty("PANELRY_HOME")
+                                 ? QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)
+                                 : home() + "/Pictures";
+    return ensured(pictures + "/Panelry");
+}
+
 QString AppPaths::libraryDir() { return ensured(home() + "/Library"); }
 
 QString AppPaths::documentsDir() { return ensured(home() + "/Documents"); }

@@ -121,6 +121,15 @@ public:
         return QImage::fromData(stored("SELECT data FROM comicData WHERE id = ?", {id}).toByteArray(), "PNG");
     }
 
+    // Rows taken from the end, or single rows added, until there are `count`.
+    void setRows(int count)
+    {
+        while (rows().numberOfPanels() > count)
+            rows().removeLastPanel();
+        while (rows().numberOfPanels() < count)
+            rows().addSinglePanel();
+    }
+
     View *zoom(int panelIndex)
     {
         View *p = panel(panelIndex);

@@ -143,10 +143,9 @@ private slots:
         QFETCH(QString, banner);
         QFETCH(QSize, thumbnail);
         EditorFixture f;
-        while (f.rows().numberOfPanels() > rows)
-            f.rows().removeLastPanel();
-        while (f.rows().numberOfPanels() < rows)
-            f.rows().addSinglePanel();
+        QWindow *window = f.showActive();
+        QVERIFY(window);
+        f.setRows(rows);
         ComicStore &store = f.editor->store();
         if (situation == "no record")
             store.setComicId(0);
@@ -156,7 +155,7 @@ private slots:
             QVERIFY(f.update("DELETE FROM comics WHERE id = ?", {store.comicId()}));
         f.ui().comicTitle->setText("Late");
         Banners banners;
-        store.saveComicToDevice(Kind::Manual);
+        QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier); // "Save to Device"
         store.waitForSave();
         QCOMPARE(banners.shown, QStringList{banner});
         QCOMPARE(QImage::fromData(storedColumn("thumbnail", store.comicId()).toByteArray(), "JPEG").size(), thumbnail);

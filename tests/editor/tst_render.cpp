@@ -1,0 +1,132 @@
+// The comic as one picture: its size, every panel's edge and the frame
+// along the picture's edges read pixel by pixel, objects cut at their
+// panel's edge, and the editor's view as it was; "Save to Library" writing
+// it into the album as the user asks for it, a new file every time.
+#include "editor/EditorFixture.h"
+
+#include "ui/ButtonWithActivityIndicator.h"
+
+#include <QPushButton>
+
+namespace {
+const QRgb kBlack = qRgb(0, 0, 0);
+const QRgb kWhite = qRgb(255, 255, 255);
+const QRgb kObject = QColor(Qt::darkCyan).rgb();
+
+// The pixels along a line of the picture, from `from` by `step`.
+QList<QRgb> pixels(const QImage &image, QPoint from, QPoint step, int count)
+{
+    QList<QRgb> line;
+    for (int i = 0; i < count; ++i, from += step)
+        line << image.pixel(from);
+    return line;
+}
+
+QPushButton *buttonTitled(QWidget *window, const QString &title)
+{
+    for (QPushButton *button : window->findChildren<QPushButton *>())
+        if (button->text() == title && button->isVisible())
+            return button;
+    return nullptr;
+}
+}
+
+class TestRender : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void theComicIsOnePictureOfItsRowsWithTheirEdgesInAFrame_data()
+    {
+        QTest::addColumn<Device::Idiom>("idiom");
+        QTest::addColumn<int>("rows");
+        for (auto [idiom, name] : {std::pair{Device::Idiom::Phone, "phone"}, {Device::Idiom::Tablet, "tablet"}}) {
+            QTest::addRow("%s, one row", name) << idiom << 1;
+            QTest::addRow("%s, four rows", name) << idiom << 4;
+        }
+    }
+    void theComicIsOnePictureOfItsRowsWithTheirEdgesInAFrame()
+    {
+        QFETCH(Device::Idiom, idiom);
+        QFETCH(int, rows);
+        EditorFixture f(idiom);
+        f.setRows(rows); // four: the last row is one panel
+        // A picture in the first row's left panel reaching across the
+        // divider, selected in its zoomed panel.
+        f.zoom(0);
+        QVERIFY(f.place(150, 150, QPointF(300, 120)));
+
+        const QImage image = f.editor->generateComic();
+        EditorFixture::settle(1);
+        QCOMPARE(f.mode().selectedPanel(), nullptr);
+        QCOMPARE(f.selected(), nullptr);
+        QCOMPARE(image.size(), QSize(640, 240 * rows));
+        // The frame: two pixels on each side, also over a panel's edge.
+        const int bottom = 240 * rows - 1;
+        QCOMPARE(pixels(image, {100, 0}, {0, 1}, 3), (QList<QRgb>{kBlack, kBlack, kWhite}));
+        QCOMPARE(pixels(image, {100, bottom}, {0, -1}, 3), (QList<QRgb>{kBlack, kBlack, kWhite}));
+        QCOMPARE(pixels(image, {0, 100}, {1, 0}, 3), (QList<QRgb>{kBlack, kBlack, kWhite}));
+        QCOMPARE(pixels(image, {639, bottom - 100}, {-1, 0}, 3), (QList<QRgb>{kBlack, kBlack, kWhite}));
+        // The divider: the two panels' edges side by side; the picture is
+        // cut there, at its own panel's edge.
+        QCOMPARE(pixels(image, {317, 200}, {1, 0}, 6), (QList<QRgb>{kWhite, kWhite, kBlack, kBlack, kWhite, kWhite}));
+        QCOMPARE(pixels(image, {317, 120}, {1, 0}, 6), (QList<QRgb>{kObject, kObject, kBlack, kBlack, kWhite, kWhite}));
+        if (rows == 4) {
+            // Between two rows, and the single last row without a divider.
+            QCOMPARE(pixels(image, {100, 237}, {0, 1}, 6), (QList<QRgb>{kWhite, kWhite, kBlack, kBlack, kWhite, kWhite}));
+            QCOMPARE(pixels(image, {318, 840}, {1, 0}, 4), QList<QRgb>(4, kWhite));
+        }
+        // Made again in the overview, scrolled: the same picture (no
+        // selection marks in the first), and the editor shows what it showed.
+        ScrollView *canvas = f.ui().scrollViewPanels;
+        canvas->setContentOffset(QPointF(0, 240 * (rows - 1)));
+        const QRectF frame = canvas->frame();
+        QCOMPARE(f.editor->generateComic(), image);
+        QCOMPARE(canvas->contentOffset(), QPointF(0, 240 * (rows - 1)));
+        QCOMPARE(canvas->frame(), frame);
+        QCOMPARE(canvas->borderWidth(), 0.0);
+    }
+
+    void saveToLibraryWritesANewPictureEveryTimeOrSaysWhyNot_data()
+    {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("banner");
+        QTest::addColumn<int>("files");
+        // Panels without objects are a comic too.
+        QTest::newRow("empty panels") << 3 << "Comic saved to library" << 2;
+        QTest::newRow("no rows") << 0 << "Nothing to save" << 0;
+        QTest::newRow("taller than one picture") << 137 << "Comic could not be saved" << 0;
+    }
+    void saveToLibraryWritesANewPictureEveryTimeOrSaysWhyNot()
+    {
+        QFETCH(int, rows);
+        QFETCH(QString, banner);
+        QFETCH(int, files);
+        EditorFixture f;
+        QWindow *window = f.showActive();
+        QVERIFY(window);
+        f.setRows(rows);
+        f.ui().comicTitle->setText("Ours: 1/2");
+        ButtonWithActivityIndicator *more = f.part<EditorCommands>().uploadBtn();
+        Banners banners;
+        // With its key, then from the "More..." sheet.
+        QTest::keyClick(window, Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(more->isShowingIndicator(), files > 0);
+        QTRY_COMPARE(banners.shown, QStringList{banner});
+        QTest::mouseClick(more->button(), Qt::LeftButton);
+        QTest::mouseClick(buttonTitled(f.editor.get(), "Save to Library"), Qt::LeftButton);
+        QTRY_COMPARE(banners.shown, QStringList(2, banner));
+        QVERIFY(!more->isShowingIndicator());
+
+        const QDir album(f.home.path() + "/Pictures/Panelry");
+        const QStringList written = album.entryList(QDir::Files | QDir::Hidden);
+        QCOMPARE(written.size(), files);
+        for (const QString &name : written) {
+            QVERIFY2(name.startsWith("Ours_ 1_2 20") && name.endsWith(".png"), qPrintable(name));
+            QCOMPARE(QImage(album.filePath(name)).size(), QSize(640, 240 * rows));
+        }
+    }
+};
+
+QTEST_MAIN(TestRender)
+#include "tst_render.moc"

@@ -5,7 +5,7 @@
 #include "objects/ComicArchive.h"
 #include "objects/ComicObjectImage.h"
 #include "objects/ObjectCoding.h"
-#include "savedcomics/SavedComicDates.h"
+#include "ui/LocalDates.h"
 #include "storage/PictureRows.h"
 #include "storage/SavedComics.h"
 #include "storage/UserDatabase.h"
@@ -67,7 +67,7 @@ int CommandLine::listComics()
         const std::optional<SavedComics::StoredComic> comic = SavedComics::read(id);
         const auto decoded = comic ? ComicArchive::decodeComic(comic->data) : std::nullopt;
         const QString rows = decoded ? QString::number(rowsOf(*decoded)) : QStringLiteral("unreadable");
-        const QString date = SavedComicDates::localDateText(row.value("timestamp").toString());
+        const QString date = LocalDates::localDateText(row.value("timestamp").toString());
         std::printf("%d\t%s\t%s\t%s\n", id, qPrintable(row.value("title").toString()), qPrintable(date),
                     qPrintable(rows));
     }

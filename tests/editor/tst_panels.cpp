@@ -274,6 +274,8 @@ private slots:
         QCOMPARE(open(), QString("sheet"));
         click(a.more, "Upload History");
         QCOMPARE(open(), QString("Upload History"));
+        QTest::mouseClick(commands.titleItem(), Qt::LeftButton);
+        QCOMPARE(open(), QString("Panelry 4.0"));
         click(a.undo); // closes what is open, then undoes
         QCOMPARE(open(), QString());
         QCOMPARE(f.rows().numberOfPanels(), 3);
@@ -325,6 +327,8 @@ private slots:
         QCOMPARE(openOrEdited(f), QStringList());
         if (opened.startsWith("text"))
             QCOMPARE(qobject_cast<ComicObjectText *>(f.panel(0)->subviews().last())->text(), QString("kept"));
+    }
+
     void helpOpensFromItsTitleOrF1AndSendsFeedbackByMail_data()
     {
         QTest::addColumn<Device::Idiom>("idiom");

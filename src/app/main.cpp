@@ -31,12 +31,15 @@ int main(int argc, char **argv)
     QCommandLineOption scale("scale", "With --export: pixels a point, 1 to 4 (1 gives 640 pixels wide).", "n", "1");
     parser.addOptions({idiom, screenshot, list, exportComic, scale});
     parser.addPositionalArgument("PATH", "With --export: the picture file to write.", "[PATH]");
-    // Listing and exporting show no window: without a platform named they
-    // run offscreen, also where no display can be reached.
+    // Listing, exporting, the help text and the complaint about a wrong
+    // option show no window: without a platform named they run offscreen,
+    // also where no display can be reached.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const bool windowless = parser.parse(arguments) && (parser.isSet(list) || parser.isSet(exportComic));
+    const bool windowless =
+        !parser.parse(arguments) || parser.isSet(list) || parser.isSet(exportComic) || parser.isSet("help")
+        || parser.isSet("help-all");
     if (windowless && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 

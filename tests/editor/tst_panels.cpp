@@ -279,6 +279,12 @@ private slots:
         click(a.undo); // closes what is open, then undoes
         QCOMPARE(open(), QString());
         QCOMPARE(f.rows().numberOfPanels(), 3);
+        // Without rows there is nothing to share, and nothing opens.
+        f.rows().removeAllRows();
+        Banners banners;
+        click(a.more, "Share");
+        QCOMPARE(open(), QString());
+        QCOMPARE(banners.shown, QStringList{"Nothing to share"});
     }
 
     // Escape typed into the window takes one thing away a press, the top

@@ -2,6 +2,7 @@
 
 #include "storage/UploadHistory.h"
 #include "toolkit/Pasteboard.h"
+#include "toolkit/WebView.h"
 #include "ui/NotificationManager.h"
 #include "ui/RowList.h"
 
@@ -10,12 +11,6 @@
 
 namespace {
 void notify(const QString &text) { NotificationManager::sharedManager()->notify(text, 2.0); }
-
-// A link from a server is opened only as a web page.
-bool isWebAddress(const QUrl &url)
-{
-    return url.isValid() && (url.scheme() == "http" || url.scheme() == "https") && !url.host().isEmpty();
-}
 }
 
 HistoryViewController::HistoryViewController(QWidget *parent)
@@ -51,7 +46,7 @@ void HistoryViewController::openLink(int row)
     if (row < 0 || row >= _tableData.size())
         return;
     const QUrl link(_tableData.at(row).value("link").toString());
-    if (isWebAddress(link))
+    if (WebView::isWebAddress(link)) // links came from servers
         emit linkChosen(link);
     else
         notify("Link cannot be opened");

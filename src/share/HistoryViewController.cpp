@@ -46,7 +46,8 @@ void HistoryViewController::openLink(int row)
     if (row < 0 || row >= _tableData.size())
         return;
     const QUrl link(_tableData.at(row).value("link").toString());
-    if (WebView::isWebAddress(link)) // links came from servers
+    // A link from a server is opened only as a web page.
+    if (WebView::isWebAddress(link))
         emit linkChosen(link);
     else
         notify("Link cannot be opened");

@@ -1,5 +1,6 @@
 #include "toolkit/ServiceConfiguration.h"
 
+#include "toolkit/PercentEncoding.h"
 #include "toolkit/UserDefaults.h"
 
 namespace ServiceConfiguration {
@@ -11,6 +12,14 @@ const Entry productPage{"productPage", "https://github.com/panelry/panelry#readm
 const Entry reviewPage{"reviewPage", "https://github.com/panelry/panelry#readme"};
 const Entry feedbackAddress{"feedbackAddress", "feedback@panelry.example"};
 const Entry tweetPage{"tweetPage", "https://twitter.com/intent/tweet?text=%1"};
+const Entry imgurUpload{"imgurUpload", "https://api.imgur.com/2/upload.json"};
+const Entry cheezburgerSignIn{"cheezburgerSignIn", "https://api.cheezburger.com/oauth/authorize"};
+const Entry cheezburgerRedirect{"cheezburgerRedirect", "https://api.cheezburger.com/oauth/login_success"};
+const Entry cheezburgerPost{"cheezburgerPost", "https://api.cheezburger.com/v1/assets"};
+const Entry redditSharePage{"redditSharePage", "https://www.reddit.com/r/fffffffuuuuuuuuuuuu/submit?url=%1"};
+const Entry facebookSharePage{"facebookSharePage", "https://m.facebook.com/sharer.php?u=%1"};
+const Entry requestTimeout{"requestTimeout", "60"};
+const Entry mailLauncher{"mailLauncher", "xdg-email"};
 
 QByteArray environmentVariable(const Entry &entry)
 {
@@ -40,8 +49,18 @@ QString value(const Entry &entry)
 QUrl url(const Entry &entry, const QString &argument)
 {
     QString address = value(entry);
-    address.replace(QStringLiteral("%1"), QString::fromLatin1(QUrl::toPercentEncoding(argument)));
+    address.replace(QStringLiteral("%1"), QString::fromLatin1(percentEncoded(argument)));
     return QUrl(address, QUrl::StrictMode);
+}
+
+std::chrono::milliseconds duration(const Entry &entry)
+{
+    bool isNumber = false;
+    double seconds = value(entry).toDouble(&isNumber);
+    if (!isNumber || !(seconds > 0))
+        seconds = QByteArray(entry.defaultValue).toDouble();
+    seconds = std::min(seconds, 24 * 3600.0);
+    return std::chrono::milliseconds(qRound64(seconds * 1000));
 }
 
 }

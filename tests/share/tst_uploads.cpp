@@ -1,0 +1,173 @@
+// Uploads against a server on 127.0.0.1: the forms as the server reads them,
+// success only with a web link in the answer (then a history row), every
+// other answer a failure; named requests; the sign-in's token capture.
+#include "share/CheezburgerSignIn.h"
+#include "share/ComicUploader.h"
+#include "share/NSURLConnectionCustom.h"
+#include "share/NSURLConnectionManager.h"
+#include "support/LocalHttpServer.h"
+#include "support/TestHome.h"
+#include "support/UserDatabaseRows.h"
+
+#include <QImage>
+#include <QNetworkRequest>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+const QString kTitle = QStringLiteral("Tom & Jerry é");
+const QByteArray kImgurAnswer = "{\"upload\": {\"links\": {\"original\": \"https://i.imgur.com/a.png\"}}}";
+constexpr int kRefused = -1;
+}
+
+class TestUploads : public QObject
+{
+    Q_OBJECT
+    TestHome home;
+    LocalHttpServer server;
+
+    // Waits for the one report of an upload; the statuses it showed.
+    QStringList upload(ComicUploader &uploader, const std::function<void()> &start)
+    {
+        QStringList statuses;
+        connect(&uploader, &ComicUploader::statusChanged, this, [&](const QString &text) { statuses << text; });
+        QSignalSpy uploaded(&uploader, &ComicUploader::uploaded), failed(&uploader, &ComicUploader::failed);
+        start();
+        [&] { QTRY_VERIFY_WITH_TIMEOUT(uploaded.size() + failed.size() == 1, 60000); }();
+        uploader.disconnect(this);
+        return statuses;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        UserDatabase::copyDBFile();
+        qputenv("PANELRY_IMGUR_UPLOAD", server.url("/2/upload.json").toEncoded());
+        qputenv("PANELRY_CHEEZBURGER_POST", server.url("/v1/assets").toEncoded());
+    }
+
+    void imgurUploadSucceedsOnlyWithAWebLink_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<bool>("succeeds");
+        QTest::newRow("link") << 200 << kImgurAnswer << true;
+        QTest::newRow("server error") << 500 << kImgurAnswer << false;
+        QTest::newRow("not JSON") << 200 << QByteArray("<html>") << false;
+        QTest::newRow("no link") << 200 << QByteArray("{\"upload\": {\"links\": {}}}") << false;
+        QTest::newRow("script link") << 200 << QByteArray(kImgurAnswer).replace("https://", "javascript:") << false;
+        QTest::newRow("not UTF-8") << 200 << QByteArray(kImgurAnswer).replace("a.png", "\xff.png") << false;
+        QTest::newRow("endless") << 200 << QByteArray(5 << 20, ' ') + kImgurAnswer << false;
+        QTest::newRow("refused") << kRefused << QByteArray() << false;
+        QTest::newRow("no answer") << 0 << QByteArray() << false;
+    }
+    void imgurUploadSucceedsOnlyWithAWebLink()
+    {
+        QFETCH(int, status);
+        QFETCH(QByteArray, answer);
+        QFETCH(bool, succeeds);
+        server.answer(status, answer);
+        server.requests.clear();
+        QVERIFY(userDbUpdate("DELETE FROM history"));
+        QTcpServer closed;
+        closed.listen(QHostAddress::LocalHost);
+        if (status == kRefused)
+            qputenv("PANELRY_IMGUR_UPLOAD", QByteArray("http://127.0.0.1:") + QByteArray::number(closed.serverPort()));
+        closed.close();
+        if (status == 0)
+            qputenv("PANELRY_REQUEST_TIMEOUT", "0.2");
+        QImage comic(64, 48, QImage::Format_RGB32);
+        comic.fill(Qt::darkCyan);
+        ComicUploader uploader;
+        QSignalSpy uploaded(&uploader, &ComicUploader::uploaded);
+        const QStringList statuses = upload(uploader, [&] { uploader.uploadToImgur(comic, kTitle); });
+        qunsetenv("PANELRY_REQUEST_TIMEOUT");
+        qputenv("PANELRY_IMGUR_UPLOAD", server.url("/2/upload.json").toEncoded());
+
+        QCOMPARE(statuses.first(), QString("Preparing... Tap to hide"));
+        QCOMPARE(statuses.last(), QString(succeeds ? "Comic uploaded to Imgur" : " Comic could not be uploaded"));
+        QCOMPARE(uploaded.size(), int(succeeds));
+        QCOMPARE(userDbColumn("SELECT title || ' ' || link FROM history"),
+                 succeeds ? QStringList{kTitle + " https://i.imgur.com/a.png"} : QStringList());
+        if (status == kRefused)
+            return;
+        QCOMPARE(server.requests.size(), 1);
+        const LocalHttpServer::Request &request = server.requests.first();
+        QCOMPARE(request.requestLine, QByteArray("POST /2/upload.json HTTP/1.1"));
+        QCOMPARE(request.header("content-length"), QList<QByteArray>{QByteArray::number(request.body.size())});
+        QCOMPARE(request.header("content-type"), QList<QByteArray>{"application/x-www-form-urlencoded"});
+        QCOMPARE(request.field("key"), QByteArray(ComicUploader::kImgurAPIKey));
+        QCOMPARE(QString::fromUtf8(request.field("title")), kTitle);
+        QVERIFY(request.body.count('=') == 3 && !request.body.contains('+') && !request.body.contains('\n'));
+        QCOMPARE(QImage::fromData(QByteArray::fromBase64(request.field("image")), "JPEG").size(), comic.size());
+    }
+
+    void cheezburgerPostCarriesTheLinkAndTheToken()
+    {
+        CheezburgerSignIn::setAccessToken("t&k=1");
+        QVERIFY(userDbUpdate("DELETE FROM history"));
+        server.answer(201, "{\"items\": [{\"media\": [{\"url\": \"https://cheezburger.com/7\"}]}]}");
+        server.requests.clear();
+        ComicUploader uploader;
+        QSignalSpy uploaded(&uploader, &ComicUploader::uploaded);
+        upload(uploader, [&] { uploader.uploadToCheezburger(QUrl("https://i.imgur.com/a.png"), kTitle); });
+        QCOMPARE(server.requests.first().body, QByteArray("access_token=t%26k%3D1&content=https://i.imgur.com/a.png"
+                                                          "&anonymous=false&description=&site_id=88"
+                                                          "&title=Tom%20%26%20Jerry%20%C3%A9"));
+        QCOMPARE(uploaded.first().at(1).toUrl(), QUrl("https://cheezburger.com/7"));
+        QCOMPARE(userDbColumn("SELECT link FROM history"), QStringList{"https://cheezburger.com/7"});
+        QCOMPARE(ComicUploader::progressText(0.456f), QString("Uploading (46%)... Tap to hide"));
+    }
+
+    void aNameIsFreeInsideItsReportAndABusyNameCancelsSilently()
+    {
+        server.answer(200, "{}");
+        auto *manager = NSURLConnectionManager::sharedManager();
+        QNetworkRequest request(server.url("/named"));
+        request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArray("text/plain"));
+        QStringList reports;
+        const auto report = [&](NSURLConnectionCustom *connection, const QString &label) {
+            connect(connection, &NSURLConnectionCustom::didReceiveResponse, this, [&reports, label] { reports << label; });
+            connect(connection, &NSURLConnectionCustom::didFail, this, [&reports, label] { reports << label + " failed"; });
+        };
+        report(manager->createRequest(request, "first", "x"), "first");
+        NSURLConnectionCustom *second = manager->createRequest(request, "second", "x");
+        report(second, "second");
+        connect(second, &NSURLConnectionCustom::didReceiveResponse, this, [&] {
+            reports << (manager->isRequestWithNameActive("x") ? "busy" : "free");
+            report(manager->createRequest(request, "third", "x"), "third");
+        });
+        QTRY_COMPARE_WITH_TIMEOUT(reports, (QStringList{"second", "free", "third"}), 60000);
+        QVERIFY(!manager->isRequestWithNameActive("x"));
+    }
+
+    void theTokenComesOnlyFromTheRedirectTargetsFragment_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<bool>("found");
+        QTest::addColumn<QString>("token");
+        const QString target = "https://api.cheezburger.com/oauth/login_success";
+        QTest::newRow("target") << target + "#token_type=bearer&ACCESS_TOKEN=a%26b&access_token=2" << true << "a&b";
+        QTest::newRow("default port") << "https://api.cheezburger.com:443/oauth/login_success#access_token=" << true << "";
+        QTest::newRow("other port") << "https://api.cheezburger.com:8443/oauth/login_success#access_token=a" << false << "";
+        QTest::newRow("other path") << target + "/x#access_token=a" << false << "";
+        QTest::newRow("other host") << "https://api.cheezburger.com.example/oauth/login_success#access_token=a" << false << "";
+        QTest::newRow("in a query") << "https://example.com/?r=" + target + "#access_token=a" << false << "";
+        QTest::newRow("no fragment") << target + "?access_token=a" << false << "";
+    }
+    void theTokenComesOnlyFromTheRedirectTargetsFragment()
+    {
+        QFETCH(QString, address);
+        QFETCH(bool, found);
+        QFETCH(QString, token);
+        const std::optional<QString> captured = CheezburgerSignIn::accessTokenFromRedirect(QUrl(address));
+        QCOMPARE(captured.has_value(), found);
+        QCOMPARE(captured.value_or(QString()), token);
+        QCOMPARE(CheezburgerSignIn::signInAddress().toEncoded(),
+                 QByteArray("https://api.cheezburger.com/oauth/authorize?response_type=token&client_id=")
+                     + CheezburgerSignIn::kClientId + "&redirect_uri=https://api.cheezburger.com/oauth/login_success");
+    }
+};
+
+QTEST_MAIN(TestUploads)
+#include "tst_uploads.moc"

@@ -25,6 +25,7 @@
 #include "objects/ComicObjectText.h"
 #include "pickers/HelpViewController.h"
 #include "share/HistoryViewController.h"
+#include "share/ShareViewController.h"
 #include "toolkit/Device.h"
 #include "toolkit/FirstFrame.h"
 #include "toolkit/Lifecycle.h"
@@ -91,7 +92,7 @@ void PanelryViewController::viewDidLoad()
     m_clipboard = std::make_unique<Clipboard>(*m_panelMode, *m_selection, *m_history, *m_placement,
                                               m_commands->actions().paste, this);
     m_librarySave = std::make_unique<LibrarySave>([this] { return generateComic(); },
-                                                  [this] { return m_ui.comicTitle->text().trimmed(); },
+                                                  [this] { return comicTitle(); },
                                                   m_commands->uploadBtn(), this);
     connectCommands();
     connectCollaborators();
@@ -133,6 +134,7 @@ void PanelryViewController::connectCommands()
     on(a.help, m_transients.get(), [this] {
         m_transients->presentScreen(new HelpViewController, HelpViewController::kPopoverSize, m_commands->titleItem());
     });
+    connect(m_commands.get(), &EditorCommands::shareChosen, this, &PanelryViewController::showShareViewController);
     connect(m_commands.get(), &EditorCommands::saveToLibraryChosen, m_librarySave.get(),
             &LibrarySave::saveComicToLibrary);
     m_selection->setObjectMenuActions({a.copy, a.cut, a.bringToFront, a.sendToBack});
@@ -262,6 +264,23 @@ void PanelryViewController::uploadHistory()
     connect(history, &HistoryViewController::linkChosen, this,
             [](const QUrl &link) { ModalView::showWebView()->loadRequest(link); });
     m_transients->presentScreen(history, HistoryViewController::kPopoverSize, m_commands->uploadBtn());
+}
+
+QString PanelryViewController::comicTitle() const { return m_ui.comicTitle->text().trimmed(); }
+
+void PanelryViewController::showShareViewController()
+{
+    if (!m_shareViewController) {
+        m_shareViewController = new ShareViewController([this] { return generateComic(); }, [this] { return comicTitle(); });
+        connect(m_shareViewController, &ShareViewController::didHideShareViewController, this, [this] {
+            // Out of its popover or modal screen before they go, which
+            // would take it with them.
+            m_shareViewController->hide();
+            m_shareViewController->setParent(this);
+            m_transients->dismissActionsheetOrPopoverIfVisible();
+        });
+    }
+    m_transients->presentScreen(m_shareViewController, ShareViewController::kPopoverSize, m_commands->uploadBtn());
 }
 
 void PanelryViewController::resetComic()

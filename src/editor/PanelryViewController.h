@@ -3,6 +3,7 @@
 #include "editor/EditorUi.h"
 #include "objects/ComicObjectDelegate.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -18,6 +19,7 @@ class FaceStrip;
 class LibrarySave;
 class QImage;
 class LoadComicScreen;
+class ShareViewController;
 class ObjectHandles;
 class ObjectSelection;
 class PanelMode;
@@ -79,6 +81,11 @@ public:
     void stepBack();
     // "Upload History": the comics uploaded, from the "More..." button.
     void uploadHistory();
+    // "Share": the share screen, made at the first share and kept while
+    // hidden during an upload; "Back" or a tap outside its popover ends it.
+    void showShareViewController();
+    // The title field's text: the title of a saved or shared picture.
+    QString comicTitle() const;
     // Replaces the open comic by a new one of three double rows.
     void resetComic();
     // End the selection (and any editing), then step back or forth.
@@ -152,4 +159,5 @@ private:
     std::unique_ptr<LoadComicScreen> m_loadComicScreen;
     std::unique_ptr<Clipboard> m_clipboard;
     std::unique_ptr<LibrarySave> m_librarySave;
+    QPointer<ShareViewController> m_shareViewController;
 };

@@ -141,6 +141,6 @@ void ComicUploader::connectionDidFail(Service service, const QString &reason)
 
 void ComicUploader::comicFailedToUpload()
 {
-    emit statusChanged(QStringLiteral(" Comic could not be uploaded"));
+    emit statusChanged(QString::fromLatin1(kFailureStatus));
     emit failed();
 }

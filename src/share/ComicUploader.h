@@ -19,6 +19,8 @@ class ComicUploader : public QObject
 public:
     enum Service { Imgur, Cheezburger };
     static constexpr const char *kImgurAPIKey = "5d0c3a9e7b21f4680ae39c5d7f1b2e64";
+    // The status of a failure; the leading space parts it from the sad face.
+    static constexpr const char *kFailureStatus = " Comic could not be uploaded";
 
     explicit ComicUploader(QObject *parent = nullptr);
     ~ComicUploader() override;

@@ -38,6 +38,7 @@ WebView::WebView(QWidget *parent)
     d->view->setPage(page);
     // A failed page is the popup's to replace, not Chromium's.
     page->settings()->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
+    connect(page, &QWebEnginePage::urlChanged, this, &WebView::urlChanged);
     connect(page, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo &info) {
         switch (info.status()) {
         case QWebEngineLoadingInfo::LoadStartedStatus: emit didStartLoad(); break;
@@ -62,6 +63,8 @@ void WebView::loadRequest(const QUrl &url)
 
 void WebView::loadHTMLString(const QString &html) { d->view->setHtml(html, QUrl()); }
 
+QUrl WebView::url() const { return d->view->url(); }
+
 void WebView::toPlainText(const std::function<void(const QString &)> &callback) const
 {
     d->view->page()->toPlainText(callback);
@@ -75,6 +78,7 @@ void WebView::toPlainText(const std::function<void(const QString &)> &callback) 
 // HTML it was given, as rich text.
 struct WebView::Page {
     QLabel *label;
+    QUrl url;
 };
 
 WebView::WebView(QWidget *parent)
@@ -99,6 +103,8 @@ void WebView::loadRequest(const QUrl &url)
         emit didFailLoad();
         return;
     }
+    d->url = url;
+    emit urlChanged(url);
     emit didStartLoad();
     d->label->setText(QStringLiteral("<p>The page opened in your web browser:</p><p>%1</p>")
                           .arg(url.toDisplayString().toHtmlEscaped()));
@@ -111,6 +117,8 @@ void WebView::loadHTMLString(const QString &html)
     d->label->setText(html);
     emit didFinishLoad();
 }
+
+QUrl WebView::url() const { return d->url; }
 
 void WebView::toPlainText(const std::function<void(const QString &)> &callback) const
 {

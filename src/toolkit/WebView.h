@@ -29,6 +29,8 @@ public:
     void loadRequest(const QUrl &url);
     // Shows `html`, with no base address.
     void loadHTMLString(const QString &html);
+    // The address of the page shown.
+    QUrl url() const;
     // The text of the page shown, handed to `callback` once read.
     void toPlainText(const std::function<void(const QString &)> &callback) const;
 
@@ -39,6 +41,9 @@ signals:
     void didStartLoad();
     void didFinishLoad();
     void didFailLoad();
+    // The page's address changed: a redirect is heard here even when its
+    // target then fails to load.
+    void urlChanged(const QUrl &url);
 
 private:
     struct Page;

@@ -40,7 +40,9 @@ ShareViewController::ShareViewController(std::function<QImage()> generateComic, 
     _buttonMail = addTarget("Mail");
     _buttonMail->setVisible(PlatformServices::canSendMail());
     _buttonUploadStatus = new QPushButton("Choose where to share", this);
-    _buttonUploadStatus->setFlat(true);
+    // Dark, as the toolbars: the sad face is drawn in white.
+    _buttonUploadStatus->setStyleSheet("QPushButton { background: #2c2c2e; color: white; border: none;"
+                                       " border-radius: 6px; padding: 10px; }");
     layout->addWidget(_buttonUploadStatus, 3, 0, 1, 2);
     connect(_buttonUploadStatus, &QPushButton::clicked, this, &ShareViewController::minimize);
     connect(m_uploader, &ComicUploader::statusChanged, this, &ShareViewController::setStatus);

@@ -285,6 +285,10 @@ void PanelryViewController::showShareViewController()
 
 void PanelryViewController::resetComic()
 {
+    // Another comic is shared anew: a share screen kept hidden holds the
+    // picture and the link of the one going.
+    if (m_shareViewController && !m_shareViewController->isVisible())
+        m_shareViewController->deleteLater();
     deselectPanel();
     m_store->saveComicToDevice(ComicStore::SaveKind::Leaving);
     m_rows->removeAllRows();

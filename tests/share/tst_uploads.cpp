@@ -1,6 +1,7 @@
 // Uploads against a server on 127.0.0.1: the forms as the server reads them,
 // success only with a web link in the answer (then a history row), every
-// other answer a failure; named requests; the sign-in's token capture.
+// other answer a failure; named requests, each ending in one report, a
+// success only for a status from 200 to 299; the sign-in's token capture.
 #include "share/CheezburgerSignIn.h"
 #include "share/ComicUploader.h"
 #include "share/NSURLConnectionCustom.h"
@@ -119,25 +120,44 @@ private slots:
         QCOMPARE(ComicUploader::progressText(0.456f), QString("Uploading (46%)... Tap to hide"));
     }
 
-    void aNameIsFreeInsideItsReportAndABusyNameCancelsSilently()
+    void eachRequestReportsOnceAndABusyNameCancelsSilently_data()
     {
-        server.answer(200, "{}");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("report"); // the body, or "failed"
+        QTest::newRow("200") << 200 << "{}";
+        QTest::newRow("201") << 201 << "{}";
+        for (int status : {199, 300, 404, 500})
+            QTest::addRow("%d", status) << status << "failed";
+        QTest::newRow("hung up") << LocalHttpServer::kHangUp << "failed";
+    }
+    void eachRequestReportsOnceAndABusyNameCancelsSilently()
+    {
+        QFETCH(int, status);
+        QFETCH(QString, report);
+        server.answer(status, "{}");
         auto *manager = NSURLConnectionManager::sharedManager();
         QNetworkRequest request(server.url("/named"));
         request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArray("text/plain"));
         QStringList reports;
-        const auto report = [&](NSURLConnectionCustom *connection, const QString &label) {
-            connect(connection, &NSURLConnectionCustom::didReceiveResponse, this, [&reports, label] { reports << label; });
-            connect(connection, &NSURLConnectionCustom::didFail, this, [&reports, label] { reports << label + " failed"; });
+        QObject listener; // no report outlives this row
+        const auto start = [&](const QString &label) {
+            NSURLConnectionCustom *connection = manager->createRequest(request, label.toUtf8(), "x");
+            connect(connection, &NSURLConnectionCustom::didReceiveResponse, &listener,
+                    [&reports, label](const QString &body) { reports << label + " " + body; });
+            connect(connection, &NSURLConnectionCustom::didFail, &listener,
+                    [&reports, label] { reports << label + " failed"; });
+            return connection;
         };
-        report(manager->createRequest(request, "first", "x"), "first");
-        NSURLConnectionCustom *second = manager->createRequest(request, "second", "x");
-        report(second, "second");
-        connect(second, &NSURLConnectionCustom::didReceiveResponse, this, [&] {
+        // Inside its report the name is free for the next request.
+        const auto startAnother = [&] {
             reports << (manager->isRequestWithNameActive("x") ? "busy" : "free");
-            report(manager->createRequest(request, "third", "x"), "third");
-        });
-        QTRY_COMPARE_WITH_TIMEOUT(reports, (QStringList{"second", "free", "third"}), 60000);
+            start("third");
+        };
+        start("first");
+        NSURLConnectionCustom *second = start("second");
+        connect(second, &NSURLConnectionCustom::didReceiveResponse, &listener, startAnother);
+        connect(second, &NSURLConnectionCustom::didFail, &listener, startAnother);
+        QTRY_COMPARE_WITH_TIMEOUT(reports, (QStringList{"second " + report, "free", "third " + report}), 60000);
         QVERIFY(!manager->isRequestWithNameActive("x"));
     }
 

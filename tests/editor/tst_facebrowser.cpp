@@ -5,6 +5,7 @@
 #include "editor/EditorFixture.h"
 
 #include "faces/RageFaceCategoryBrowser.h"
+#include "support/Widgets.h"
 #include "toolkit/AppPaths.h"
 #include "toolkit/ModalScreen.h"
 #include "toolkit/NavigationContainer.h"
@@ -15,15 +16,6 @@
 #include <QPushButton>
 
 namespace {
-
-// Queued calls first, then the deletions they ask for.
-void flushEvents()
-{
-    for (int i = 0; i < 3; ++i) {
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-}
 
 void clickRow(RageFaceCategoryBrowser *browser, const QString &name)
 {

@@ -10,23 +10,16 @@
 #include "share/NSURLConnectionManager.h"
 #include "share/ShareViewController.h"
 #include "support/LocalHttpServer.h"
+#include "support/Widgets.h"
 #include "toolkit/Pasteboard.h"
 #include "toolkit/Screen.h"
 #include "toolkit/WebView.h"
 #include "ui/ButtonWithActivityIndicator.h"
 
-#include <QPushButton>
-
 namespace {
 const QByteArray kImgurAnswer = "{\"upload\": {\"links\": {\"original\": \"https://i.imgur.com/a.png\"}}}";
 
-void click(QWidget *window, const QString &title)
-{
-    for (QPushButton *button : window->findChildren<QPushButton *>())
-        if (button->text() == title && button->isVisible())
-            return QTest::mouseClick(button, Qt::LeftButton);
-    QFAIL(qPrintable("no button " + title));
-}
+void click(QWidget *in, const QString &title) { QTest::mouseClick(buttonTitled(in, title), Qt::LeftButton); }
 }
 
 class TestShareScreen : public QObject

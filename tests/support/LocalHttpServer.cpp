@@ -70,5 +70,4 @@ void LocalHttpServer::read(QTcpSocket *socket)
     else if (m_status != 0)
         socket->write("HTTP/1.1 " + QByteArray::number(m_status) + " Answer\r\nContent-Type: application/json\r\n"
                       + "Content-Length: " + QByteArray::number(m_body.size()) + "\r\n\r\n" + m_body);
-    emit received();
 }

@@ -30,9 +30,6 @@ public:
 
     QList<Request> requests;
 
-signals:
-    void received();
-
 private:
     void read(QTcpSocket *socket);
 

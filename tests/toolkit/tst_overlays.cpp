@@ -3,6 +3,7 @@
 // hit; a press inside works as usual; closing from code is no user answer.
 // And the image picker's dialog blocks nothing.
 #include "support/TestHome.h"
+#include "support/Widgets.h"
 #include "toolkit/ActionSheet.h"
 #include "toolkit/EditMenu.h"
 #include "toolkit/GestureRecognizer.h"
@@ -20,14 +21,6 @@
 #include <memory>
 
 namespace {
-
-void settle()
-{
-    for (int i = 0; i < 3; ++i) {
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-}
 
 // Takes touches, as the editor's stage does.
 class TouchSurface : public QWidget
@@ -109,14 +102,6 @@ ActionSheet *openSheet(Host &host, bool tablet)
     return sheet;
 }
 
-QPushButton *buttonTitled(QWidget *in, const QString &title)
-{
-    for (QPushButton *button : in->window()->findChildren<QPushButton *>())
-        if (button->text() == title && button->isVisible())
-            return button;
-    return nullptr;
-}
-
 }
 
 class TestOverlays : public QObject
@@ -125,7 +110,7 @@ class TestOverlays : public QObject
     TestHome m_home;
 
 private slots:
-    void cleanup() { settle(); }
+    void cleanup() { flushEvents(); }
 
     void popoverAndSheetsSitInsideTheWindow()
     {
@@ -200,7 +185,7 @@ private slots:
             tapWithFinger(&host.window, at);
         QCOMPARE(host.log, log);
         QCOMPARE(host.surface->touchBegins, canvasTouches);
-        settle();
+        flushEvents();
         QCOMPARE(bool(opened), log == QStringList{"inside"});
     }
 
@@ -257,7 +242,7 @@ private slots:
         }
         QTest::mouseClick(host.undo, Qt::LeftButton);
         QCOMPARE(host.log, QStringList({"dismissed -1", "dismissed -1", "undo"}));
-        settle();
+        flushEvents();
         for (const QPointer<QObject> &overlay : closed)
             QVERIFY(!overlay);
     }
@@ -344,10 +329,10 @@ private slots:
         QCOMPARE(host.log, QStringList({"undo"}));
 
         // The keyboard goes to it, and back when it goes.
-        settle();
+        flushEvents();
         QCOMPARE(QApplication::activeWindow(), dialog);
         picker.dismiss();
-        settle();
+        flushEvents();
         QCOMPARE(QApplication::activeWindow(), &host.window);
         QVERIFY(!picker.window());
         QCOMPARE(cancelled.count(), 0);

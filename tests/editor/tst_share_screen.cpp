@@ -3,18 +3,22 @@
 // its page opened); the progress on the status line; a failure there; the
 // screen hidden during the upload with a banner when it ends; another
 // target tapped meanwhile, which waits instead; the screen closed during
-// the upload; mail, which uploads nothing; a comic too tall to render.
+// the upload; mail, which hands the picture to the mail program and
+// uploads nothing; a comic too tall to render.
 #include "EditorFixture.h"
 #include "share/ComicUploader.h"
 #include "share/NSURLConnectionCustom.h"
 #include "share/NSURLConnectionManager.h"
 #include "share/ShareViewController.h"
+#include "support/Files.h"
 #include "support/LocalHttpServer.h"
 #include "support/Widgets.h"
 #include "toolkit/Pasteboard.h"
 #include "toolkit/Screen.h"
 #include "toolkit/WebView.h"
 #include "ui/ButtonWithActivityIndicator.h"
+
+#include <QTemporaryDir>
 
 namespace {
 const QByteArray kImgurAnswer = "{\"upload\": {\"links\": {\"original\": \"https://i.imgur.com/a.png\"}}}";
@@ -26,6 +30,7 @@ class TestShareScreen : public QObject
 {
     Q_OBJECT
     LocalHttpServer server;
+    QTemporaryDir mailer;
 
     // The requests of the uploads and the pages, without the pages' icons.
     QStringList requestsSeen() const
@@ -43,7 +48,11 @@ private slots:
         qputenv("PANELRY_IMGUR_UPLOAD", server.url("/2/upload.json").toEncoded());
         qputenv("PANELRY_REDDIT_SHARE_PAGE", server.url("/submit").toEncoded() + "?url=%1");
         qputenv("PANELRY_FACEBOOK_SHARE_PAGE", server.url("/sharer.php").toEncoded() + "?u=%1");
-        qputenv("PANELRY_MAIL_LAUNCHER", "true"); // a mail program that opens nothing
+        // A mail program that opens nothing and keeps what it was asked to send.
+        const QString program = mailer.filePath("mail");
+        QVERIFY(writeFile(program, "#!/bin/sh\necho \"$@\" > \"$0.sent\"\n"));
+        QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner));
+        qputenv("PANELRY_MAIL_LAUNCHER", program.toUtf8());
     }
 
     void aTargetUploadsOnceThenSharesTheLink_data()
@@ -87,6 +96,7 @@ private slots:
         const QString duringUpload = taps.value(1);
         server.answer(status, kImgurAnswer);
         server.requests.clear();
+        QFile::remove(mailer.filePath("mail.sent"));
         Pasteboard::setText({});
         EditorFixture f;
         Screen::setMainWindow(f.editor.get()); // where the web popup shows
@@ -140,6 +150,8 @@ private slots:
         const QStringList sent{"Waiting for response... Tap to hide", "Uploading (46%)... Tap to hide"};
         QCOMPARE(progress, requests.isEmpty() ? QStringList() : sent);
         QCOMPARE(Pasteboard::text(), banners.contains("Imgur link copied") ? "https://i.imgur.com/a.png" : "");
+        const bool mailed = taps.first() == "Mail";
+        QTRY_COMPARE(fileBytes(mailer.filePath("mail.sent")).startsWith("--subject  --attach "), mailed);
     }
 };
 

@@ -6,6 +6,7 @@
 #include "editor/PanelRows.h"
 #include "objects/ComicArchive.h"
 #include "objects/ComicObject.h"
+#include "objects/StoredPictures.h"
 #include "storage/ComicRecord.h"
 #include "storage/SavedComics.h"
 #include "storage/UserDatabase.h"
@@ -185,6 +186,7 @@ void ComicStore::loadComicWithId(int id)
         return;
     }
     const QList<View *> panels = comic->panelList();
+    StoredPictures::show(panels);
     for (View *panel : panels)
         for (View *child : panel->subviews())
             if (auto *object = qobject_cast<ComicObject *>(child))

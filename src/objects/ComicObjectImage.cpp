@@ -1,7 +1,7 @@
 #include "objects/ComicObjectImage.h"
 
 #include "objects/ImageView.h"
-#include "storage/FMDatabase.h"
+#include "storage/PictureRows.h"
 #include "storage/UserDatabase.h"
 
 #include <QFutureWatcher>
@@ -12,13 +12,8 @@ namespace {
 // of its own); a null image without one.
 QImage storedPicture(const QString &databasePath, int databaseId)
 {
-    FMDatabase db(databasePath);
-    QByteArray png;
-    if (auto rows = db.open() ? db.executeQuery("SELECT data FROM comicData WHERE id = ?", {databaseId}) : nullptr)
-        while (rows->next())
-            png = rows->dataForColumn("data");
-    db.close();
-    return QImage::fromData(png, "PNG");
+    const std::optional<PictureRows::Row> row = PictureRows::Reader(databasePath).row(databaseId);
+    return QImage::fromData(row ? row->data : QByteArray(), "PNG");
 }
 }
 

@@ -27,16 +27,26 @@ bool PictureRows::update(int id, const QByteArray &png)
     return stored;
 }
 
-std::optional<PictureRows::Row> PictureRows::row(int id)
+PictureRows::Reader::Reader()
+    : Reader(UserDatabase::path())
 {
-    FMDatabase db(UserDatabase::path());
-    std::optional<Row> row;
-    if (db.open()) {
-        row = Row();
-        if (auto rows = db.executeQuery("SELECT comicId, data FROM comicData WHERE id = ?", {id}))
-            while (rows->next())
-                row = Row{rows->intForColumn("comicId"), rows->dataForColumn("data")};
-    }
-    db.close();
+}
+
+PictureRows::Reader::Reader(const QString &databasePath)
+    : m_db(std::make_unique<FMDatabase>(databasePath))
+    , m_open(m_db->open())
+{
+}
+
+PictureRows::Reader::~Reader() = default;
+
+std::optional<PictureRows::Row> PictureRows::Reader::row(int id)
+{
+    if (!m_open)
+        return std::nullopt;
+    Row row;
+    if (auto rows = m_db->executeQuery("SELECT comicId, data FROM comicData WHERE id = ?", {id}))
+        while (rows->next())
+            row = Row{rows->intForColumn("comicId"), rows->dataForColumn("data")};
     return row;
 }

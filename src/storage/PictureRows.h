@@ -1,14 +1,16 @@
 #pragma once
 #include <QByteArray>
 
+#include <memory>
 #include <optional>
 
 class FMDatabase;
+class QString;
 
 // The picture rows (comicData) of image and drawing objects: the PNG bytes
-// of a picture under the id that its object carries. Every call opens its
+// of a picture under the id that its object carries. Every write opens its
 // own handle on the user database and closes it, except where it is given
-// one.
+// one; rows are read through a Reader.
 namespace PictureRows {
 
 // A new row of comic `comicId` holding `png` (NULL for null bytes: the
@@ -26,7 +28,26 @@ struct Row {
     int comicId = -1; // -1: there is no such row
     QByteArray data;
 };
-// Row `id`; none when the database did not open.
-std::optional<Row> row(int id);
+
+// Reads rows through one handle, open for as long as the reader lives: the
+// pictures of a whole comic cost one open, not one each.
+class Reader
+{
+public:
+    // On the user database.
+    Reader();
+    // On the database at `databasePath` (a worker passes the path it was given).
+    explicit Reader(const QString &databasePath);
+    ~Reader();
+    Reader(const Reader &) = delete;
+    Reader &operator=(const Reader &) = delete;
+
+    // Row `id`; none when the database did not open.
+    std::optional<Row> row(int id);
+
+private:
+    std::unique_ptr<FMDatabase> m_db;
+    bool m_open;
+};
 
 }

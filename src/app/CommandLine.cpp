@@ -47,7 +47,7 @@ void prepare(const QList<View *> &panels, int scale)
             if (auto *image = qobject_cast<ComicObjectImage *>(child); image && image->imageView())
                 image->imageView()->keepForScale(scale);
     }
-    StoredPictures().show(panels);
+    StoredPictures::show(panels);
 }
 }
 

@@ -186,7 +186,7 @@ void ComicStore::loadComicWithId(int id)
         return;
     }
     const QList<View *> panels = comic->panelList();
-    StoredPictures().show(panels);
+    StoredPictures::show(panels);
     for (View *panel : panels)
         for (View *child : panel->subviews())
             if (auto *object = qobject_cast<ComicObject *>(child))

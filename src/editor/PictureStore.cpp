@@ -24,7 +24,7 @@ bool PictureStore::adopt(ComicObject *object, ObjectOrigin origin, const QByteAr
         return storeInNewRow(object, png.isNull() ? pngData(kind->picture(*object)) : png);
     if (origin == ObjectOrigin::Stored)
         return true; // its comic's load showed its picture
-    const std::optional<PictureRows::Row> row = StoredPictures().show(*object);
+    const std::optional<PictureRows::Row> row = StoredPictures::show(*object);
     if (!row || row->comicId == m_store.comicId())
         return true;
     // The stored bytes, not what the object holds: a photo is held at the

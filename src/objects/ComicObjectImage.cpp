@@ -12,8 +12,9 @@ namespace {
 // of its own); a null image without one.
 QImage storedPicture(const QString &databasePath, int databaseId)
 {
-    const std::optional<PictureRows::Row> row = PictureRows::Reader(databasePath).row(databaseId);
-    return QImage::fromData(row ? row->data : QByteArray(), "PNG");
+    QByteArray png;
+    PictureRows::read(databasePath, {databaseId}, [&png](const PictureRows::Row &row) { png = row.data; });
+    return QImage::fromData(png, "PNG");
 }
 }
 

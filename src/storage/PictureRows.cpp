@@ -4,6 +4,8 @@
 #include "storage/FMDatabase.h"
 #include "storage/UserDatabase.h"
 
+#include <QStringList>
+
 int PictureRows::insert(int comicId, const QByteArray &png)
 {
     FMDatabase db(UserDatabase::path());
@@ -27,26 +29,25 @@ bool PictureRows::update(int id, const QByteArray &png)
     return stored;
 }
 
-PictureRows::Reader::Reader()
-    : Reader(UserDatabase::path())
+bool PictureRows::read(const QString &databasePath, const QList<int> &ids, const std::function<void(const Row &)> &take)
 {
-}
-
-PictureRows::Reader::Reader(const QString &databasePath)
-    : m_db(std::make_unique<FMDatabase>(databasePath))
-    , m_open(m_db->open())
-{
-}
-
-PictureRows::Reader::~Reader() = default;
-
-std::optional<PictureRows::Row> PictureRows::Reader::row(int id)
-{
-    if (!m_open)
-        return std::nullopt;
-    Row row;
-    if (auto rows = m_db->executeQuery("SELECT comicId, data FROM comicData WHERE id = ?", {id}))
-        while (rows->next())
+    FMDatabase db(databasePath);
+    if (!db.open())
+        return false;
+    QStringList list;
+    for (int id : ids)
+        list << QString::number(id);
+    // A left join steps through its left side in order: one result row for
+    // each id of the list, NULLs where there is no such picture row.
+    auto rows = db.executeQuery("SELECT comicData.id IS NOT NULL AS found, comicData.comicId, comicData.data "
+                                "FROM json_each(?) AS wanted LEFT JOIN comicData ON comicData.id = wanted.value",
+                                {'[' + list.join(',') + ']'});
+    for (qsizetype i = 0; i < ids.size(); ++i) {
+        Row row;
+        if (rows && rows->next() && rows->intForColumn("found"))
             row = Row{rows->intForColumn("comicId"), rows->dataForColumn("data")};
-    return row;
+        take(row);
+    }
+    db.close();
+    return true;
 }

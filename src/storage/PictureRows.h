@@ -1,8 +1,8 @@
 #pragma once
 #include <QByteArray>
+#include <QList>
 
-#include <memory>
-#include <optional>
+#include <functional>
 
 class FMDatabase;
 class QString;
@@ -10,7 +10,7 @@ class QString;
 // The picture rows (comicData) of image and drawing objects: the PNG bytes
 // of a picture under the id that its object carries. Every write opens its
 // own handle on the user database and closes it, except where it is given
-// one; rows are read through a Reader.
+// one; rows are read many at a time.
 namespace PictureRows {
 
 // A new row of comic `comicId` holding `png` (NULL for null bytes: the
@@ -28,26 +28,10 @@ struct Row {
     int comicId = -1; // -1: there is no such row
     QByteArray data;
 };
-
-// Reads rows through one handle, open for as long as the reader lives: the
-// pictures of a whole comic cost one open, not one each.
-class Reader
-{
-public:
-    // On the user database.
-    Reader();
-    // On the database at `databasePath` (a worker passes the path it was given).
-    explicit Reader(const QString &databasePath);
-    ~Reader();
-    Reader(const Reader &) = delete;
-    Reader &operator=(const Reader &) = delete;
-
-    // Row `id`; none when the database did not open.
-    std::optional<Row> row(int id);
-
-private:
-    std::unique_ptr<FMDatabase> m_db;
-    bool m_open;
-};
+// Rows `ids` of the database at `databasePath` (a worker passes the path it
+// was given), read through one handle and one statement: `take` gets one
+// row for each id, in their order, as it is read. False, and nothing taken,
+// when the database did not open.
+bool read(const QString &databasePath, const QList<int> &ids, const std::function<void(const Row &)> &take);
 
 }

@@ -4,6 +4,8 @@
 #include "toolkit/ImageFiles.h"
 #include "toolkit/ModalScreen.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -134,6 +136,9 @@ bool ImagePicker::eventFilter(QObject *, QEvent *event)
 void ImagePicker::releaseDialog()
 {
     m_dialog->disconnect(this);
+    // The list of names its file name field offered goes with it.
+    for (QCompleter *completer : m_dialog->findChildren<QCompleter *>())
+        completer->popup()->hide();
     m_dialog->close();
     if (m_dialog)
         m_dialog->removeEventFilter(this);

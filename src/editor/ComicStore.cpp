@@ -29,15 +29,6 @@ QList<int> pictureIds(const QList<View *> &panels)
                 ids << object->databaseId();
     return ids;
 }
-
-bool picturesBeingWritten(const QList<View *> &panels)
-{
-    for (View *panel : panels)
-        for (View *child : panel->subviews())
-            if (auto *object = qobject_cast<ComicObject *>(child); object && !object->pictureWrite().isFinished())
-                return true;
-    return false;
-}
 }
 
 ComicStore::ComicStore(std::function<void()> beforeFirstRecord, QObject *parent)
@@ -91,11 +82,11 @@ void ComicStore::saveComicToDevice(SaveKind kind)
 {
     if (!m_rows)
         return;
-    // A timer's save waits for nothing: it is skipped while a save runs or a
-    // new picture is still being written (its archive would wait for that).
-    if (kind == SaveKind::Timer && (m_write->isRunning() || picturesBeingWritten(m_rows->panels())))
-        return;
-    waitForSave();
+    if (m_write->isRunning()) {
+        if (kind == SaveKind::Timer)
+            return;
+        waitForSave();
+    }
     if (kind != SaveKind::Manual && !autosaveEnabled())
         return;
     const QList<View *> panels = m_rows->panels();

@@ -19,8 +19,7 @@ class ScrollView;
 // database write runs on a worker, from that frozen copy. One save runs at
 // a time: a timer's save finding one running is skipped, every other save
 // waits for it, so the save before a new comic, a load or quitting is never
-// lost. So is a timer's save finding a new picture's PNG still being
-// written: every other save waits for that too (the archive does).
+// lost.
 class ComicStore : public QObject
 {
     Q_OBJECT

@@ -80,7 +80,8 @@ void PanelryViewController::viewDidLoad()
     m_commands = std::make_unique<EditorCommands>(
         this, EditorCommands::Toolbars{ui.appToolbar, ui.comicToolbar, ui.panelToolbar, ui.paintToolbar},
         ui.stage->viewport(), m_layout.tablet, *m_rows, *m_transients, this);
-    m_placement = std::make_unique<Placement>(this, *m_panelMode, *m_objects, *m_history, *m_transients, this);
+    m_placement = std::make_unique<Placement>(this, *m_panelMode, *m_objects, *m_pictures, *m_history,
+                                              *m_transients, this);
     m_drawingMode = std::make_unique<DrawingMode>(*m_commands, ui.paintToolbox, *m_panelMode, *m_selection,
                                                   *m_transients, *m_pictures, this);
     m_textEditing = std::make_unique<TextEditing>(

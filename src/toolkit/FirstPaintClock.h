@@ -7,11 +7,13 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 
 // For the start-up benchmark. With PANELRY_QUIT_AFTER_FIRST_PAINT=<ms> set,
-// the first paint of the watched widget prints the monotonic clock and the
-// time since this clock was made (nanoseconds, one line), then the
-// application quits <ms> later; 0 leaves at once, skipping the exit's work.
+// the first paint of the watched widget prints the monotonic clock, the
+// time since this clock was made and the processor time the process has
+// used (nanoseconds, one line), then the application quits <ms> later; 0
+// leaves at once, skipping the exit's work.
 // Unset, it does nothing. Header only: the benchmark's bare window uses it
 // without linking the toolkit.
 class FirstPaintClock : public QObject
@@ -29,8 +31,9 @@ public:
             return false;
         watched->removeEventFilter(this);
         const Monotonic::time_point now = Monotonic::now();
-        std::printf("%lld %lld\n", static_cast<long long>(now.time_since_epoch().count()),
-                    static_cast<long long>((now - m_made).count()));
+        std::printf("%lld %lld %lld\n", static_cast<long long>(now.time_since_epoch().count()),
+                    static_cast<long long>((now - m_made).count()),
+                    static_cast<long long>(std::clock() * (1e9 / CLOCKS_PER_SEC)));
         std::fflush(stdout);
         const int quitAfterMs = qEnvironmentVariableIntValue(kQuitAfter);
         if (quitAfterMs == 0)

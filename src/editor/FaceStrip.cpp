@@ -67,7 +67,7 @@ void FaceStrip::showRageFaceCategores()
 {
     auto *browser = new RageFaceCategoryBrowser;
     browser->setDelegate(this);
-    m_transients.presentScreen(browser, kBrowserPopoverSize, m_anchor);
+    m_transients.presentScreen(browser, kBrowserPopoverSize, m_anchor());
 }
 
 void FaceStrip::rageFaceCategoryBrowserDidPickCategory(const QString &categoryPath)

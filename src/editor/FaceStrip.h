@@ -2,7 +2,8 @@
 #include "faces/RageFaceCategoryBrowser_delegate.h"
 
 #include <QObject>
-#include <QPointer>
+
+#include <functional>
 
 class Placement;
 class QWidget;
@@ -20,8 +21,9 @@ public:
     FaceStrip(ScrollView *strip, bool tablet, Placement &placement, Transients &transients,
               QObject *parent = nullptr);
 
-    // The button that the browser's popover hangs from.
-    void setBrowserAnchor(QWidget *anchor) { m_anchor = anchor; }
+    // The button that the browser's popover hangs from, asked for when it
+    // shows (the button may be made later than the strip).
+    void setBrowserAnchor(std::function<QWidget *()> anchor) { m_anchor = std::move(anchor); }
 
     void addFacesFromDirectory(const QString &categoryPath);
     void addFaceToComic(RageFaceImageView *tile);
@@ -36,5 +38,5 @@ private:
     bool m_tablet;
     Placement &m_placement;
     Transients &m_transients;
-    QPointer<QWidget> m_anchor;
+    std::function<QWidget *()> m_anchor;
 };

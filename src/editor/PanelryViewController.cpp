@@ -138,8 +138,12 @@ void PanelryViewController::connectCommands()
     connect(m_commands.get(), &EditorCommands::saveToLibraryChosen, m_librarySave.get(),
             &LibrarySave::saveComicToLibrary);
     m_selection->setObjectMenuActions({a.copy, a.cut, a.bringToFront, a.sendToBack});
-    m_placement->setPictureSources({a.fromLibrary, a.fromCamera}, m_commands->button(a.addImage));
-    m_faceStrip->setBrowserAnchor(m_commands->button(a.selectRageCategory));
+    // The panel toolbar's buttons are made after the first frame.
+    const auto buttonOf = [this](QAction *action) {
+        return [this, action]() -> QWidget * { return m_commands->button(action); };
+    };
+    m_placement->setPictureSources({a.fromLibrary, a.fromCamera}, buttonOf(a.addImage));
+    m_faceStrip->setBrowserAnchor(buttonOf(a.selectRageCategory));
     m_loadComicScreen->setAnchor(m_commands->uploadBtn());
 
     // The undo and redo buttons follow the history; their tool tips name the

@@ -2,6 +2,7 @@
 #include "faces/RageFaceCategoryBrowser_delegate.h"
 
 #include <QObject>
+#include <QString>
 
 #include <functional>
 
@@ -26,6 +27,11 @@ public:
     void setBrowserAnchor(std::function<QWidget *()> anchor) { m_anchor = std::move(anchor); }
 
     void addFacesFromDirectory(const QString &categoryPath);
+    // The strip shows only with a zoomed panel: its first category is
+    // added once `canvas` has drawn its first frame, or by
+    // addWaitingFaces(), unless another category came first.
+    void addFacesFromDirectoryLater(const QString &categoryPath, QWidget *canvas);
+    void addWaitingFaces();
     void addFaceToComic(RageFaceImageView *tile);
     // The "Select Rage Category" command.
     void showRageFaceCategores();
@@ -39,4 +45,5 @@ private:
     Placement &m_placement;
     Transients &m_transients;
     std::function<QWidget *()> m_anchor;
+    QString m_waitingCategory;
 };

@@ -97,7 +97,7 @@ void PanelryViewController::viewDidLoad()
     connectCommands();
     connectCollaborators();
 
-    m_faceStrip->addFacesFromDirectory("RageFaces/Normal");
+    m_faceStrip->addFacesFromDirectoryLater("RageFaces/Normal", ui.stage->viewport());
     resetComic();
 }
 
@@ -185,6 +185,8 @@ void PanelryViewController::connectCollaborators()
             [this](ComicObject *object, const QTransform &old) {
                 m_history->push(ObjectSteps::transform("Rotate", object, old));
             });
+    // The strip shows with the zoomed panel: its faces are there by then.
+    connect(m_panelMode.get(), &PanelMode::panelSelected, m_faceStrip.get(), &FaceStrip::addWaitingFaces);
     // On a phone the zoomed canvas lies over the title.
     const bool titleCovered = m_layout.canvasPanelMode.intersects(m_layout.titleField);
     connect(m_panelMode.get(), &PanelMode::panelSelected, this, [this, titleCovered] {

@@ -62,16 +62,16 @@ Placement::Placement(QWidget *editor, const PanelMode &panelMode, ComicObjects &
     m_worker.setMaxThreadCount(1);
 }
 
-void Placement::setPictureSources(const QList<QAction *> &sources, QWidget *anchor)
+void Placement::setPictureSources(const QList<QAction *> &sources, std::function<QWidget *()> anchor)
 {
     m_sources = sources;
-    m_anchor = anchor;
+    m_anchor = std::move(anchor);
 }
 
 void Placement::addImage()
 {
     if (ImagePicker::isSourceTypeAvailable(ImagePicker::SourceType::Camera))
-        m_transients.showActionSheet(m_sources, m_anchor);
+        m_transients.showActionSheet(m_sources, m_anchor());
     else
         addImgFromAlbum();
 }
@@ -99,7 +99,7 @@ void Placement::openImagePicker(int sourceType)
     m_imagePicker = picker;
     picker->open();
     if (QWidget *camera = picker->cameraScreen())
-        m_transients.presentScreen(camera, ImagePicker::kCameraScreenSize, m_anchor);
+        m_transients.presentScreen(camera, ImagePicker::kCameraScreenSize, m_anchor());
     // The picker's window goes away with the next command, as a popover does.
     else if (picker->window())
         m_transients.setPopover(picker->window());

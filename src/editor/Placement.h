@@ -36,8 +36,9 @@ public:
               UndoHistory &history, Transients &transients, QObject *parent = nullptr);
 
     // The picture source sheet: its commands ("From Library", "From
-    // Camera") and the button it hangs from.
-    void setPictureSources(const QList<QAction *> &sources, QWidget *anchor);
+    // Camera") and the button it hangs from, asked for when it shows (the
+    // button may be made later than the editor).
+    void setPictureSources(const QList<QAction *> &sources, std::function<QWidget *()> anchor);
 
     // The "Add Image" command: the album, or a choice when a camera exists.
     void addImage();
@@ -75,7 +76,7 @@ private:
     UndoHistory &m_history;
     Transients &m_transients;
     QList<QAction *> m_sources;
-    QPointer<QWidget> m_anchor;
+    std::function<QWidget *()> m_anchor;
     QPointer<ImagePicker> m_imagePicker;
     // One worker, so pictures are placed in the order they came; it waits
     // for the one being prepared when the editor goes.

@@ -33,7 +33,8 @@ constexpr int kRows = 10;
 constexpr int kObjectsPerPanel = 8;
 constexpr int kRounds = 15;
 constexpr double kAutosaveGoal = 5.0;  // ms on the interface thread
-constexpr double kLoadGoal = 200.0;    // ms
+constexpr double kManualGoal = 4.0;    // ms on the interface thread
+constexpr double kLoadGoal = 25.0;     // ms
 
 double millisecondsOf(const std::function<void()> &work)
 {
@@ -56,8 +57,11 @@ double median(const std::function<double()> &measure)
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A home given in PANELRY_HOME keeps the comic, to be opened in the
+    // window afterwards; otherwise it lives in a temporary one.
     QTemporaryDir home;
-    qputenv("PANELRY_HOME", home.path().toUtf8());
+    if (qEnvironmentVariableIsEmpty("PANELRY_HOME"))
+        qputenv("PANELRY_HOME", home.path().toUtf8());
     QApplication app(argc, argv);
     StorageLaunch::prepareAtLaunch();
 
@@ -107,6 +111,7 @@ int main(int argc, char **argv)
     // Without the save of the open comic that comes first.
     UserDefaults::setBool(false, "autosaveEnabled");
     const double loadOnly = median([&] { return millisecondsOf([&] { store.loadComicWithId(comicId); }); });
+    UserDefaults::setBool(true, "autosaveEnabled");
 
     int objects = 0;
     for (View *panel : rows.panels())
@@ -114,7 +119,8 @@ int main(int argc, char **argv)
     std::printf("comic: %d rows, %d objects, archive %.1f kB\n", rows.numberOfPanels(), objects, data.size() / 1e3);
     std::printf("automatic save, interface thread: %.2f ms = %.2f of the %.0f ms goal (archive alone %.2f ms)\n",
                 autosave, autosave / kAutosaveGoal, kAutosaveGoal, archive);
-    std::printf("manual save, interface thread (archive and thumbnail): %.2f ms\n", manual);
+    std::printf("manual save, interface thread (archive and thumbnail): %.2f ms = %.2f of the %.0f ms goal\n", manual,
+                manual / kManualGoal, kManualGoal);
     std::printf("whole automatic save, until written: %.2f ms = %.1f x its interface-thread part\n", wholeAutosave,
                 wholeAutosave / autosave);
     std::printf("load: %.1f ms = %.2f of the %.0f ms goal; with the save of the open comic first: %.1f ms\n",

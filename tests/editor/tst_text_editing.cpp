@@ -57,8 +57,6 @@ private slots:
         ComicObjectText *text = addText(f);
         QVERIFY(text);
         QCOMPARE(text->frame(), QRectF(0, 0, 320, 240));
-        QCOMPARE(text->fontFamily(), QString("Courier"));
-        QCOMPARE(text->pointSize(), 22.0);
         QCOMPARE(f.controlAlphas(), (QList<double>{0, 0, 0, 0}));
         // The keyboard toolbar across the window's bottom.
         const QSize windowSize = f.editor->layout().window;

@@ -18,6 +18,7 @@
 #include "toolkit/Clock.h"
 #include "toolkit/Device.h"
 #include "toolkit/Lifecycle.h"
+#include "toolkit/UserDefaults.h"
 #include "toolkit/View.h"
 
 #include <QDir>
@@ -67,6 +68,7 @@ private slots:
 
         QTRY_VERIFY(delegate.isLaunchFinished());
         QVERIFY(QFileInfo::exists(home->library() + "/defaults.ini"));
+        QVERIFY(UserDefaults::objectForKey("autosaveEnabled").toBool()); // on until the user turns it off
         const int comicId = delegate.viewController()->store().comicId();
         QCOMPARE(userDbColumn("SELECT id || ':' || typeof(data) FROM comics"), QStringList(QString("%1:null").arg(comicId)));
         QVERIFY(banners.shown.contains("Tap a panel to begin"));
@@ -77,10 +79,13 @@ private slots:
     void anEditBeforeTheFirstFrameGoesIntoARecordTheLaunchKeeps()
     {
         // An earlier run left comic 1 saved and comic 2 never saved, each
-        // with a picture.
+        // with a picture, an upload in the history and saving turned off.
         QVERIFY(UserDatabase::copyDBFile());
         QVERIFY(userDbUpdate("INSERT INTO comics (id, title, data) VALUES (1, 'saved', x'01'), (2, 'never saved', NULL)"));
         QVERIFY(userDbUpdate("INSERT INTO comicData (comicId, data) VALUES (1, x'02'), (2, x'03')"));
+        QVERIFY(userDbUpdate("INSERT INTO history (title, link) VALUES ('t', 'l')"));
+        UserDefaults::setBool(false, "autosaveEnabled");
+        UserDefaults::synchronize();
         PanelryAppDelegate delegate;
         delegate.didFinishLaunching();
         // Before any event: the picture needs the new comic's id, which runs
@@ -96,6 +101,8 @@ private slots:
         QCOMPARE(editor->store().comicId(), comicId);
         QCOMPARE(userDbColumn("SELECT id FROM comics ORDER BY id"), QStringList({"1", QString::number(comicId)}));
         QCOMPARE(userDbColumn("SELECT comicId FROM comicData ORDER BY id"), QStringList({"1", QString::number(comicId)}));
+        QCOMPARE(userDbColumn("SELECT count(*) FROM history"), QStringList("1"));
+        QVERIFY(!UserDefaults::objectForKey("autosaveEnabled").toBool()); // the user's choice stays
     }
 
     void aHomeThatCannotBeWrittenIsToldOnceAndItsComicsStayListed_data()

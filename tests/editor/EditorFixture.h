@@ -167,10 +167,10 @@ public:
 
     // Keys as the user types them: through the shown window to what has the
     // focus, its shortcuts first.
-    void type(const QList<int> &keys) const
+    void type(const QList<QKeyCombination> &keys) const
     {
-        for (int key : keys)
-            QTest::keyClick(editor->windowHandle(), Qt::Key(key));
+        for (QKeyCombination key : keys)
+            QTest::keyClick(editor->windowHandle(), key.key(), key.keyboardModifiers());
     }
 
     TouchDispatcher &touches() const { return ui().stage->dispatcher(); }

@@ -1,6 +1,7 @@
 // Comic objects in a zoomed panel, driven by touches: tap to select, a
 // second tap to flip, drag to move, long press for the menu that reorders,
-// removal, and the undo steps of moves and flips.
+// removal, and the undo steps of moves and flips; in the overview, a tap
+// on an object zooms its panel.
 #include "editor/EditorFixture.h"
 
 #include <QMouseEvent>
@@ -125,34 +126,19 @@ private slots:
         QVERIFY(!menu->isMenuVisible());
     }
 
-    void objectsTakeTouchesOnlyWhileTheirPanelIsZoomed()
+    // Objects take touches only while their panel is zoomed.
+    void removalLeavesThePictureRowAndAnUndoAlwaysBringsTheObjectBack()
     {
         EditorFixture f;
         View *panel = f.zoom(0);
         ComicObjectImage *face = f.place(100, 100);
         f.mode().deselectSelectedPanel();
-
         // In the overview a tap on the object zooms its panel instead.
         f.tap(EditorFixture::centerOnScreen(face));
         QCOMPARE(f.mode().selectedPanel(), panel);
         QVERIFY(!face->isSelected());
         f.tap(EditorFixture::centerOnScreen(face));
         QVERIFY(face->isSelected());
-
-        // Brought back by an undo in the overview, it stays untouchable.
-        f.selection().deleteObject();
-        EditorFixture::settle(0.5);
-        f.mode().deselectSelectedPanel();
-        f.editor->undo();
-        QCOMPARE(face->superview(), panel);
-        QVERIFY(!face->isUserInteractionEnabled());
-    }
-
-    void removalLeavesThePictureRowAndAnUndoAlwaysBringsTheObjectBack()
-    {
-        EditorFixture f;
-        View *panel = f.zoom(0);
-        ComicObjectImage *face = f.place(100, 100);
         face->setTransform(QTransform().rotateRadians(0.3).scale(-1, 1));
         const Geometry before = Geometry::of(face);
 
@@ -172,6 +158,15 @@ private slots:
         EditorFixture::settle(1.0);
         QCOMPARE(face->superview(), panel);
         QCOMPARE(Geometry::of(face), before);
+        // Brought back by an undo in the overview, it stays untouchable.
+        face->select();
+        f.selection().deleteObject();
+        EditorFixture::settle(0.5);
+        f.mode().deselectSelectedPanel();
+        f.editor->undo();
+        QCOMPARE(face->superview(), panel);
+        QVERIFY(!face->isUserInteractionEnabled());
+        f.zoom(0);
 
         // Freed once no step refers to it: an undone placement when a new
         // step takes its place, a deleted object with the history.

@@ -53,8 +53,6 @@ private slots:
         ComicObjectDrawing *drawing = addDrawing(f);
         QVERIFY(drawing);
         QCOMPARE(drawing->frame(), QRectF(320, 0, 320, 240));
-        QCOMPARE(drawing->brushColor(), QColor(Qt::red));
-        QCOMPARE(drawing->brushSize(), 2.0);
         QCOMPARE(f.controlAlphas(), (QList<double>{1, 0, 0, 0})); // only its delete button
 
         const double w = f.editor->layout().window.width();

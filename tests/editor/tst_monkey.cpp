@@ -93,13 +93,10 @@ class TestMonkey : public QObject
     }
 
 private slots:
-    void tablet()
+    void fourSeedsOnEachDevice()
     {
         for (quint32 seed : {7u, 8u, 9u, 10u})
             run(Device::Idiom::Tablet, seed);
-    }
-    void phone()
-    {
         for (quint32 seed : {11u, 12u, 13u, 14u})
             run(Device::Idiom::Phone, seed);
     }

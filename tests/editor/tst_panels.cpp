@@ -29,15 +29,6 @@ QList<QRectF> frames(const PanelRows &rows)
 
 int toolbarX(QWidget *toolbar) { return WidgetAnimation::frame(toolbar).x(); }
 
-// Each banner shown while it lives, with its duration and style.
-struct ShownBanners : QStringList {
-    QMetaObject::Connection connection = QObject::connect(
-        NotificationManager::sharedManager(), &NotificationManager::notificationShown, [this](Notification *n) {
-            append(QString("%1 (%2 s, style %3)").arg(n->text()).arg(n->duration()).arg(n->style()));
-        });
-    ~ShownBanners() { QObject::disconnect(connection); }
-};
-
 // What is open or edited, from the top down.
 QStringList openOrEdited(const EditorFixture &f)
 {
@@ -77,13 +68,23 @@ class TestPanels : public QObject
     Q_OBJECT
 
 private slots:
-    void rowsComeAndGoAsStepsAndTheCanvasIsAsTallAsThey()
+    // The start hint, once the first frame is on the screen (and only once);
+    // then each undone or redone step is named in a banner.
+    void rowsComeAndGoAsNamedStepsAndTheCanvasIsAsTallAsThey()
     {
+        Banners banners;
         EditorFixture f;
+        Screen::setMainWindow(f.editor.get());
+        f.editor->show();
+        QVERIFY(banners.shown.isEmpty());
+        QTRY_COMPARE(banners.timed, QStringList{"Tap a panel to begin (2 s, style 6)"});
+        f.editor->viewDidAppear(true);
+        EditorFixture::settle(3);
         ScrollView *canvas = f.ui().scrollViewPanels;
         QCOMPARE(frames(f.rows()).mid(4), (QList<QRectF>{QRectF(0, 480, 320, 240), QRectF(320, 480, 320, 240)}));
         QCOMPARE(canvas->contentSize(), QSizeF(640, 720));
         QVERIFY(!f.actions().undo->isEnabled() && !f.actions().redo->isEnabled());
+        f.editor->undo(); // nothing to undo: nothing to say
 
         f.actions().addSinglePanel->trigger();
         const QList<QRectF> singleRow{QRectF(0, 720, 640, 240), QRectF()}; // a panel and a placeholder
@@ -95,14 +96,15 @@ private slots:
         // Undone in panel mode: back to the overview, with no empty space
         // where the row was.
         f.zoom(0);
-        f.editor->undo();
+        f.actions().undo->trigger();
         QCOMPARE(f.mode().selectedPanel(), nullptr);
         QCOMPARE(f.rows().numberOfPanels(), 3);
         QCOMPARE(canvas->contentOffset(), QPointF(0, 0));
         QCOMPARE(f.history().redoActionName(), QString("Redo Add Panels"));
         QVERIFY(f.actions().redo->isEnabled());
-        f.editor->redo();
+        f.actions().redo->trigger();
         QCOMPARE(frames(f.rows()).mid(6), singleRow);
+        QCOMPARE(banners.timed.mid(1), (QStringList{"Undo Add Panels (0.75 s, style 6)", "Redo Add Panels (0.75 s, style 6)"}));
 
         // Every row removed, one step each: an empty comic says how to go on.
         for (int rows = 4; rows > 0; --rows)
@@ -117,23 +119,6 @@ private slots:
         QCOMPARE(canvas->contentSize(), QSizeF(640, 240));
         QVERIFY(f.actions().removeLastPanel->isEnabled());
         QVERIFY(!f.ui().emptyComicMsg->isVisibleTo(f.editor.get()));
-    }
-
-    void bannersGiveTheStartHintOnceAndNameEachUndoneStep()
-    {
-        ShownBanners shown;
-        EditorFixture f;
-        Screen::setMainWindow(f.editor.get());
-        f.editor->show();
-        QVERIFY(shown.isEmpty()); // once the first frame is on the screen
-        QTRY_COMPARE(shown, QStringList{"Tap a panel to begin (2 s, style 6)"});
-        f.editor->viewDidAppear(true);
-        EditorFixture::settle(3);
-        f.editor->undo(); // nothing to undo: nothing to say
-        f.rows().addSinglePanel();
-        f.actions().undo->trigger();
-        f.actions().redo->trigger();
-        QCOMPARE(shown.mid(1), (QStringList{"Undo Add Panels (0.75 s, style 6)", "Redo Add Panels (0.75 s, style 6)"}));
     }
 
     void aTapZoomsTheRightPanelOfTheSecondRow()
@@ -214,18 +199,13 @@ private slots:
     {
         EditorFixture f;
         f.rows().addSinglePanel();
-        const auto click = [](QMessageBox *box, const QString &title) {
-            for (QAbstractButton *button : box->buttons())
-                if (button->text() == title)
-                    QTest::mouseClick(button, Qt::LeftButton);
-        };
         // Return, Escape and closing the question are its harmless "No".
         const QList<std::function<void(QMessageBox *)>> answers{
             [](QMessageBox *box) { QTest::keyClick(box->windowHandle(), Qt::Key_Return); },
             [](QMessageBox *box) { QTest::keyClick(box->windowHandle(), Qt::Key_Escape); },
             [](QMessageBox *box) { box->close(); },
-            [click](QMessageBox *box) { click(box, "No"); },
-            [click](QMessageBox *box) { click(box, "Yes"); },
+            [](QMessageBox *box) { QTest::mouseClick(buttonTitled(box, "No"), Qt::LeftButton); },
+            [](QMessageBox *box) { QTest::mouseClick(buttonTitled(box, "Yes"), Qt::LeftButton); },
         };
         for (const auto &answer : answers) {
             f.actions().reset->trigger();

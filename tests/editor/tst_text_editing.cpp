@@ -57,8 +57,6 @@ private slots:
         ComicObjectText *text = addText(f);
         QVERIFY(text);
         QCOMPARE(text->frame(), QRectF(0, 0, 320, 240));
-        QCOMPARE(text->fontFamily(), QString("Courier"));
-        QCOMPARE(text->pointSize(), 22.0);
         QCOMPARE(f.controlAlphas(), (QList<double>{0, 0, 0, 0}));
         // The keyboard toolbar across the window's bottom.
         const QSize windowSize = f.editor->layout().window;
@@ -78,23 +76,19 @@ private slots:
             for (char c : characters)
                 QTest::keyClick(window, c);
         };
-        const auto press = [window](const QList<QKeyCombination> &keys) {
-            for (QKeyCombination key : keys)
-                QTest::keyClick(window, key.key(), key.keyboardModifiers());
-        };
         type("Twi");
-        press({Qt::Key_Backspace});
+        f.type({Qt::Key_Backspace});
         type("o");
-        press({Qt::Key_Return});
+        f.type({Qt::Key_Return});
         type("linnes");
-        press({Qt::Key_Left, Qt::Key_Left, Qt::Key_Backspace});
+        f.type({Qt::Key_Left, Qt::Key_Left, Qt::Key_Backspace});
         QCOMPARE(text->text(), QString("Two\nlines"));
-        press({Qt::Key_Home, Qt::Key_Delete, Qt::CTRL | Qt::Key_Z, Qt::CTRL | Qt::SHIFT | Qt::Key_Z});
+        f.type({Qt::Key_Home, Qt::Key_Delete, Qt::CTRL | Qt::Key_Z, Qt::CTRL | Qt::SHIFT | Qt::Key_Z});
         QCOMPARE(text->text(), QString("Two\nines"));
-        press({Qt::CTRL | Qt::Key_Z, Qt::Key_Up, Qt::Key_End, Qt::SHIFT | Qt::Key_Left, Qt::CTRL | Qt::Key_X,
+        f.type({Qt::CTRL | Qt::Key_Z, Qt::Key_Up, Qt::Key_End, Qt::SHIFT | Qt::Key_Left, Qt::CTRL | Qt::Key_X,
                Qt::CTRL | Qt::Key_V, Qt::CTRL | Qt::Key_V});
         QCOMPARE(text->text(), QString("Twoo\nlines"));
-        press({Qt::CTRL | Qt::Key_A, Qt::CTRL | Qt::Key_C});
+        f.type({Qt::CTRL | Qt::Key_A, Qt::CTRL | Qt::Key_C});
         QCOMPARE(QGuiApplication::clipboard()->text(), text->text());
         QCOMPARE(f.history().undoActionName(), QString("Undo Add Text"));
         EditorFixture::settle(5); // no idle deselection while typing
@@ -113,12 +107,12 @@ private slots:
         QCOMPARE(text->text(), QString("Twoo\nlines!"));
         // Typed past its bottom, it scrolls to keep the cursor in view; done,
         // it shows from its top again.
-        press(QList<QKeyCombination>(12, Qt::Key_Return));
+        f.type(QList<QKeyCombination>(12, Qt::Key_Return));
         TextView *view = text->textView();
         QVERIFY(view->convertRect(view->bounds(), nullptr).contains(view->inputMethodQuery(Qt::ImCursorRectangle).toRectF()));
         text->doneBtn()->click();
         QCOMPARE(view->contentOffset(), QPointF(0, 0));
-        press({Qt::Key_Backspace});
+        f.type({Qt::Key_Backspace});
         QCOMPARE(f.history().undoActionName(), QString("Undo Delete Text"));
     }
 

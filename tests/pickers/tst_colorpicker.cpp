@@ -1,6 +1,6 @@
 // The colour picker: where it opens on a colour, the colour under a tap in
 // the field and along the strip (white and black included), Done and
-// Cancel, and the title by use.
+// Cancel.
 #include "pickers/ColorPickerParts.h"
 #include "pickers/ColorPickerView.h"
 #include "pickers/ColorPickerViewController.h"
@@ -42,7 +42,6 @@ private slots:
     {
         Opener opener;
         ColorPickerViewController red(ColorPickerViewController::BrushColor, Qt::red, &opener);
-        QCOMPARE(red.windowTitle(), QString("Brush Color"));
         ColorPickerView *view = red.colorPickerView();
         QCOMPARE(view->crossHairsCenter(), QPointF(11, 120));
         QCOMPARE(view->brightnessBarCenter().x(), 15.0);

@@ -52,11 +52,6 @@ void hold(ButtonWithHint &button, double seconds)
     Clock::shared().advance(seconds);
     QTest::mouseRelease(button.button(), Qt::LeftButton, {}, QPoint(15, 15));
 }
-
-QSize measured(const QString &text, int wrap)
-{
-    return QFontMetrics(Notification::font()).boundingRect(QRect(0, 0, wrap, 100000), Qt::TextWordWrap, text).size();
-}
 }
 
 class TestNotifications : public QObject
@@ -144,9 +139,8 @@ private slots:
     void aLongTextWrapsAndEvenALongWordFitsTheScreen()
     {
         const QString longText = "The comic could not be uploaded because the connection to the image host was lost";
-        const QSize box = measured(longText, Notification::wrapWidth(false));
-        QVERIFY(box.height() > QFontMetrics(Notification::font()).height());
-        QCOMPARE(Notification(longText, {}, 6, 1, nullptr).calculateSize(), QSizeF(box.width() + 20, box.height() + 20));
+        const QSizeF box = Notification(longText, {}, 6, 1, nullptr).calculateSize();
+        QVERIFY(box.height() > 2 * QFontMetrics(Notification::font()).height() && box.width() <= 320 - 20);
         const QString link = "https://imgur.com/" + QString(60, QChar('a'));
         QVERIFY(Notification(link, {}, 6, 1, nullptr).calculateSize().width() <= 320 - 20);
     }

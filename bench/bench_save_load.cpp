@@ -1,9 +1,10 @@
 // Saving and loading a large comic: 10 double rows with 8 faces in each
 // panel (160 objects). What the interface thread spends on an automatic
 // save (the archive; the write runs on a worker) and on a manual one
-// (archive and thumbnail), the whole save, and the load with its parts:
-// reading the row, decoding the archive, reading each object's picture (one
-// database open per object) and putting the rows on the canvas.
+// (archive and the thumbnail's drawing), the whole save, and the load with
+// its parts: reading the row, decoding the archive, showing each object's
+// picture (all read through one handle; the faces of one category, each
+// decoded once) and putting the rows on the canvas.
 #include "editor/ComicStore.h"
 #include "editor/PanelMode.h"
 #include "editor/PanelRows.h"
@@ -118,7 +119,7 @@ int main(int argc, char **argv)
                 wholeAutosave / autosave);
     std::printf("load: %.1f ms = %.2f of the %.0f ms goal; with the save of the open comic first: %.1f ms\n",
                 loadOnly, loadOnly / kLoadGoal, kLoadGoal, load);
-    std::printf("  of which read the row %.2f ms, decode %.2f ms; the rest joins %d objects (a picture row read each)\n",
+    std::printf("  of which read the row %.2f ms, decode %.2f ms; the rest joins %d objects and shows their pictures\n",
                 read, decode, objects);
     return 0;
 }

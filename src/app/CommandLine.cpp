@@ -4,9 +4,8 @@
 #include "editor/PanelRows.h"
 #include "objects/ComicArchive.h"
 #include "objects/ComicObjectImage.h"
-#include "objects/ObjectCoding.h"
+#include "objects/StoredPictures.h"
 #include "ui/LocalDates.h"
-#include "storage/PictureRows.h"
 #include "storage/SavedComics.h"
 #include "storage/UserDatabase.h"
 #include "toolkit/AppFonts.h"
@@ -44,17 +43,11 @@ void prepare(const QList<View *> &panels, int scale)
     for (View *panel : panels) {
         if (!panel->bounds().isEmpty())
             PanelRows::givePanelLook(panel);
-        for (View *child : panel->subviews()) {
-            auto *object = qobject_cast<ComicObject *>(child);
-            const ObjectKindCoding *kind = ObjectCoding::forObject(object);
-            if (!kind || !kind->setPicture)
-                continue;
-            if (auto *image = qobject_cast<ComicObjectImage *>(object); image && image->imageView())
+        for (View *child : panel->subviews())
+            if (auto *image = qobject_cast<ComicObjectImage *>(child); image && image->imageView())
                 image->imageView()->keepForScale(scale);
-            if (const auto row = PictureRows::row(object->databaseId()); row && !row->data.isEmpty())
-                kind->setPicture(*object, QImage::fromData(row->data));
-        }
     }
+    StoredPictures::show(panels);
 }
 }
 

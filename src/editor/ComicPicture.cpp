@@ -113,21 +113,26 @@ QImage ComicPicture::objectPicture(View *object)
     return image;
 }
 
-QByteArray ComicPicture::thumbnail(const QList<View *> &panels, int rows, double scrollOffsetY)
+QImage ComicPicture::thumbnailDrawing(const QList<View *> &panels, int rows, double scrollOffsetY)
 {
     if (rows <= 0)
-        return QByteArray();
+        return QImage();
     const int height = kThumbnailRowHeight * std::min(rows, kThumbnailRows);
     const double scale = kThumbnailWidth / EditorLayout::kCanvasWidth;
     const QRectF area(0, scrollOffsetY, EditorLayout::kCanvasWidth, height / scale);
+    // Drawn larger and scaled down smoothly: faces of 256 pixels drawn at
+    // an eighth of their size directly would lose their lines.
+    return render(panels, area, QSize(kThumbnailWidth, height) * kThumbnailOversampling);
+}
+
+QByteArray ComicPicture::thumbnailJpeg(const QImage &drawing)
+{
+    if (drawing.isNull())
+        return QByteArray();
     QByteArray jpeg;
     QBuffer buffer(&jpeg);
     buffer.open(QIODevice::WriteOnly);
-    // Drawn larger and scaled down smoothly: faces of 256 pixels drawn at
-    // an eighth of their size directly would lose their lines.
-    const QSize size(kThumbnailWidth, height);
-    render(panels, area, size * kThumbnailOversampling)
-        .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+    drawing.scaled(drawing.size() / kThumbnailOversampling, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
         .save(&buffer, "JPEG", kJpegQuality);
     return jpeg;
 }

@@ -28,7 +28,11 @@ QImage objectPicture(View *object);
 
 // The JPEG thumbnail of a manual save: 80 points wide, the first two rows
 // from the canvas's vertical scroll offset at an eighth of their size (80 x
-// 30 for one row, 80 x 60 for more). Null without rows.
-QByteArray thumbnail(const QList<View *> &panels, int rows, double scrollOffsetY);
+// 30 for one row, 80 x 60 for more). Made in two steps, so that only the
+// first runs on the interface thread: the drawing from the views (null
+// without rows), then, from that frozen copy on any thread, the JPEG (null
+// for a null drawing).
+QImage thumbnailDrawing(const QList<View *> &panels, int rows, double scrollOffsetY);
+QByteArray thumbnailJpeg(const QImage &drawing);
 
 }

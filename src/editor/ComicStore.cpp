@@ -6,6 +6,7 @@
 #include "editor/PanelRows.h"
 #include "objects/ComicArchive.h"
 #include "objects/ComicObject.h"
+#include "objects/StoredPictures.h"
 #include "storage/ComicRecord.h"
 #include "storage/SavedComics.h"
 #include "storage/UserDatabase.h"
@@ -100,16 +101,16 @@ void ComicStore::saveComicToDevice(SaveKind kind)
     emit aboutToSave();
     // The frozen copy the worker writes: made here, from what is on screen.
     const QByteArray archive = ComicArchive::archivedComic(panels);
-    const QByteArray thumbnail = kind == SaveKind::Manual
-                                     ? ComicPicture::thumbnail(panels, m_rows->numberOfPanels(),
-                                                               m_canvas ? m_canvas->contentOffset().y() : 0)
-                                     : QByteArray();
+    const QImage thumbnail = kind == SaveKind::Manual
+                                 ? ComicPicture::thumbnailDrawing(panels, m_rows->numberOfPanels(),
+                                                                  m_canvas ? m_canvas->contentOffset().y() : 0)
+                                 : QImage();
     if (archive.isEmpty() || !ensureRecord()) {
         writeFinished(false);
         return;
     }
     m_write->start([path = UserDatabase::path(), id = comicId(), archive, thumbnail] {
-        return SavedComics::write(path, id, archive, thumbnail);
+        return SavedComics::write(path, id, archive, ComicPicture::thumbnailJpeg(thumbnail));
     });
     if (kind == SaveKind::Leaving)
         waitForSave();
@@ -185,6 +186,7 @@ void ComicStore::loadComicWithId(int id)
         return;
     }
     const QList<View *> panels = comic->panelList();
+    StoredPictures::show(panels);
     for (View *panel : panels)
         for (View *child : panel->subviews())
             if (auto *object = qobject_cast<ComicObject *>(child))

@@ -15,11 +15,11 @@ class ScrollView;
 // comic into it, by hand and automatically, and loading a stored comic.
 //
 // A save archives the comic (and, by hand, draws its thumbnail) on the
-// interface thread from what is on screen at that moment; only the
-// database write runs on a worker, from that frozen copy. One save runs at
-// a time: a timer's save finding one running is skipped, every other save
-// waits for it, so the save before a new comic, a load or quitting is never
-// lost.
+// interface thread from what is on screen at that moment; the thumbnail's
+// JPEG and the database write run on a worker, from that frozen copy. One
+// save runs at a time: a timer's save finding one running is skipped, every
+// other save waits for it, so the save before a new comic, a load or
+// quitting is never lost.
 class ComicStore : public QObject
 {
     Q_OBJECT

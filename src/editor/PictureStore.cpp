@@ -4,6 +4,7 @@
 #include "editor/PanelRows.h"
 #include "objects/ComicObjectDrawing.h"
 #include "objects/ObjectCoding.h"
+#include "objects/StoredPictures.h"
 #include "storage/PictureRows.h"
 #include "toolkit/PngData.h"
 
@@ -21,12 +22,10 @@ bool PictureStore::adopt(ComicObject *object, ObjectOrigin origin, const QByteAr
         return true;
     if (origin == ObjectOrigin::New)
         return storeInNewRow(object, png.isNull() ? pngData(kind->picture(*object)) : png);
-    const std::optional<PictureRows::Row> row = PictureRows::row(object->databaseId());
-    if (!row)
-        return true;
-    if (!row->data.isEmpty() && kind->picture(*object).isNull())
-        kind->setPicture(*object, QImage::fromData(row->data));
-    if (origin == ObjectOrigin::Stored || row->comicId == m_store.comicId())
+    if (origin == ObjectOrigin::Stored)
+        return true; // its comic's load showed its picture
+    const std::optional<PictureRows::Row> row = StoredPictures::show(*object);
+    if (!row || row->comicId == m_store.comicId())
         return true;
     // The stored bytes, not what the object holds: a photo is held at the
     // size it is shown, its row at the size it came in.

@@ -11,7 +11,7 @@ class PanelRows;
 enum class ObjectOrigin {
     New,    // placed or added now: its picture gets a row
     Pasted, // from the pasteboard: a row of another comic is copied
-    Stored, // loaded with its comic: its row is the comic's own
+    Stored, // loaded with its comic, which showed its picture: its row is the comic's own
 };
 
 // The one writer of picture rows: the pictures of image and drawing
@@ -24,7 +24,7 @@ public:
     PictureStore(const ComicStore &store, const PanelRows &rows, QObject *parent = nullptr);
 
     // Makes the object's picture a row of the open comic, and shows the
-    // row's picture in an object that shows none yet (pasted, loaded). A
+    // row's picture in a pasted object that shows none yet. A
     // new picture (`png`, or the object's own) gets a new row. A pasted
     // object whose row belongs to another comic gets a copy of it; one whose
     // row has gone gets a row of its own (empty) picture; in the comic it

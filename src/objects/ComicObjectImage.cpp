@@ -1,7 +1,7 @@
 #include "objects/ComicObjectImage.h"
 
 #include "objects/ImageView.h"
-#include "storage/FMDatabase.h"
+#include "storage/PictureRows.h"
 #include "storage/UserDatabase.h"
 
 #include <QFutureWatcher>
@@ -12,12 +12,8 @@ namespace {
 // of its own); a null image without one.
 QImage storedPicture(const QString &databasePath, int databaseId)
 {
-    FMDatabase db(databasePath);
     QByteArray png;
-    if (auto rows = db.open() ? db.executeQuery("SELECT data FROM comicData WHERE id = ?", {databaseId}) : nullptr)
-        while (rows->next())
-            png = rows->dataForColumn("data");
-    db.close();
+    PictureRows::read(databasePath, {databaseId}, [&png](const PictureRows::Row &row) { png = row.data; });
     return QImage::fromData(png, "PNG");
 }
 }

@@ -4,10 +4,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 // A zoomed panel shows its objects at twice their size.
 constexpr double kLargestShownScale = 2.0;
+
+constexpr QImage::Format kPaintingFormat = QImage::Format_ARGB32_Premultiplied;
+
+thread_local ImageView::Sharing *t_sharing = nullptr;
 
 // The picture in the painting format, scaled down (never up) so that it
 // covers `wanted` pixels on both axes, its aspect ratio kept. Nothing
@@ -15,14 +20,28 @@ constexpr double kLargestShownScale = 2.0;
 QImage kept(const QImage &picture, const QSizeF &wanted)
 {
     const double factor = std::max(wanted.width() / picture.width(), wanted.height() / picture.height());
-    QImage image = picture;
     if (factor > 0 && factor < 1) {
         const QSize size(std::max(1, int(std::ceil(picture.width() * factor))),
                          std::max(1, int(std::ceil(picture.height() * factor))));
-        image = picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(kPaintingFormat);
     }
-    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return t_sharing ? t_sharing->painted(picture) : picture.convertToFormat(kPaintingFormat);
 }
+}
+
+ImageView::Sharing::Sharing()
+    : m_outer(std::exchange(t_sharing, this))
+{
+}
+
+ImageView::Sharing::~Sharing() { t_sharing = m_outer; }
+
+QImage ImageView::Sharing::painted(const QImage &picture)
+{
+    QImage &painted = m_painted[picture.cacheKey()];
+    if (painted.isNull())
+        painted = picture.convertToFormat(kPaintingFormat);
+    return painted;
 }
 
 ImageView::ImageView(const QRectF &frame)

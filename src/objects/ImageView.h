@@ -1,6 +1,7 @@
 #pragma once
 #include "toolkit/View.h"
 
+#include <QHash>
 #include <QImage>
 
 // A view that shows a picture stretched over its bounds (scale to fill).
@@ -28,6 +29,25 @@ public:
     // than a zoomed panel shows it): pictures given from now on are kept
     // large enough for that.
     void keepForScale(double scale);
+
+    // While one lives on this thread, views given the same picture (one
+    // QImage, not an equal one) that keep it in full keep one copy between
+    // them: a loaded comic with a face in every panel holds its pixels once.
+    class Sharing
+    {
+    public:
+        Sharing();
+        ~Sharing();
+        Sharing(const Sharing &) = delete;
+        Sharing &operator=(const Sharing &) = delete;
+
+        // The picture in the painting format: converted once.
+        QImage painted(const QImage &picture);
+
+    private:
+        QHash<qint64, QImage> m_painted; // by the picture's cacheKey
+        Sharing *m_outer;
+    };
 
 signals:
     // Drawn larger than what it keeps of a picture that was larger: a

@@ -59,6 +59,9 @@ QPushButton *ShareViewController::addTarget(const QString &title)
     const int index = layout->count();
     auto *button = new QPushButton(title, this);
     button->setMinimumHeight(44);
+    // The service's mark beside its name; a target without one shows its name only.
+    button->setIcon(QIcon(AppPaths::resource("icons/share_" + title.toLower() + ".png")));
+    button->setIconSize(QSize(24, 24));
     layout->addWidget(button, index / 2, index % 2);
     connect(button, &QPushButton::clicked, this, [this, button] { shareOn(button); });
     return button;

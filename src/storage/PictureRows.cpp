@@ -4,6 +4,8 @@
 #include "storage/FMDatabase.h"
 #include "storage/UserDatabase.h"
 
+#include <QStringList>
+
 int PictureRows::insert(int comicId, const QByteArray &png)
 {
     FMDatabase db(UserDatabase::path());
@@ -27,16 +29,25 @@ bool PictureRows::update(int id, const QByteArray &png)
     return stored;
 }
 
-std::optional<PictureRows::Row> PictureRows::row(int id)
+bool PictureRows::read(const QString &databasePath, const QList<int> &ids, const std::function<void(const Row &)> &take)
 {
-    FMDatabase db(UserDatabase::path());
-    std::optional<Row> row;
-    if (db.open()) {
-        row = Row();
-        if (auto rows = db.executeQuery("SELECT comicId, data FROM comicData WHERE id = ?", {id}))
-            while (rows->next())
-                row = Row{rows->intForColumn("comicId"), rows->dataForColumn("data")};
+    FMDatabase db(databasePath);
+    if (!db.open())
+        return false;
+    QStringList list;
+    for (int id : ids)
+        list << QString::number(id);
+    // A left join steps through its left side in order: one result row for
+    // each id of the list, NULLs where there is no such picture row.
+    auto rows = db.executeQuery("SELECT comicData.id IS NOT NULL AS found, comicData.comicId, comicData.data "
+                                "FROM json_each(?) AS wanted LEFT JOIN comicData ON comicData.id = wanted.value",
+                                {'[' + list.join(',') + ']'});
+    for (qsizetype i = 0; i < ids.size(); ++i) {
+        Row row;
+        if (rows && rows->next() && rows->intForColumn("found"))
+            row = Row{rows->intForColumn("comicId"), rows->dataForColumn("data")};
+        take(row);
     }
     db.close();
-    return row;
+    return true;
 }

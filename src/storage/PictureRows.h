@@ -1,14 +1,16 @@
 #pragma once
 #include <QByteArray>
+#include <QList>
 
-#include <optional>
+#include <functional>
 
 class FMDatabase;
+class QString;
 
 // The picture rows (comicData) of image and drawing objects: the PNG bytes
-// of a picture under the id that its object carries. Every call opens its
+// of a picture under the id that its object carries. Every write opens its
 // own handle on the user database and closes it, except where it is given
-// one.
+// one; rows are read many at a time.
 namespace PictureRows {
 
 // A new row of comic `comicId` holding `png` (NULL for null bytes: the
@@ -26,7 +28,10 @@ struct Row {
     int comicId = -1; // -1: there is no such row
     QByteArray data;
 };
-// Row `id`; none when the database did not open.
-std::optional<Row> row(int id);
+// Rows `ids` of the database at `databasePath` (a worker passes the path it
+// was given), read through one handle and one statement: `take` gets one
+// row for each id, in their order, as it is read. False, and nothing taken,
+// when the database did not open.
+bool read(const QString &databasePath, const QList<int> &ids, const std::function<void(const Row &)> &take);
 
 }

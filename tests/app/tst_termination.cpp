@@ -10,7 +10,6 @@
 #include "editor/PanelryViewController.h"
 #include "editor/Placement.h"
 #include "editor/Transients.h"
-#include "toolkit/View.h"
 #include "storage/SavedComics.h"
 #include "support/ArchivedObjects.h"
 #include "support/TestHome.h"

@@ -1,6 +1,6 @@
 // Comic objects in a zoomed panel, driven by touches: tap to select, a
-// second tap to flip, drag to move, long press for the menu, removal, and
-// the undo steps of moves and flips.
+// second tap to flip, drag to move, long press for the menu that reorders,
+// removal, and the undo steps of moves and flips.
 #include "editor/EditorFixture.h"
 
 #include <QMouseEvent>
@@ -88,11 +88,13 @@ private slots:
         QCOMPARE(f.history().undoActionName(), QString("Undo Move Image"));
     }
 
-    void aLongPressSelectsOpensTheMenuAndNeverDrags()
+    void aLongPressSelectsOpensTheMenuWhichReordersWithoutAStepAndNeverDrags()
     {
         EditorFixture f;
-        f.zoom(0);
+        View *panel = f.zoom(0);
+        ComicObjectImage *a = f.place(100, 100, QPointF(250, 60));
         ComicObjectImage *face = f.place(120, 120);
+        ComicObjectImage *c = f.place(100, 100, QPointF(250, 180));
         f.editor->deselectObject();
         const QPointF at = EditorFixture::centerOnScreen(face);
         const QPointF center = face->center();
@@ -111,6 +113,13 @@ private slots:
         f.touches().touchMoved(1, at + QPointF(80, 0));
         f.touches().touchEnded(1, at + QPointF(80, 0));
         QCOMPARE(face->center(), center);
+        f.editor->showObjectToolbar();
+        QVERIFY(menu->triggerItem("Bring to Front"));
+        QCOMPARE(panel->subviews(), QList<View *>({a, c, face}));
+        f.editor->showObjectToolbar();
+        QVERIFY(menu->triggerItem("Send to Back"));
+        QCOMPARE(panel->subviews(), QList<View *>({face, a, c}));
+        QCOMPARE(f.selected(), face);
         QCOMPARE(f.history().stack()->count(), steps);
         f.editor->deselectObject();
         QVERIFY(!menu->isMenuVisible());

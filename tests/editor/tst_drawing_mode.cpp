@@ -113,7 +113,7 @@ private slots:
         QVERIFY(isRed(drawing->bitmap().pixelColor(inBitmap.toPoint())));
     }
 
-    void finishingStoresThePictureAndThenADragMovesTheDrawing()
+    void finishingStoresThePictureADragMovesItAndAPaintedCopyGetsItsOwnRow()
     {
         EditorFixture f;
         View *panel = f.zoom(0);
@@ -142,6 +142,22 @@ private slots:
         QCOMPARE(f.controls().deleteBtn->alpha(), 0.0);
         f.actions().finishDrawing->trigger();
         QVERIFY(face->isUserInteractionEnabled());
+
+        // A copy pasted in the same comic carries the same row; painted, it
+        // gets a row of its own.
+        const int sharedId = drawing->databaseId();
+        const QImage originalPicture = f.storedPicture(sharedId);
+        drawing->select();
+        f.actions().copy->trigger();
+        f.actions().paste->trigger();
+        auto *copy = qobject_cast<ComicObjectDrawing *>(panel->subviews().last());
+        QCOMPARE(copy->databaseId(), sharedId);
+        emit f.selection().editRequested(copy);
+        f.drag(QPointF(100, 400), {QPointF(200, 420), QPointF(300, 440)});
+        f.actions().finishDrawing->trigger();
+        QVERIFY(copy->databaseId() > sharedId);
+        QCOMPARE(f.storedPicture(sharedId), originalPicture);
+        QCOMPARE(f.storedPicture(copy->databaseId()), copy->bitmap().convertToFormat(QImage::Format_ARGB32));
     }
 
     void endingDrawingModeAnyOtherWayStoresThePictureToo_data()
@@ -187,30 +203,6 @@ private slots:
             QVERIFY(!drawing->isInDrawingMode());
             QCOMPARE(qAlpha(drawing->bitmap().pixel(160, 120)), 255);
         }
-    }
-
-    void aDrawingWhoseRowIsSharedGetsItsOwnRow()
-    {
-        EditorFixture f;
-        f.zoom(0);
-        ComicObjectDrawing *original = addDrawing(f);
-        strokeAcross(f, original);
-        f.actions().finishDrawing->trigger();
-        const int sharedId = original->databaseId();
-        const QImage originalPicture = f.storedPicture(sharedId);
-
-        // A copy pasted in the same comic carries the same row.
-        auto *copy = new ComicObjectDrawing(QRectF(0, 0, 320, 240));
-        copy->setInDrawingMode(false);
-        copy->setDatabaseId(sharedId);
-        copy->setBitmap(original->bitmap());
-        f.placement().placeObject(copy);
-        emit f.selection().editRequested(copy);
-        f.drag(QPointF(100, 400), {QPointF(200, 420), QPointF(300, 440)});
-        f.actions().finishDrawing->trigger();
-        QVERIFY(copy->databaseId() > sharedId);
-        QCOMPARE(f.storedPicture(sharedId), originalPicture);
-        QCOMPARE(f.storedPicture(copy->databaseId()), copy->bitmap().convertToFormat(QImage::Format_ARGB32));
     }
 
     void theBrushControlsActOnlyOnADrawing()

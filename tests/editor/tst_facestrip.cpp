@@ -4,6 +4,7 @@
 #include "editor/EditorFixture.h"
 
 #include "editor/FaceStrip.h"
+#include "support/Files.h"
 #include "toolkit/Pasteboard.h"
 
 #include <QTemporaryDir>
@@ -22,13 +23,6 @@ void writeFace(const QString &folder, const QString &name, const QColor &color)
     };
     write(folder + "/" + name, QSize(256, 128));
     write(folder + "/thumb/" + name, QSize(80, 80));
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes);
 }
 
 }

@@ -1,6 +1,6 @@
 // The selected object's controls and what they do: where they sit through
-// the zoom and the phone's half scale, resizing, rotating, deleting,
-// reordering, the undo steps of these, and the idle timer.
+// the zoom and the phone's half scale, resizing, rotating, deleting, the
+// undo steps of these, and the idle timer.
 #include "editor/EditorFixture.h"
 
 #include "objects/ComicObjectText.h"
@@ -204,26 +204,6 @@ private slots:
         QCOMPARE(Geometry::of(object), resized);
         f.editor->undo();
         QCOMPARE(Geometry::of(object), original);
-    }
-
-    void theMenuReordersWithoutAStep()
-    {
-        EditorFixture f;
-        View *panel = f.zoom(0);
-        ComicObjectImage *a = f.place(100, 100);
-        ComicObjectImage *b = f.place(100, 100);
-        ComicObjectImage *c = f.place(100, 100);
-        const int steps = f.history().stack()->count();
-        EditMenu *menu = EditMenu::sharedMenuController();
-        b->select();
-        f.editor->showObjectToolbar();
-        QVERIFY(menu->triggerItem("Bring to Front"));
-        QCOMPARE(panel->subviews(), QList<View *>({a, c, b}));
-        f.editor->showObjectToolbar();
-        QVERIFY(menu->triggerItem("Send to Back"));
-        QCOMPARE(panel->subviews(), QList<View *>({b, a, c}));
-        QCOMPARE(f.selection().selectedComicObject(), b);
-        QCOMPARE(f.history().stack()->count(), steps);
     }
 
     void theIdleTimerRestartsAndStopsWhereItShould()

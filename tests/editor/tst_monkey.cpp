@@ -11,21 +11,18 @@ class TestMonkey : public QObject
 
     void run(Device::Idiom idiom, quint32 seed)
     {
-        TestHome home;
-        UserDatabase::copyDBFile(); // pictures need their rows
-        Clock::shared().setManual(true);
-        Device::setIdiom(idiom);
-        auto editor = std::make_unique<PanelryViewController>();
+        EditorFixture f(idiom);
+        PanelryViewController *editor = f.editor.get();
         QRandomGenerator random(seed);
         const QSize size = editor->size();
         auto somewhere = [&] { return QPointF(random.bounded(size.width()), random.bounded(size.height())); };
         auto nearby = [&](QPointF p) { return p + QPointF(random.bounded(-60, 60), random.bounded(-60, 60)); };
-        TouchDispatcher &touch = editor->ui().stage->dispatcher();
-        PanelRows &rows = *editor->findChild<PanelRows *>();
-        PanelMode &mode = *editor->findChild<PanelMode *>();
-        ObjectSelection &selection = *editor->findChild<ObjectSelection *>();
-        UndoHistory &history = *editor->findChild<UndoHistory *>();
-        EditorCommands &commands = *editor->findChild<EditorCommands *>();
+        TouchDispatcher &touch = f.touches();
+        PanelRows &rows = f.rows();
+        PanelMode &mode = f.mode();
+        ObjectSelection &selection = f.selection();
+        UndoHistory &history = f.history();
+        EditorCommands &commands = f.part<EditorCommands>();
         QImage face(64, 48, QImage::Format_ARGB32);
         face.fill(Qt::blue);
 
@@ -58,7 +55,7 @@ class TestMonkey : public QObject
             }
             case 6: { // placed once it is ready
                 const int before = history.stack()->index();
-                editor->findChild<Placement *>()->addImageToComic(face);
+                f.placement().addImageToComic(face);
                 if (mode.selectedPanel())
                     QVERIFY(QTest::qWaitFor([&] { return history.stack()->index() > before; }));
                 break;
@@ -78,7 +75,7 @@ class TestMonkey : public QObject
             case 14:
                 if (random.bounded(20) == 0) {
                     commands.reset();
-                    editor->findChild<Transients *>()->alert()->clickButtonAtIndex(random.bounded(2));
+                    f.transients().alert()->clickButtonAtIndex(random.bounded(2));
                 }
                 break;
             default: Clock::shared().advance(random.bounded(0.8)); break;
@@ -93,7 +90,6 @@ class TestMonkey : public QObject
         touch.cancelAll();
         Clock::shared().advance(5);
         Animation::finishAll();
-        editor.reset();
     }
 
 private slots:

@@ -4,6 +4,7 @@
 // panel, "Clear Comic", the banner that names an undone step and the start
 // hint; help, from its title item and F1.
 #include "editor/EditorFixture.h"
+#include "support/Widgets.h"
 
 #include "objects/ComicObjectText.h"
 #include "toolkit/ModalScreen.h"
@@ -250,9 +251,8 @@ private slots:
         const EditorCommands::Actions &a = f.actions();
         const auto click = [&](QAction *toolbarItem, const QString &entry = QString()) {
             QTest::mouseClick(commands.button(toolbarItem)->button(), Qt::LeftButton);
-            for (QPushButton *button : f.editor->findChildren<QPushButton *>())
-                if (!entry.isEmpty() && button->text() == entry && button->isVisible())
-                    return QTest::mouseClick(button, Qt::LeftButton);
+            if (!entry.isEmpty())
+                return QTest::mouseClick(buttonTitled(f.editor.get(), entry), Qt::LeftButton);
             EditorFixture::settle(1);
         };
         const auto open = [&] {

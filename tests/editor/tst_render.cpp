@@ -4,9 +4,8 @@
 // it into the album as the user asks for it, a new file every time.
 #include "editor/EditorFixture.h"
 
+#include "support/Widgets.h"
 #include "ui/ButtonWithActivityIndicator.h"
-
-#include <QPushButton>
 
 namespace {
 const QRgb kBlack = qRgb(0, 0, 0);
@@ -20,14 +19,6 @@ QList<QRgb> pixels(const QImage &image, QPoint from, QPoint step, int count)
     for (int i = 0; i < count; ++i, from += step)
         line << image.pixel(from);
     return line;
-}
-
-QPushButton *buttonTitled(QWidget *window, const QString &title)
-{
-    for (QPushButton *button : window->findChildren<QPushButton *>())
-        if (button->text() == title && button->isVisible())
-            return button;
-    return nullptr;
 }
 }
 

@@ -1,8 +1,8 @@
 #include "FuzzSeeds.h"
 
 #include "support/OldComicFixture.h"
+#include "toolkit/PngData.h"
 
-#include <QBuffer>
 #include <QImage>
 
 using namespace OldComicFixture;
@@ -14,10 +14,7 @@ QList<QByteArray> fuzzSeeds()
 {
     QImage image(4, 4, QImage::Format_RGB32);
     image.fill(Qt::red);
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
+    const QByteArray png = pngData(image);
     const QList<Object> objects = {
         {"ImageObject", QRectF(10, 300, 40, 40), QTransform().rotate(30), png},
         {"UIImageViewCustom", QRectF(100, 20, 40, 40), {}, png, "/var/mobile/Documents/face.png"},

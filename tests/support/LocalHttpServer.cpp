@@ -65,8 +65,9 @@ void LocalHttpServer::read(QTcpSocket *socket)
     request.body = buffer.mid(headerEnd + 4, length);
     socket->setProperty("buffer", buffer.mid(headerEnd + 4 + length));
     requests.append(request);
-    if (m_status != 0)
+    if (m_status == kHangUp)
+        socket->disconnectFromHost();
+    else if (m_status != 0)
         socket->write("HTTP/1.1 " + QByteArray::number(m_status) + " Answer\r\nContent-Type: application/json\r\n"
                       + "Content-Length: " + QByteArray::number(m_body.size()) + "\r\n\r\n" + m_body);
-    emit received();
 }

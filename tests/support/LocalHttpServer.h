@@ -24,13 +24,11 @@ public:
 
     QUrl url(const QString &path) const;
     // The answer to every request from now on; a status of 0 answers
-    // nothing and keeps the connection open.
+    // nothing and keeps the connection open, kHangUp closes it unanswered.
+    static constexpr int kHangUp = -1;
     void answer(int status, const QByteArray &body);
 
     QList<Request> requests;
-
-signals:
-    void received();
 
 private:
     void read(QTcpSocket *socket);

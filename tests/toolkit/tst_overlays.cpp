@@ -3,6 +3,7 @@
 // hit; a press inside works as usual; closing from code is no user answer.
 // And the image picker's dialog blocks nothing.
 #include "support/TestHome.h"
+#include "support/Widgets.h"
 #include "toolkit/ActionSheet.h"
 #include "toolkit/EditMenu.h"
 #include "toolkit/GestureRecognizer.h"
@@ -20,14 +21,6 @@
 #include <memory>
 
 namespace {
-
-void settle()
-{
-    for (int i = 0; i < 3; ++i) {
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-}
 
 // Takes touches, as the editor's stage does.
 class TouchSurface : public QWidget
@@ -109,14 +102,6 @@ ActionSheet *openSheet(Host &host, bool tablet)
     return sheet;
 }
 
-QPushButton *buttonTitled(QWidget *in, const QString &title)
-{
-    for (QPushButton *button : in->window()->findChildren<QPushButton *>())
-        if (button->text() == title && button->isVisible())
-            return button;
-    return nullptr;
-}
-
 }
 
 class TestOverlays : public QObject
@@ -125,9 +110,11 @@ class TestOverlays : public QObject
     TestHome m_home;
 
 private slots:
-    void cleanup() { settle(); }
+    void cleanup() { flushEvents(); }
 
-    void popoverAndSheetsSitInsideTheWindow()
+    // Where they sit; closed from code, they give no answer and run no
+    // command, and the next press goes through.
+    void popoverAndSheetsSitInsideTheWindowAndClosingFromCodeIsNoAnswer()
     {
         Host host;
         QPointer<Popover> popover = openPopover(host);
@@ -140,19 +127,26 @@ private slots:
         QVERIFY(popover->y() > host.anchor->geometry().bottom());
         QVERIFY(host.window.rect().contains(popover->geometry()));
         popover->close();
+        QVERIFY(host.log.isEmpty());
 
         // A tablet's sheet above its button, cancelled by a press outside; a
         // phone's at the bottom of the window, with a Cancel button.
         host.anchor->move(600, 960);
-        ActionSheet *tablet = openSheet(host, true);
+        QPointer<ActionSheet> tablet = openSheet(host, true);
         QCOMPARE(tablet->cancelButtonIndex(), 2);
         QVERIFY(!buttonTitled(&host.window, "Cancel"));
         QVERIFY(buttonTitled(&host.window, "Save")->mapTo(&host.window, QPoint(0, 0)).y() < host.anchor->y());
         tablet->dismissWithClickedButtonIndex(-1);
+        QVERIFY(!tablet->isVisible());
         host.window.resize(320, 480);
-        ActionSheet *phone = openSheet(host, false);
+        QPointer<ActionSheet> phone = openSheet(host, false);
         QVERIFY(buttonTitled(&host.window, "Cancel")->mapTo(&host.window, QPoint(0, 0)).y() > 400);
         phone->dismissWithClickedButtonIndex(-1);
+        QVERIFY(!phone->isVisible());
+        QTest::mouseClick(host.undo, Qt::LeftButton);
+        QCOMPARE(host.log, QStringList({"dismissed -1", "dismissed -1", "undo"}));
+        flushEvents();
+        QVERIFY(!popover && !tablet && !phone);
     }
 
     // A press or a touch outside closes a popover or a tablet's sheet as the
@@ -200,7 +194,7 @@ private slots:
             tapWithFinger(&host.window, at);
         QCOMPARE(host.log, log);
         QCOMPARE(host.surface->touchBegins, canvasTouches);
-        settle();
+        flushEvents();
         QCOMPARE(bool(opened), log == QStringList{"inside"});
     }
 
@@ -240,26 +234,6 @@ private slots:
             QTest::keyClick(host.window.windowHandle(), Qt::Key(key));
         QCOMPARE(host.log, log);
         QCOMPARE(host.window.focusWidget(), host.anchor);
-    }
-
-    void closingFromCodeIsNoUserAnswer()
-    {
-        Host host;
-        // Closed from code: no answer, no command, and the next press goes
-        // through.
-        QList<QPointer<QObject>> closed{openPopover(host)};
-        qobject_cast<Popover *>(closed[0])->close();
-        for (bool tablet : {true, false}) {
-            ActionSheet *sheet = openSheet(host, tablet);
-            sheet->dismissWithClickedButtonIndex(-1);
-            QVERIFY(!sheet->isVisible());
-            closed << sheet;
-        }
-        QTest::mouseClick(host.undo, Qt::LeftButton);
-        QCOMPARE(host.log, QStringList({"dismissed -1", "dismissed -1", "undo"}));
-        settle();
-        for (const QPointer<QObject> &overlay : closed)
-            QVERIFY(!overlay);
     }
 
     void editMenuSitsAboveItsTargetAndAPressOutsideHidesItAndGoesThrough()
@@ -344,10 +318,10 @@ private slots:
         QCOMPARE(host.log, QStringList({"undo"}));
 
         // The keyboard goes to it, and back when it goes.
-        settle();
+        flushEvents();
         QCOMPARE(QApplication::activeWindow(), dialog);
         picker.dismiss();
-        settle();
+        flushEvents();
         QCOMPARE(QApplication::activeWindow(), &host.window);
         QVERIFY(!picker.window());
         QCOMPARE(cancelled.count(), 0);

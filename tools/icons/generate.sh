@@ -1,11 +1,12 @@
 #!/bin/sh
 # Regenerates every PNG in resources/icons/ from the pinned lucide-static
-# package (see package.json / package-lock.json).
+# and simple-icons packages (see package.json / package-lock.json).
 # Needs: npm, node, rsvg-convert (Debian librsvg2-bin).
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 out=$here/../../resources/icons
 svgs=$here/node_modules/lucide-static/icons
+marks=$here/node_modules/simple-icons
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 
@@ -13,10 +14,11 @@ cd "$here"
 npm ci --no-audit --no-fund --silent
 mkdir -p "$out"
 
-# glyph FILE SIZE: a lucide glyph drawn in white on transparent, SIZE px square.
+# glyph NAME FILE SIZE [COLOUR]: a lucide glyph drawn in COLOUR (white unless
+# given) on transparent, SIZE px square.
 glyph() {
   [ -f "$svgs/$1.svg" ] || { echo "no glyph $1 in lucide-static" >&2; exit 1; }
-  sed 's/currentColor/#ffffff/' "$svgs/$1.svg" > "$tmp/$1.svg"
+  sed "s/currentColor/${4:-#ffffff}/" "$svgs/$1.svg" > "$tmp/$1.svg"
   rsvg-convert -w "$3" -h "$3" -o "$out/$2" "$tmp/$1.svg"
 }
 
@@ -73,4 +75,46 @@ border popup_border_black.png '#000000'
 node "$here/colormap.js" "$out/colormap.png"
 
 cp "$here/node_modules/lucide-static/LICENSE" "$out/LICENSE-lucide.txt"
+
+# The share screen's targets, 48 px for 24-point marks (2x): each brand's mark
+# from simple-icons in the brand's colour, on transparent. brand FILE SLUG...
+# takes the first slug the package has; a target it has no mark for gets no
+# file, and its button shows its name only. Mail is lucide's generic glyph.
+brand() {
+  file=$1
+  shift
+  rm -f "$out/$file"
+  for slug in "$@"; do
+    [ -f "$marks/icons/$slug.svg" ] || continue
+    hex=$(node -p "Object.values(require('simple-icons')).find((icon) => icon.slug === '$slug').hex")
+    sed "s/<svg /<svg fill=\"#$hex\" /" "$marks/icons/$slug.svg" > "$tmp/$slug.svg"
+    rsvg-convert -w 48 -h 48 -o "$out/$file" "$tmp/$slug.svg"
+    printf '| %s | %s | #%s |\n' "$file" "$slug" "$hex" >> "$tmp/marks"
+    return
+  done
+  echo "simple-icons has no mark for $file ($*): that button shows text only" >&2
+}
+brand share_imgur.png imgur
+brand share_reddit.png reddit
+brand share_cheezburger.png cheezburger
+brand share_facebook.png facebook
+brand share_twitter.png twitter x
+glyph mail share_mail.png 48 '#3a3a3c'
+
+# What the marks came from, beside them.
+field() { node -p "JSON.parse(require('fs').readFileSync('$marks/package.json', 'utf8')).$1"; }
+version=$(field version)
+licence=$(field license)
+{
+  echo "# Brand marks of the share screen"
+  echo
+  echo "From the npm package \`simple-icons\`, version $version, licence $licence"
+  echo "(the package's \`LICENSE.md\` is \`LICENSE-simple-icons.txt\` here). The marks"
+  echo "remain trademarks of their owners; CC0 waives no trademark rights."
+  echo
+  echo "| file | mark | colour |"
+  echo "|---|---|---|"
+  cat "$tmp/marks"
+} > "$out/SHARE-MARKS.md"
+cp "$marks/LICENSE.md" "$out/LICENSE-simple-icons.txt"
 echo "icons written to $(cd "$out" && pwd)"

@@ -54,6 +54,7 @@ int main(int argc, char **argv)
     }
 
     QList<double> longest;
+    double longestCpu = 0;
     QString worstWhat;
     View *panel = bench::part<PanelRows>(*editor).panels().first();
     for (int i = 0; i < kPlacements; ++i) {
@@ -64,6 +65,7 @@ int main(int argc, char **argv)
         }
         RageFaceImageView *tile = tiles[i % tiles.size()];
         app.longest = 0;
+        app.longestCpu = 0;
         app.armed = true;
         QMetaObject::invokeMethod(
             &app, [editor, tile] { bench::part<FaceStrip>(*editor).addFaceToComic(tile); }, Qt::QueuedConnection);
@@ -72,11 +74,13 @@ int main(int argc, char **argv)
         if (longest.isEmpty() || app.longest > *std::max_element(longest.begin(), longest.end()))
             worstWhat = app.longestWhat;
         longest << app.longest;
+        longestCpu = std::max(longestCpu, app.longestCpu);
         if (qEnvironmentVariableIsSet("BENCH_VERBOSE"))
             std::printf("  %6.2f ms  %s\n", app.longest, qPrintable(app.longestWhat));
     }
     std::printf("placing a face from the strip, %d placements, longest interface-thread step:\n", kPlacements);
-    std::printf("  median %.2f ms, worst %.2f ms (event %s)\n", bench::medianOf(longest),
+    std::printf("  median %.2f ms, worst %.2f ms (event %s; goal 8)\n", bench::medianOf(longest),
                 *std::max_element(longest.begin(), longest.end()), qPrintable(worstWhat));
+    std::printf("  the most CPU time the interface thread spent in one step: %.2f ms\n", longestCpu);
     return 0;
 }

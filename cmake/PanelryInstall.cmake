@@ -1,5 +1,6 @@
 # `cmake --install build --prefix PREFIX` gives:
 #   PREFIX/bin/panelry
+#   PREFIX/lib/panelry/libpanelry_*.so                (its modules, found from bin/)
 #   PREFIX/share/panelry/resources/...            (found from bin/ at run time)
 #   PREFIX/share/applications/panelry.desktop
 #   PREFIX/share/icons/hicolor/<size>/apps/panelry.png
@@ -7,6 +8,10 @@
 # <bin>/../share/panelry/resources.
 
 install(TARGETS panelry RUNTIME DESTINATION bin)
+get_property(modules GLOBAL PROPERTY PANELRY_MODULES)
+if(modules)
+  install(TARGETS ${modules} LIBRARY DESTINATION lib/panelry)
+endif()
 install(DIRECTORY "${PANELRY_RESOURCES_SOURCE_DIR}/" DESTINATION share/panelry/resources)
 install(FILES "${PROJECT_SOURCE_DIR}/desktop/panelry.desktop" DESTINATION share/applications)
 foreach(size 48 128 256)

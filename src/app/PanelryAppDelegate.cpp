@@ -25,8 +25,6 @@ bool PanelryAppDelegate::didFinishLaunching()
     // clean-up: the one running comes forward instead.
     if (!m_instance->claim())
         return false;
-    // The lettering font is there before the first text asks for it.
-    AppFonts::registerBundledFonts();
     // Nothing is written to disk before the user sees the window: the storage
     // steps run right after its first frame, in their order. The database is
     // ready, and never-saved comics are gone, before the editor's first comic
@@ -51,6 +49,9 @@ void PanelryAppDelegate::prepareStorage() { _launchReport = StorageLaunch::prepa
 
 void PanelryAppDelegate::finishLaunching()
 {
+    // The bundled fonts and the emoji fallback, which the first frame does
+    // not need (a text made sooner registers them itself).
+    AppFonts::registerBundledFonts();
     _viewController->store().createWaitingRecord();
     LaunchBanners::announce(_launchReport, _viewController->store());
     _launchFinished = true;

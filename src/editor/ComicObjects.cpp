@@ -16,9 +16,9 @@ ComicObjects::ComicObjects(ComicObjectDelegate *delegate, PictureStore &pictures
 {
 }
 
-bool ComicObjects::adopt(ComicObject *object, View *panel, ObjectOrigin origin, const QByteArray &png)
+bool ComicObjects::adopt(ComicObject *object, View *panel, ObjectOrigin origin, const QImage &picture)
 {
-    if (!m_pictures.adopt(object, origin, png))
+    if (!m_pictures.adopt(object, origin, picture))
         return false;
     object->setDelegate(m_delegate);
     connect(object, &ComicObject::moved, this,

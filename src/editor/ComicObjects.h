@@ -1,7 +1,7 @@
 #pragma once
 #include "editor/PictureStore.h"
 
-#include <QByteArray>
+#include <QImage>
 #include <QObject>
 
 class ComicObject;
@@ -23,8 +23,8 @@ public:
                  UndoHistory &history, QObject *parent = nullptr);
 
     // False, and the object left out, when it needed a picture row that
-    // could not be stored (`png`: the picture of a new one).
-    bool adopt(ComicObject *object, View *panel, ObjectOrigin origin, const QByteArray &png = QByteArray());
+    // could not be stored (`picture`: that of a new one, see PictureStore).
+    bool adopt(ComicObject *object, View *panel, ObjectOrigin origin, const QImage &picture = QImage());
 
 private:
     ComicObjectDelegate *m_delegate;

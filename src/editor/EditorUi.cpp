@@ -1,6 +1,7 @@
 #include "editor/EditorUi.h"
 
 #include "editor/PaintPalette.h"
+#include "toolkit/FirstFrame.h"
 #include "toolkit/ScrollView.h"
 #include "toolkit/Stage.h"
 #include "toolkit/TextField.h"
@@ -89,6 +90,9 @@ void buildToolbars(EditorUi &ui, QWidget *editor, const EditorLayout &layout)
     ui.paintToolbar = makeToolbar(layout.bottomToolbar.translated(offRight, 0));
     ui.paintToolbox = new PaintPalette(layout.tablet, editor);
     WidgetAnimation::setFrame(ui.paintToolbox, layout.faceStrip.translated(offRight, 0));
+    // Its swatches are made once the window's first frame is out, unless
+    // something asked for them sooner.
+    FirstFrame::after(ui.stage->viewport(), ui.paintToolbox, [palette = ui.paintToolbox] { palette->swatches(); });
 }
 
 void buildTitleField(EditorUi &ui, QWidget *editor, const EditorLayout &layout)

@@ -6,6 +6,7 @@
 #include "faces/RageFaceImageView.h"
 #include "faces/RageFaceLibrary.h"
 #include "toolkit/AppPaths.h"
+#include "toolkit/FirstFrame.h"
 #include "toolkit/GestureRecognizer.h"
 #include "toolkit/ScrollView.h"
 #include "ui/NotificationManager.h"
@@ -32,8 +33,22 @@ FaceStrip::FaceStrip(ScrollView *strip, bool tablet, Placement &placement, Trans
 {
 }
 
+void FaceStrip::addFacesFromDirectoryLater(const QString &categoryPath, QWidget *canvas)
+{
+    m_waitingCategory = categoryPath;
+    FirstFrame::after(canvas, this, [this] { addWaitingFaces(); });
+}
+
+void FaceStrip::addWaitingFaces()
+{
+    const QString category = std::exchange(m_waitingCategory, {});
+    if (!category.isEmpty())
+        addFacesFromDirectory(category);
+}
+
 void FaceStrip::addFacesFromDirectory(const QString &categoryPath)
 {
+    m_waitingCategory.clear();
     for (View *child : m_strip->subviews())
         if (qobject_cast<RageFaceImageView *>(child))
             delete child;
@@ -67,7 +82,7 @@ void FaceStrip::showRageFaceCategores()
 {
     auto *browser = new RageFaceCategoryBrowser;
     browser->setDelegate(this);
-    m_transients.presentScreen(browser, kBrowserPopoverSize, m_anchor);
+    m_transients.presentScreen(browser, kBrowserPopoverSize, m_anchor());
 }
 
 void FaceStrip::rageFaceCategoryBrowserDidPickCategory(const QString &categoryPath)

@@ -2,7 +2,9 @@
 #include "faces/RageFaceCategoryBrowser_delegate.h"
 
 #include <QObject>
-#include <QPointer>
+#include <QString>
+
+#include <functional>
 
 class Placement;
 class QWidget;
@@ -20,10 +22,16 @@ public:
     FaceStrip(ScrollView *strip, bool tablet, Placement &placement, Transients &transients,
               QObject *parent = nullptr);
 
-    // The button that the browser's popover hangs from.
-    void setBrowserAnchor(QWidget *anchor) { m_anchor = anchor; }
+    // The button that the browser's popover hangs from, asked for when it
+    // shows (the button may be made later than the strip).
+    void setBrowserAnchor(std::function<QWidget *()> anchor) { m_anchor = std::move(anchor); }
 
     void addFacesFromDirectory(const QString &categoryPath);
+    // The strip shows only with a zoomed panel: its first category is
+    // added once `canvas` has drawn its first frame, or by
+    // addWaitingFaces(), unless another category came first.
+    void addFacesFromDirectoryLater(const QString &categoryPath, QWidget *canvas);
+    void addWaitingFaces();
     void addFaceToComic(RageFaceImageView *tile);
     // The "Select Rage Category" command.
     void showRageFaceCategores();
@@ -36,5 +44,6 @@ private:
     bool m_tablet;
     Placement &m_placement;
     Transients &m_transients;
-    QPointer<QWidget> m_anchor;
+    std::function<QWidget *()> m_anchor;
+    QString m_waitingCategory;
 };

@@ -16,16 +16,38 @@ PaintPalette::PaintPalette(bool tablet, QWidget *parent)
     , m_side(tablet ? 56 : 30)
     , m_gap(tablet ? 20 : 8)
 {
-    for (QRgb rgb : kColors) {
-        auto *swatch = new SwatchButton(QColor(rgb), m_side, this);
-        connect(swatch, &QPushButton::clicked, this, [this, swatch] { emit didSelectPaintColor(swatch->color()); });
-        m_swatches << swatch;
+}
+
+const QList<SwatchButton *> &PaintPalette::swatches()
+{
+    if (m_swatches.isEmpty()) {
+        for (QRgb rgb : kColors) {
+            auto *swatch = new SwatchButton(QColor(rgb), m_side, this);
+            connect(swatch, &QPushButton::clicked, this, [this, swatch] { emit didSelectPaintColor(swatch->color()); });
+            m_swatches << swatch;
+            if (isVisible())
+                swatch->show();
+        }
+        layOutSwatches();
     }
+    return m_swatches;
+}
+
+void PaintPalette::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    if (parentWidget() && parentWidget()->rect().intersects(geometry()))
+        swatches();
 }
 
 void PaintPalette::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    layOutSwatches();
+}
+
+void PaintPalette::layOutSwatches()
+{
     // Centred in the palette's area.
     const int rows = int((m_swatches.size() + kColumns - 1) / kColumns);
     const int w = kColumns * m_side + (kColumns - 1) * m_gap;

@@ -80,7 +80,8 @@ void PanelryViewController::viewDidLoad()
     m_commands = std::make_unique<EditorCommands>(
         this, EditorCommands::Toolbars{ui.appToolbar, ui.comicToolbar, ui.panelToolbar, ui.paintToolbar},
         ui.stage->viewport(), m_layout.tablet, *m_rows, *m_transients, this);
-    m_placement = std::make_unique<Placement>(this, *m_panelMode, *m_objects, *m_history, *m_transients, this);
+    m_placement = std::make_unique<Placement>(this, *m_panelMode, *m_objects, *m_pictures, *m_history,
+                                              *m_transients, this);
     m_drawingMode = std::make_unique<DrawingMode>(*m_commands, ui.paintToolbox, *m_panelMode, *m_selection,
                                                   *m_transients, *m_pictures, this);
     m_textEditing = std::make_unique<TextEditing>(
@@ -97,7 +98,7 @@ void PanelryViewController::viewDidLoad()
     connectCommands();
     connectCollaborators();
 
-    m_faceStrip->addFacesFromDirectory("RageFaces/Normal");
+    m_faceStrip->addFacesFromDirectoryLater("RageFaces/Normal", ui.stage->viewport());
     resetComic();
 }
 
@@ -138,8 +139,12 @@ void PanelryViewController::connectCommands()
     connect(m_commands.get(), &EditorCommands::saveToLibraryChosen, m_librarySave.get(),
             &LibrarySave::saveComicToLibrary);
     m_selection->setObjectMenuActions({a.copy, a.cut, a.bringToFront, a.sendToBack});
-    m_placement->setPictureSources({a.fromLibrary, a.fromCamera}, m_commands->button(a.addImage));
-    m_faceStrip->setBrowserAnchor(m_commands->button(a.selectRageCategory));
+    // The panel toolbar's buttons are made after the first frame.
+    const auto buttonOf = [this](QAction *action) {
+        return [this, action]() -> QWidget * { return m_commands->button(action); };
+    };
+    m_placement->setPictureSources({a.fromLibrary, a.fromCamera}, buttonOf(a.addImage));
+    m_faceStrip->setBrowserAnchor(buttonOf(a.selectRageCategory));
     m_loadComicScreen->setAnchor(m_commands->uploadBtn());
 
     // The undo and redo buttons follow the history; their tool tips name the
@@ -181,6 +186,8 @@ void PanelryViewController::connectCollaborators()
             [this](ComicObject *object, const QTransform &old) {
                 m_history->push(ObjectSteps::transform("Rotate", object, old));
             });
+    // The strip shows with the zoomed panel: its faces are there by then.
+    connect(m_panelMode.get(), &PanelMode::panelSelected, m_faceStrip.get(), &FaceStrip::addWaitingFaces);
     // On a phone the zoomed canvas lies over the title.
     const bool titleCovered = m_layout.canvasPanelMode.intersects(m_layout.titleField);
     connect(m_panelMode.get(), &PanelMode::panelSelected, this, [this, titleCovered] {

@@ -7,21 +7,38 @@
 #include "objects/StoredPictures.h"
 #include "storage/PictureRows.h"
 #include "toolkit/PngData.h"
+#include "ui/NotificationManager.h"
+
+#include <QFutureWatcher>
+#include <QtConcurrent/QtConcurrentRun>
 
 PictureStore::PictureStore(const ComicStore &store, const PanelRows &rows, QObject *parent)
     : QObject(parent)
     , m_store(store)
     , m_rows(rows)
 {
+    m_writer.setMaxThreadCount(1);
 }
 
-bool PictureStore::adopt(ComicObject *object, ObjectOrigin origin, const QByteArray &png)
+std::function<int()> PictureStore::newRow() const
+{
+    return [comicId = m_store.comicId()] { return PictureRows::insert(comicId, QByteArray()); };
+}
+
+bool PictureStore::adopt(ComicObject *object, ObjectOrigin origin, const QImage &picture)
 {
     const ObjectKindCoding *kind = ObjectCoding::forObject(object);
     if (!kind || !kind->picture)
         return true;
-    if (origin == ObjectOrigin::New)
-        return storeInNewRow(object, png.isNull() ? pngData(kind->picture(*object)) : png);
+    if (origin == ObjectOrigin::New) {
+        if (picture.isNull())
+            return storeInNewRow(object, pngData(kind->picture(*object)));
+        // Its row was made ahead, or could not be.
+        if (object->databaseId() <= 0)
+            return false;
+        writeLater(object, picture);
+        return true;
+    }
     if (origin == ObjectOrigin::Stored)
         return true; // its comic's load showed its picture
     const std::optional<PictureRows::Row> row = StoredPictures::show(*object);
@@ -39,6 +56,21 @@ bool PictureStore::storeInNewRow(ComicObject *object, const QByteArray &png)
     if (id != -1)
         object->setDatabaseId(id);
     return id != -1;
+}
+
+void PictureStore::writeLater(ComicObject *object, const QImage &picture)
+{
+    const QFuture<bool> write = QtConcurrent::run(&m_writer, [id = object->databaseId(), picture] {
+        return PictureRows::update(id, pngData(picture));
+    });
+    object->setPictureWrite(QFuture<void>(write));
+    auto *written = new QFutureWatcher<bool>(this);
+    connect(written, &QFutureWatcher<bool>::finished, this, [written] {
+        if (!written->result())
+            NotificationManager::sharedManager()->notify("Picture could not be stored", 2.0);
+        written->deleteLater();
+    });
+    written->setFuture(write);
 }
 
 bool PictureStore::rowIsShared(const ComicObject *object) const

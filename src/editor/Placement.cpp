@@ -7,9 +7,9 @@
 #include "editor/Transients.h"
 #include "editor/UndoHistory.h"
 #include "objects/ComicObjectImage.h"
+#include "objects/ImageView.h"
 #include "toolkit/CameraScreen.h"
 #include "toolkit/ImagePicker.h"
-#include "toolkit/PngData.h"
 #include "ui/NotificationManager.h"
 
 #include <QFutureWatcher>
@@ -32,43 +32,46 @@ QSizeF placedSize(const QSizeF &picture)
 void notify(const QString &text) { NotificationManager::sharedManager()->notify(text, 2.0); }
 }
 
-// A picture as it is stored: at most ImagePicker::kMaxSide pixels a side,
-// with its PNG. Null when it could not be read.
+// A picture ready to be placed. Null when it could not be read.
 struct Placement::Picture {
-    QImage image;
-    QByteArray png;
+    QImage image; // as it is stored: at most ImagePicker::kMaxSide pixels a side
+    QImage shown; // what the placed object's view keeps of it
+    int row = -1; // its new picture row; -1: none could be made
 
-    static Picture prepare(QImage image)
+    static Picture prepare(QImage image, const std::function<int()> &newRow)
     {
         const int side = ImagePicker::kMaxSide;
         if (std::max(image.width(), image.height()) > side)
             image = image.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        return {image, image.isNull() ? QByteArray() : pngData(image)};
+        if (image.isNull())
+            return {};
+        return {image, ImageView::keptPicture(image, placedSize(QSizeF(image.size()))), newRow()};
     }
 };
 
-Placement::Placement(QWidget *editor, const PanelMode &panelMode, ComicObjects &objects, UndoHistory &history,
-                     Transients &transients, QObject *parent)
+Placement::Placement(QWidget *editor, const PanelMode &panelMode, ComicObjects &objects,
+                     const PictureStore &pictures, UndoHistory &history, Transients &transients, QObject *parent)
     : QObject(parent)
     , m_editor(editor)
     , m_panelMode(panelMode)
     , m_objects(objects)
+    , m_pictures(pictures)
     , m_history(history)
     , m_transients(transients)
 {
     m_worker.setMaxThreadCount(1);
 }
 
-void Placement::setPictureSources(const QList<QAction *> &sources, QWidget *anchor)
+void Placement::setPictureSources(const QList<QAction *> &sources, std::function<QWidget *()> anchor)
 {
     m_sources = sources;
-    m_anchor = anchor;
+    m_anchor = std::move(anchor);
 }
 
 void Placement::addImage()
 {
     if (ImagePicker::isSourceTypeAvailable(ImagePicker::SourceType::Camera))
-        m_transients.showActionSheet(m_sources, m_anchor);
+        m_transients.showActionSheet(m_sources, m_anchor());
     else
         addImgFromAlbum();
 }
@@ -96,7 +99,7 @@ void Placement::openImagePicker(int sourceType)
     m_imagePicker = picker;
     picker->open();
     if (QWidget *camera = picker->cameraScreen())
-        m_transients.presentScreen(camera, ImagePicker::kCameraScreenSize, m_anchor);
+        m_transients.presentScreen(camera, ImagePicker::kCameraScreenSize, m_anchor());
     // The picker's window goes away with the next command, as a popover does.
     else if (picker->window())
         m_transients.setPopover(picker->window());
@@ -128,7 +131,9 @@ void Placement::addImageFrom(std::function<QImage()> read)
         placePicture(preparing->result());
         preparing->deleteLater();
     });
-    preparing->setFuture(QtConcurrent::run(&m_worker, [read = std::move(read)] { return Picture::prepare(read()); }));
+    preparing->setFuture(QtConcurrent::run(&m_worker, [read = std::move(read), newRow = m_pictures.newRow()] {
+        return Picture::prepare(read(), newRow);
+    }));
 }
 
 void Placement::placePicture(const Picture &picture)
@@ -141,8 +146,9 @@ void Placement::placePicture(const Picture &picture)
     if (!m_panelMode.selectedPanel())
         return;
     auto *object = new ComicObjectImage(QRectF(visiblePartOfPanel().topLeft(), placedSize(QSizeF(picture.image.size()))));
-    object->setImage(picture.image);
-    placeObject(object, ObjectOrigin::New, picture.png);
+    object->setImage(picture.image, picture.shown);
+    object->setDatabaseId(picture.row);
+    placeObject(object, ObjectOrigin::New, picture.image);
 }
 
 QRectF Placement::visiblePartOfPanel() const
@@ -155,10 +161,10 @@ QRectF Placement::visiblePartOfPanel() const
                   EditorLayout::kRowHeight);
 }
 
-bool Placement::placeObject(ComicObject *object, ObjectOrigin origin, const QByteArray &png)
+bool Placement::placeObject(ComicObject *object, ObjectOrigin origin, const QImage &picture)
 {
     View *panel = m_panelMode.selectedPanel();
-    const bool placed = panel && m_objects.adopt(object, panel, origin, png);
+    const bool placed = panel && m_objects.adopt(object, panel, origin, picture);
     if (!placed) {
         if (panel)
             notify("Picture could not be stored");

@@ -8,6 +8,17 @@
 
 #include <QAction>
 
+namespace {
+// An overlay goes; a window (the image picker's) only closes: it is its
+// owner's, who keeps it for the next time.
+void closePopover(QWidget *popover)
+{
+    popover->close();
+    if (!popover->isWindow())
+        popover->deleteLater();
+}
+}
+
 Transients::Transients(QWidget *editor, bool tablet, QObject *parent)
     : QObject(parent)
     , m_editor(editor)
@@ -59,7 +70,7 @@ void Transients::presentScreen(QWidget *screen, const QSize &popoverSize, QWidge
 void Transients::setPopover(QWidget *popover)
 {
     if (m_popover && m_popover != popover)
-        m_popover->deleteLater();
+        closePopover(m_popover);
     m_popover = popover;
 }
 
@@ -73,8 +84,7 @@ void Transients::dismissActionsheetOrPopoverIfVisible()
 {
     if (QWidget *popover = m_popover) {
         m_popover = nullptr;
-        popover->close();
-        popover->deleteLater();
+        closePopover(popover);
     }
     if (_actionSheet)
         _actionSheet->dismissWithClickedButtonIndex(-1);

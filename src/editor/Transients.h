@@ -34,7 +34,7 @@ public:
     // tablet, a modal screen on a phone.
     void presentScreen(QWidget *screen, const QSize &popoverSize, QWidget *anchor);
     // A window that goes away with the next command, as a popover does (the
-    // image picker's).
+    // image picker's). It is closed, not deleted: its owner keeps it.
     void setPopover(QWidget *popover);
     void showAlert(AlertView *alert);
 

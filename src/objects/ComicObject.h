@@ -1,6 +1,7 @@
 #pragma once
 #include "toolkit/View.h"
 
+#include <QFuture>
 #include <QString>
 
 class ComicObjectDelegate;
@@ -24,6 +25,12 @@ public:
     void setDelegate(ComicObjectDelegate *delegate) { m_delegate = delegate; }
     int databaseId() const { return m_databaseId; }
     void setDatabaseId(int databaseId) { m_databaseId = databaseId; }
+    // The writing of its picture into its row, while a worker does it
+    // (finished otherwise). What hands the row on (an archive: a save, a
+    // copy) or reads it waits for it first; waiting for a write that has
+    // not started runs it on the waiting thread.
+    QFuture<void> pictureWrite() const { return m_pictureWrite; }
+    void setPictureWrite(const QFuture<void> &write) { m_pictureWrite = write; }
     bool isSelected() const { return m_isSelected; }
     void setIsSelected(bool isSelected) { m_isSelected = isSelected; }
 
@@ -88,6 +95,7 @@ private:
     TapGestureRecognizer *_tapGesture = nullptr;
     LongPressGestureRecognizer *_longGesture = nullptr;
     int m_databaseId = 0;
+    QFuture<void> m_pictureWrite;
     bool m_isSelected = false;
     // remove() in progress: what it shrank, and which removal may finish.
     QTransform _transformBeforeRemoval;

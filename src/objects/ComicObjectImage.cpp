@@ -48,10 +48,10 @@ void ComicObjectImage::setImageView(ImageView *imageView)
 
 QImage ComicObjectImage::image() const { return m_imageView ? m_imageView->image() : QImage(); }
 
-void ComicObjectImage::setImage(const QImage &image)
+void ComicObjectImage::setImage(const QImage &image, const QImage &kept)
 {
     if (m_imageView)
-        m_imageView->setImage(image);
+        m_imageView->setImage(image, kept);
 }
 
 void ComicObjectImage::readPictureAgain()
@@ -67,5 +67,8 @@ void ComicObjectImage::readPictureAgain()
             setImage(picture);
         reading->deleteLater();
     });
-    reading->setFuture(QtConcurrent::run(storedPicture, UserDatabase::path(), databaseId()));
+    reading->setFuture(QtConcurrent::run([write = pictureWrite(), path = UserDatabase::path(), id = databaseId()] {
+        QFuture<void>(write).waitForFinished(); // a row still being written
+        return storedPicture(path, id);
+    }));
 }

@@ -21,7 +21,8 @@ public:
     // The picture shown: what the image view keeps of it, at most twice the
     // object's size (the stored PNG keeps the picture in full).
     QImage image() const;
-    void setImage(const QImage &image);
+    // `kept`: see ImageView::setImage.
+    void setImage(const QImage &image, const QImage &kept = QImage());
 
 protected:
     void initialize() override;

@@ -1,6 +1,7 @@
 #include "objects/ComicObjectText.h"
 
 #include "objects/ComicObjectDelegate.h"
+#include "toolkit/AppFonts.h"
 #include "toolkit/AppPaths.h"
 #include "toolkit/BarButton.h"
 #include "toolkit/Device.h"
@@ -40,6 +41,9 @@ ComicObjectText::ComicObjectText(const QRectF &frame)
     : ComicObject(frame, DeferInitialize{})
 {
     initialize();
+    // The lettering font is there before the first text asks for it, also
+    // when the text comes before the launch registered it.
+    AppFonts::registerBundledFonts();
     QFont font(kNewTextFamily);
     font.setPointSizeF(kNewTextSize);
     setFont(font);

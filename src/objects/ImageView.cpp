@@ -14,19 +14,32 @@ constexpr QImage::Format kPaintingFormat = QImage::Format_ARGB32_Premultiplied;
 
 thread_local ImageView::Sharing *t_sharing = nullptr;
 
-// The picture in the painting format, scaled down (never up) so that it
-// covers `wanted` pixels on both axes, its aspect ratio kept. Nothing
-// wanted yet (a view of no size): all of it.
-QImage kept(const QImage &picture, const QSizeF &wanted)
+// The picture's size scaled down (never up) so that it covers `wanted`
+// pixels on both axes, its aspect ratio kept. Nothing wanted yet (a view of
+// no size): all of it.
+QSize keptSize(const QSize &picture, const QSizeF &wanted)
 {
     const double factor = std::max(wanted.width() / picture.width(), wanted.height() / picture.height());
-    if (factor > 0 && factor < 1) {
-        const QSize size(std::max(1, int(std::ceil(picture.width() * factor))),
-                         std::max(1, int(std::ceil(picture.height() * factor))));
+    if (!(factor > 0 && factor < 1))
+        return picture;
+    return QSize(std::max(1, int(std::ceil(picture.width() * factor))),
+                 std::max(1, int(std::ceil(picture.height() * factor))));
+}
+
+// The picture at its kept size, in the painting format.
+QImage kept(const QImage &picture, const QSizeF &wanted)
+{
+    const QSize size = keptSize(picture.size(), wanted);
+    if (size != picture.size())
         return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(kPaintingFormat);
-    }
+    // A picture that many objects show is converted once (see Sharing).
     return t_sharing ? t_sharing->painted(picture) : picture.convertToFormat(kPaintingFormat);
 }
+}
+
+QImage ImageView::keptPicture(const QImage &picture, const QSizeF &viewSize)
+{
+    return picture.isNull() ? QImage() : kept(picture, viewSize * kLargestShownScale);
 }
 
 ImageView::Sharing::Sharing()
@@ -51,11 +64,12 @@ ImageView::ImageView(const QRectF &frame)
     setCacheMode(DeviceCoordinateCache);
 }
 
-void ImageView::setImage(const QImage &image)
+void ImageView::setImage(const QImage &image, const QImage &made)
 {
     m_pictureSize = image.size();
     const QSizeF wanted = (bounds().size() * kLargestShownScale).expandedTo(_largestShown);
-    m_image = image.isNull() ? QImage() : kept(image, wanted);
+    const bool madeFits = made.format() == kPaintingFormat && made.size() == keptSize(image.size(), wanted);
+    m_image = image.isNull() ? QImage() : madeFits ? made : kept(image, wanted);
     _largerWanted = false;
     update();
 }

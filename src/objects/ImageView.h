@@ -24,7 +24,11 @@ public:
     QImage image() const { return m_image; }
     // The size of the picture it was given, which it may keep smaller.
     QSize pictureSize() const { return m_pictureSize; }
-    void setImage(const QImage &image);
+    // `kept`, when given, is keptPicture() of the image for the view's
+    // size, made ahead on a worker: the interface thread then scales nothing.
+    void setImage(const QImage &image, const QImage &kept = QImage());
+    // What a new view of this size keeps of a picture. Safe on any thread.
+    static QImage keptPicture(const QImage &picture, const QSizeF &viewSize);
     // It will be drawn at `scale` pixels a point (a comic exported larger
     // than a zoomed panel shows it): pictures given from now on are kept
     // large enough for that.

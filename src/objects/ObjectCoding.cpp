@@ -62,6 +62,8 @@ Kind *decodeGeometry(const KeyedObject &entry)
 // row id, in this order. The picture itself is never archived.
 void encodePictureObject(const ComicObject &object, KeyedArchiver &coder)
 {
+    // The row it names holds the picture before the archive goes anywhere.
+    object.pictureWrite().waitForFinished();
     encodeGeometry(object, coder);
     coder.encodeInt64(kDatabaseId, qint64(object.databaseId()));
 }

@@ -1,22 +1,16 @@
 #include "toolkit/CameraScreen.h"
 
+#include "toolkit/CameraSession.h"
+#include "toolkit/Modules.h"
+
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#ifdef PANELRY_HAVE_MULTIMEDIA
-#include <QCamera>
-#include <QCameraDevice>
-#include <QImageCapture>
-#include <QMediaCaptureSession>
-#include <QMediaDevices>
-#include <QVideoFrame>
-#include <QVideoSink>
-#endif
-
 namespace {
 constexpr char kFakeCamera[] = "PANELRY_FAKE_CAMERA";
+constexpr char kModule[] = "panelry_camera";
 }
 
 // What the camera sees, the whole of it, on black.
@@ -47,57 +41,12 @@ private:
     QImage m_image;
 };
 
-#ifdef PANELRY_HAVE_MULTIMEDIA
-// The machine's default camera, its frames drawn into the live view.
-struct CameraScreen::Session {
-    QCamera camera;
-    QImageCapture still;
-    QVideoSink frames;
-    QMediaCaptureSession session; // last: it lets go of the others first
-
-    static bool available() { return !QMediaDevices::videoInputs().isEmpty(); }
-
-    explicit Session(CameraScreen *screen)
-    {
-        session.setCamera(&camera);
-        session.setImageCapture(&still);
-        session.setVideoSink(&frames);
-        // Frames may come from the camera's thread: queued to the screen's.
-        connect(&frames, &QVideoSink::videoFrameChanged, screen,
-                [screen](const QVideoFrame &frame) { screen->m_view->setImage(frame.toImage()); });
-        connect(&still, &QImageCapture::readyForCaptureChanged, screen,
-                [screen](bool ready) { screen->m_shutter->setEnabled(ready && !screen->m_done); });
-        connect(&still, &QImageCapture::imageCaptured, screen,
-                [screen](int, const QImage &image) { screen->deliver(image); });
-        connect(&camera, &QCamera::errorOccurred, screen, &CameraScreen::fail);
-        connect(&still, &QImageCapture::errorOccurred, screen, &CameraScreen::fail);
-    }
-    bool start()
-    {
-        if (camera.cameraDevice().isNull())
-            return false;
-        camera.start();
-        return true;
-    }
-    void stop() { camera.stop(); }
-    bool takeStill() { return still.capture() >= 0; } // into memory, not a file
-};
-#else
-// Built without Qt Multimedia: no camera.
-struct CameraScreen::Session {
-    static bool available() { return false; }
-    explicit Session(CameraScreen *) {}
-    bool start() { return false; }
-    void stop() {}
-    bool takeStill() { return false; }
-};
-#endif
-
 bool CameraScreen::hasCamera()
 {
     if (qEnvironmentVariableIsSet(kFakeCamera))
         return !qEnvironmentVariableIsEmpty(kFakeCamera);
-    return Session::available();
+    static const auto hasCamera = Modules::resolve<decltype(panelryHasCamera)>(kModule, "panelryHasCamera");
+    return hasCamera && hasCamera();
 }
 
 CameraScreen::CameraScreen(QWidget *parent)
@@ -150,8 +99,17 @@ void CameraScreen::start()
         m_shutter->setEnabled(true);
         return;
     }
-    if (!m_session)
-        m_session = std::make_unique<Session>(this);
+    if (!m_session) {
+        static const auto open = Modules::resolve<decltype(panelryCameraSession)>(kModule, "panelryCameraSession");
+        if (!open)
+            return fail();
+        m_session.reset(open({
+            [this](const QImage &frame) { m_view->setImage(frame); },
+            [this](bool ready) { m_shutter->setEnabled(ready && !m_done); },
+            [this](const QImage &still) { deliver(still); },
+            [this] { fail(); },
+        }));
+    }
     if (!m_session->start())
         fail();
 }

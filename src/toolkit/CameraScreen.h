@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class CameraSession;
 class QPushButton;
 
 // The camera's screen: a live view of the camera and a shutter, "Take
@@ -22,7 +23,8 @@ public:
     explicit CameraScreen(QWidget *parent = nullptr);
     ~CameraScreen() override;
 
-    // Whether the machine has a camera (Qt Multimedia lists one).
+    // Whether the machine has a camera (Qt Multimedia, whose module this
+    // loads, lists one).
     static bool hasCamera();
 
     QPushButton *shutter() const { return m_shutter; }
@@ -37,14 +39,13 @@ protected:
 
 private:
     class LiveView;
-    struct Session;
     void start();
     void deliver(const QImage &still);
     void fail();
 
     LiveView *m_view;
     QPushButton *m_shutter;
-    std::unique_ptr<Session> m_session; // the camera; none while faked
+    std::unique_ptr<CameraSession> m_session; // the camera; none while faked
     QImage m_fakeStill;
     bool m_done = false;
 };

@@ -4,6 +4,8 @@
 #include "toolkit/ImageFiles.h"
 #include "toolkit/ModalScreen.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -11,6 +13,30 @@
 #include <QStandardPaths>
 #include <QWindow>
 #include <QtConcurrent/QtConcurrentRun>
+
+namespace {
+// The file dialog of the window `parent`: made at its first pick, then kept
+// hidden between picks for as long as the window lives, since a QFileDialog
+// that is deleted writes Qt's dialog settings and syncs them to the disk,
+// which would hold the interface thread up after every pick. Without a
+// window it goes when it closes.
+QFileDialog *fileDialog(QWidget *parent)
+{
+    const QString name = QStringLiteral("pictureChooser");
+    if (auto *kept = parent ? parent->findChild<QFileDialog *>(name, Qt::FindDirectChildrenOnly) : nullptr)
+        return kept;
+    auto *dialog = new QFileDialog(parent, ImagePicker::tr("Choose a Picture"), QString(),
+                                   ImagePicker::tr("Images (%1)").arg(ImageFiles::nameFilters().join(' ')));
+    dialog->setObjectName(name);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setAttribute(Qt::WA_DeleteOnClose, !parent);
+    // Qt's own dialog: a window that code can close at any time and that
+    // blocks nothing, which the desktop's native dialogs do not promise.
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setWindowModality(Qt::NonModal);
+    return dialog;
+}
+}
 
 bool ImagePicker::isSourceTypeAvailable(SourceType sourceType)
 {
@@ -39,7 +65,7 @@ ImagePicker::~ImagePicker()
     // A read still running finishes unheard; a camera shown goes with its
     // popover or modal screen.
     if (m_dialog)
-        m_dialog->deleteLater();
+        releaseDialog();
 }
 
 QWidget *ImagePicker::window() const { return m_dialog; }
@@ -58,13 +84,10 @@ void ImagePicker::open()
     QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     if (!QDir(folder).exists())
         folder = QDir::homePath();
-    auto *dialog = new QFileDialog(m_parent, tr("Choose a Picture"), folder, tr("Images (%1)").arg(ImageFiles::nameFilters().join(' ')));
-    dialog->setFileMode(QFileDialog::ExistingFile);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    // Qt's own dialog: a window that code can close at any time and that
-    // blocks nothing, which the desktop's native dialogs do not promise.
-    dialog->setOption(QFileDialog::DontUseNativeDialog);
-    dialog->setWindowModality(Qt::NonModal);
+    QFileDialog *dialog = fileDialog(m_parent);
+    // Every pick starts there, with no file chosen.
+    dialog->setDirectory(folder);
+    dialog->selectFile(QString());
     dialog->installEventFilter(this);
     connect(dialog, &QFileDialog::fileSelected, this, &ImagePicker::deliverPath);
     connect(dialog, &QFileDialog::rejected, this, &ImagePicker::dialogRejected);
@@ -110,10 +133,24 @@ bool ImagePicker::eventFilter(QObject *, QEvent *event)
     return false;
 }
 
+void ImagePicker::releaseDialog()
+{
+    m_dialog->disconnect(this);
+    // The list of names its file name field offered goes with it.
+    for (QCompleter *completer : m_dialog->findChildren<QCompleter *>())
+        completer->popup()->hide();
+    m_dialog->close();
+    if (m_dialog)
+        m_dialog->removeEventFilter(this);
+    m_dialog = nullptr;
+}
+
 void ImagePicker::dialogRejected()
 {
+    const bool cancelled = !m_closedByCode;
+    releaseDialog();
     const QPointer<ImagePicker> self(this); // a receiver may delete it
-    if (!m_closedByCode)
+    if (cancelled)
         emit didCancel();
     if (self)
         emit finished();
@@ -121,11 +158,9 @@ void ImagePicker::dialogRejected()
 
 void ImagePicker::deliverPath(const QString &path)
 {
-    if (m_dialog) {
-        // Chosen: the dialog's rejection on closing is not a cancel.
-        m_dialog->disconnect(this);
-        m_dialog->close();
-    }
+    // Chosen: the dialog's rejection on closing is not a cancel.
+    if (m_dialog)
+        releaseDialog();
     _pendingPath = path;
     m_reading.setFuture(QtConcurrent::run(&ImagePicker::readPicture, path));
 }

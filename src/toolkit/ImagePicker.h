@@ -75,6 +75,8 @@ protected:
 
 private:
     void openCamera();
+    // Closes the dialog (kept for the next picker) and stops listening to it.
+    void releaseDialog();
     void dialogRejected();
 
     SourceType m_sourceType;

@@ -1,56 +1,97 @@
 #include "toolkit/WebView.h"
 
+#include "toolkit/Modules.h"
 #include "toolkit/PlatformServices.h"
+#include "toolkit/WebPage.h"
 
 #include <QCoreApplication>
+#include <QLabel>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include <unistd.h>
 
-#ifdef PANELRY_WEBENGINE
-#include <QWebEngineLoadingInfo>
-#include <QWebEnginePage>
-#include <QWebEngineProfile>
-#include <QWebEngineSettings>
-#include <QWebEngineView>
-
 namespace {
-// One profile for every page, kept in memory only; it outlives the pages.
-QWebEngineProfile *offTheRecord()
+// Qt WebEngine's pages, loaded with the first one; null without the module.
+decltype(panelryWebPage) *pageInside()
 {
-    static QWebEngineProfile *profile = new QWebEngineProfile(qApp);
-    return profile;
-}
+    static const auto create = Modules::resolve<decltype(panelryWebPage)>("panelry_webengine", "panelryWebPage");
+    return create;
 }
 
-struct WebView::Page {
-    QWebEngineView *view;
+// Without WebEngine the view is a short text: where the page went, or the
+// HTML it was given, as rich text.
+class SystemBrowserPage : public QLabel, public WebPage
+{
+public:
+    SystemBrowserPage(QWidget *parent, const Events &events)
+        : QLabel(parent)
+        , m_events(events)
+    {
+        setWordWrap(true);
+        setTextFormat(Qt::RichText);
+        setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        setAutoFillBackground(true);
+        setStyleSheet("QLabel { background: white; color: black; padding: 20px; }");
+    }
+
+    QWidget *widget() override { return this; }
+
+    void load(const QUrl &url) override
+    {
+        if (!PlatformServices::openURL(url))
+            return m_events.failed();
+        m_url = url;
+        m_events.urlChanged(url);
+        m_events.started();
+        setText(QStringLiteral("<p>The page opened in your web browser:</p><p>%1</p>")
+                    .arg(url.toDisplayString().toHtmlEscaped()));
+        m_events.finished();
+    }
+
+    void loadHtml(const QString &html) override
+    {
+        m_events.started();
+        setText(html);
+        m_events.finished();
+    }
+
+    QUrl url() const override { return m_url; }
+
+    void toPlainText(const std::function<void(const QString &)> &callback) const override
+    {
+        QTextDocument document;
+        document.setHtml(text());
+        callback(document.toPlainText());
+    }
+
+private:
+    const Events m_events;
+    QUrl m_url;
 };
+}
 
 WebView::WebView(QWidget *parent)
     : QWidget(parent)
-    , d(new Page{new QWebEngineView(this)})
 {
+    const WebPage::Events events{
+        [this](const QUrl &url) { emit urlChanged(url); },
+        [this] { emit didStartLoad(); },
+        [this] { emit didFinishLoad(); },
+        [this] { emit didFailLoad(); },
+    };
+    if (auto *create = pageInside())
+        m_page.reset(create(this, events));
+    else
+        m_page = std::make_unique<SystemBrowserPage>(this, events);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(d->view);
-    auto *page = new QWebEnginePage(offTheRecord(), d->view);
-    d->view->setPage(page);
-    // A failed page is the popup's to replace, not Chromium's.
-    page->settings()->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
-    connect(page, &QWebEnginePage::urlChanged, this, &WebView::urlChanged);
-    connect(page, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo &info) {
-        switch (info.status()) {
-        case QWebEngineLoadingInfo::LoadStartedStatus: emit didStartLoad(); break;
-        case QWebEngineLoadingInfo::LoadSucceededStatus: emit didFinishLoad(); break;
-        case QWebEngineLoadingInfo::LoadFailedStatus: emit didFailLoad(); break;
-        // A load that another replaced neither failed nor finished.
-        case QWebEngineLoadingInfo::LoadStoppedStatus: break;
-        }
-    });
+    layout->addWidget(m_page->widget());
 }
 
-bool WebView::showsPagesInside() { return true; }
+WebView::~WebView() = default;
+
+bool WebView::showsPagesInside() { return pageInside() != nullptr; }
 
 void WebView::loadRequest(const QUrl &url)
 {
@@ -58,77 +99,17 @@ void WebView::loadRequest(const QUrl &url)
         emit didFailLoad();
         return;
     }
-    d->view->load(url);
+    m_page->load(url);
 }
 
-void WebView::loadHTMLString(const QString &html) { d->view->setHtml(html, QUrl()); }
+void WebView::loadHTMLString(const QString &html) { m_page->loadHtml(html); }
 
-QUrl WebView::url() const { return d->view->url(); }
+QUrl WebView::url() const { return m_page->url(); }
 
 void WebView::toPlainText(const std::function<void(const QString &)> &callback) const
 {
-    d->view->page()->toPlainText(callback);
+    m_page->toPlainText(callback);
 }
-
-#else
-#include <QLabel>
-#include <QTextDocument>
-
-// Without WebEngine the view is a short text: where the page went, or the
-// HTML it was given, as rich text.
-struct WebView::Page {
-    QLabel *label;
-    QUrl url;
-};
-
-WebView::WebView(QWidget *parent)
-    : QWidget(parent)
-    , d(new Page{new QLabel(this)})
-{
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(d->label);
-    d->label->setWordWrap(true);
-    d->label->setTextFormat(Qt::RichText);
-    d->label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    d->label->setAutoFillBackground(true);
-    d->label->setStyleSheet("QLabel { background: white; color: black; padding: 20px; }");
-}
-
-bool WebView::showsPagesInside() { return false; }
-
-void WebView::loadRequest(const QUrl &url)
-{
-    if (!isWebAddress(url) || !PlatformServices::openURL(url)) {
-        emit didFailLoad();
-        return;
-    }
-    d->url = url;
-    emit urlChanged(url);
-    emit didStartLoad();
-    d->label->setText(QStringLiteral("<p>The page opened in your web browser:</p><p>%1</p>")
-                          .arg(url.toDisplayString().toHtmlEscaped()));
-    emit didFinishLoad();
-}
-
-void WebView::loadHTMLString(const QString &html)
-{
-    emit didStartLoad();
-    d->label->setText(html);
-    emit didFinishLoad();
-}
-
-QUrl WebView::url() const { return d->url; }
-
-void WebView::toPlainText(const std::function<void(const QString &)> &callback) const
-{
-    QTextDocument document;
-    document.setHtml(d->label->text());
-    callback(document.toPlainText());
-}
-#endif
-
-WebView::~WebView() = default;
 
 bool WebView::isWebAddress(const QUrl &url)
 {

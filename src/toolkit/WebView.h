@@ -5,12 +5,15 @@
 #include <functional>
 #include <memory>
 
+class WebPage;
+
 // A web page inside the application, drawn by Qt WebEngine where the build
-// has it; nothing of a page (cookies, cache) outlives the process. It opens
-// absolute http and https addresses only: any other address fails at once.
-// Without WebEngine it hands a page to the system browser and says so. Its
-// load events are signals, so the popup that shows it and the screen that
-// opened it both hear them.
+// has it (a module loaded with the first page, see Modules.h); nothing of a
+// page (cookies, cache) outlives the process. It opens absolute http and
+// https addresses only: any other address fails at once. Without WebEngine
+// it hands a page to the system browser and says so. Its load events are
+// signals, so the popup that shows it and the screen that opened it both
+// hear them.
 class WebView : public QWidget
 {
     Q_OBJECT
@@ -18,7 +21,7 @@ public:
     explicit WebView(QWidget *parent = nullptr);
     ~WebView() override;
 
-    // Whether pages show inside the application (the build has WebEngine).
+    // Whether pages show inside the application (WebEngine's module loads).
     static bool showsPagesInside();
     // First thing in main(), before the application object. WebEngine
     // shares OpenGL contexts with the widgets, and does not start as root
@@ -46,6 +49,5 @@ signals:
     void urlChanged(const QUrl &url);
 
 private:
-    struct Page;
-    std::unique_ptr<Page> d;
+    std::unique_ptr<WebPage> m_page; // its widget is this view's child
 };

@@ -128,8 +128,8 @@ private slots:
         // A photo is held at the size it is shown; its row keeps it whole.
         ComicObjectImage *original = f.place(2400, 1600);
         const int row = original->databaseId();
-        const QByteArray stored = pictureBytes(row);
         f.actions().copy->trigger();
+        const QByteArray stored = pictureBytes(row);
 
         // Restarted: a new editor with a new comic (the clipboard lives on).
         f.editor.reset();
@@ -166,6 +166,7 @@ private slots:
         f.actions().paste->trigger();
         QTRY_VERIFY(f.topObject(panel));
         QCOMPARE(f.topObject(panel)->bounds().size(), QSizeF(150, 75));
+        f.topObject(panel)->pictureWrite().waitForFinished(); // the PNG follows the object
         QCOMPARE(f.storedPicture(f.topObject(panel)->databaseId()).size(), QSize(2048, 1024));
         QCOMPARE(f.history().undoActionName(), QString("Undo Add Image"));
 

@@ -41,6 +41,7 @@ class TestFaceStrip : public QObject
         if (zoomed)
             f->zoom(0); // the strip shows
         Clock::shared().advance(1);
+        QCoreApplication::processEvents(); // what follows the first frame
     }
 
     QList<RageFaceImageView *> tiles() const { return f->faceTiles(); }

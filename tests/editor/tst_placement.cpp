@@ -1,12 +1,16 @@
 // Placing pictures in the zoomed panel: size and position, the picture
-// row, the selection and undo step that follow, and pictures coming
-// through the image picker or the camera (scaled down, or refused).
+// row (its PNG written after the object shows), the selection and undo step
+// that follow, and pictures coming through the image picker or the camera
+// (scaled down, or refused).
 #include "editor/EditorFixture.h"
 
 #include "toolkit/CameraScreen.h"
 #include "toolkit/ImagePicker.h"
+#include "toolkit/Lifecycle.h"
+#include "toolkit/UserDefaults.h"
 
 #include <QPushButton>
+#include <QSemaphore>
 
 class TestPlacement : public QObject
 {
@@ -46,7 +50,6 @@ private slots:
         View *panel = f.zoom(0);
         ComicObjectImage *object = f.place(64, 32);
         QCOMPARE(f.stored("SELECT comicId FROM comicData WHERE id = ?", {object->databaseId()}), QVariant(42));
-        QCOMPARE(f.storedPicture(object->databaseId()).convertToFormat(QImage::Format_ARGB32_Premultiplied), object->image());
 
         // A picture whose row cannot be stored (a full disk) is not placed.
         QVERIFY(f.update("CREATE TRIGGER full BEFORE INSERT ON comicData BEGIN SELECT RAISE(FAIL, 'full'); END", {}));
@@ -55,6 +58,44 @@ private slots:
         QTRY_COMPARE(banners.shown, QStringList{"Picture could not be stored"});
         QCOMPARE(panel->subviews(), QList<View *>{object});
         QCOMPARE(f.history().undoActionName(), QString("Undo Add Image"));
+    }
+
+    // Its writer held, a picture's row has no PNG yet while its object is on
+    // screen: whatever hands the row on at once must not lose it.
+    void aPictureWhosePngIsNotWrittenYetIsNotLost_data()
+    {
+        QTest::addColumn<QString>("then");
+        QTest::newRow("undo at once") << "undo";
+        QTest::newRow("save at once") << "save";
+        QTest::newRow("copy and paste at once") << "paste";
+        QTest::newRow("close at once") << "close";
+    }
+    void aPictureWhosePngIsNotWrittenYetIsNotLost()
+    {
+        QFETCH(QString, then);
+        EditorFixture f;
+        UserDefaults::setBool(true, "autosaveEnabled");
+        View *panel = f.zoom(0);
+        QSemaphore held;
+        f.part<PictureStore>().writer().start([&held] { held.acquire(); });
+        const auto release = qScopeGuard([&held] { held.release(); });
+        ComicObjectImage *object = f.place(64, 32);
+        const QImage shown = object->image();
+        if (then == "undo") {
+            f.actions().undo->trigger();
+            f.actions().redo->trigger();
+        } else if (then == "paste") {
+            f.actions().copy->trigger();
+            f.actions().paste->trigger();
+            object = f.topObject(panel); // showing what its row holds
+        }
+        if (then == "close")
+            emit Lifecycle::shared()->didEnterBackgroundOrWillTerminate();
+        else
+            f.actions().saveToDevice->trigger();
+        f.editor->store().waitForSave();
+        QCOMPARE(f.storedPicture(object->databaseId()).convertToFormat(QImage::Format_ARGB32_Premultiplied), shown);
+        QCOMPARE(object->image(), shown);
     }
 
     void thePlacedPictureIsSelectedOnTopAndItsStepUndoes()
@@ -148,6 +189,7 @@ private slots:
         QCOMPARE(object->frame().size(), QSizeF(150, 112.5));
         QVERIFY(object->isSelected());
         // Stored in full; kept only as large as a zoomed panel shows it.
+        object->pictureWrite().waitForFinished();
         QCOMPARE(f.storedPicture(object->databaseId()).size(), QSize(2048, 1536));
         QCOMPARE(object->image().size(), QSize(300, 225));
         EditorFixture::settle(1.0);

@@ -101,7 +101,7 @@ int main(int argc, char **argv)
     PanelryViewController editor;
     editor.show();
     bench::buildFaceComic(editor, kRows, kFaces);
-    const QImage comic = editor.generateComic();
+    const QImage comic = editor.generateComic().toImage();
 
     QByteArray form;
     const double jpegMs = medianMs([&] { jpeg(comic); });

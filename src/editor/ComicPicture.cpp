@@ -53,17 +53,14 @@ void draw(QPainter &painter, View *view)
                 drawItem(painter, item, view);
     painter.restore();
 }
-}
 
-QImage ComicPicture::render(const QList<View *> &panels, const QRectF &canvasArea, const QSize &size)
+// The part of the canvas (in canvas points) painted onto a white device of
+// this size.
+void paint(QPainter &painter, const QList<View *> &panels, const QRectF &canvasArea, const QSize &size)
 {
-    QImage image(size, QImage::Format_RGB32);
-    if (image.isNull())
-        return image;
-    image.fill(Qt::white);
     if (canvasArea.isEmpty())
-        return image;
-    QPainter painter(&image);
+        return;
+    painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.scale(size.width() / canvasArea.width(), size.height() / canvasArea.height());
     painter.translate(-canvasArea.topLeft());
@@ -78,24 +75,50 @@ QImage ComicPicture::render(const QList<View *> &panels, const QRectF &canvasAre
         draw(painter, panel);
         painter.restore();
     }
+    painter.restore();
+}
+
+QSize comicSize(int rows, int scale)
+{
+    return (QSizeF(EditorLayout::kCanvasWidth, EditorLayout::kRowHeight * rows) * scale).toSize();
+}
+}
+
+QImage ComicPicture::render(const QList<View *> &panels, const QRectF &canvasArea, const QSize &size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    paint(painter, panels, canvasArea, size);
     return image;
 }
 
-QImage ComicPicture::comic(const QList<View *> &panels, int rows, int scale)
+void ComicPicture::paintComic(QPaintDevice *device, const QList<View *> &panels, int rows, int scale)
 {
-    const QRectF canvas(0, 0, EditorLayout::kCanvasWidth, EditorLayout::kRowHeight * rows);
-    const QSize size = (canvas.size() * scale).toSize();
-    if (size.isEmpty() || size.height() > kLargestComicSide)
-        return QImage();
-    QImage image = render(panels, canvas, size);
-    if (image.isNull())
-        return image;
-    QPainter painter(&image);
+    const QSize size = comicSize(rows, scale);
+    QPainter painter(device);
+    paint(painter, panels, QRectF(0, 0, EditorLayout::kCanvasWidth, EditorLayout::kRowHeight * rows), size);
     const int w = qRound(kComicFrameWidth * scale);
     for (const QRect &edge : {QRect(0, 0, size.width(), w), QRect(0, size.height() - w, size.width(), w),
                               QRect(0, 0, w, size.height()), QRect(size.width() - w, 0, w, size.height())})
         painter.fillRect(edge, Qt::black);
-    return image;
+}
+
+PaintRecording ComicPicture::record(const QList<View *> &panels, int rows, int scale)
+{
+    const QSize size = comicSize(rows, scale);
+    if (size.isEmpty() || size.height() > kLargestComicSide)
+        return PaintRecording();
+    PaintRecorder recorder(size, QImage::Format_RGB32, Qt::white);
+    paintComic(&recorder, panels, rows, scale);
+    return recorder.recording();
+}
+
+QImage ComicPicture::comic(const QList<View *> &panels, int rows, int scale)
+{
+    return record(panels, rows, scale).toImage();
 }
 
 QImage ComicPicture::objectPicture(View *object)

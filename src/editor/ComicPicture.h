@@ -1,8 +1,11 @@
 #pragma once
+#include "toolkit/PaintRecording.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QList>
 
+class QPaintDevice;
 class View;
 
 // Pictures of the comic drawn from its panel views as they are stored, not
@@ -21,6 +24,14 @@ QImage render(const QList<View *> &panels, const QRectF &canvasArea, const QSize
 // (kLargestComicSide), or its memory was refused.
 QImage comic(const QList<View *> &panels, int rows, int scale = 1);
 inline constexpr int kLargestComicSide = 32767;
+
+// That picture recorded from the views as they are now, to be painted
+// later on any thread (toImage() gives comic()); quick where painting it is
+// not. Null when the comic is too tall.
+PaintRecording record(const QList<View *> &panels, int rows, int scale = 1);
+
+// The comic painted onto a white device of its size.
+void paintComic(QPaintDevice *device, const QList<View *> &panels, int rows, int scale = 1);
 
 // One object as it shows in its panel (rotated, flipped), on a transparent
 // background the size of its frame, at twice its size in points.

@@ -1,15 +1,15 @@
 #include "editor/LibrarySave.h"
 
+#include "toolkit/PaintRecording.h"
 #include "toolkit/PhotoAlbum.h"
 #include "ui/ButtonWithActivityIndicator.h"
 #include "ui/NotificationManager.h"
 
 #include <QDateTime>
 #include <QFutureWatcher>
-#include <QImage>
 #include <QtConcurrent/QtConcurrentRun>
 
-LibrarySave::LibrarySave(std::function<QImage()> generateComic, std::function<QString()> title,
+LibrarySave::LibrarySave(std::function<PaintRecording()> generateComic, std::function<QString()> title,
                          ButtonWithActivityIndicator *uploadBtn, QObject *parent)
     : QObject(parent)
     , m_generateComic(std::move(generateComic))
@@ -28,7 +28,7 @@ void LibrarySave::saveComicToLibrary()
 {
     ++m_running;
     m_uploadBtn->showIndicator();
-    const QImage picture = m_generateComic();
+    const PaintRecording picture = m_generateComic();
     if (picture.isNull()) {
         imageDidFinishSaving(false);
         return;
@@ -38,7 +38,10 @@ void LibrarySave::saveComicToLibrary()
         imageDidFinishSaving(!write->result().isEmpty());
         write->deleteLater();
     });
-    write->setFuture(QtConcurrent::run(PhotoAlbum::write, picture, m_title(), QDateTime::currentDateTime()));
+    // A picture whose memory is refused is not written either.
+    write->setFuture(QtConcurrent::run([picture, title = m_title(), when = QDateTime::currentDateTime()] {
+        return PhotoAlbum::write(picture.toImage(), title, when);
+    }));
 }
 
 void LibrarySave::imageDidFinishSaving(bool succeeded)

@@ -4,20 +4,20 @@
 #include <functional>
 
 class ButtonWithActivityIndicator;
-class QImage;
+class PaintRecording;
 
 // "Save to Library": the comic as one picture, written into the photo album.
-// The picture is painted on the interface thread from the comic as it is at
-// that moment (one state of it, and the canvas never moves); only encoding
-// and writing the file run on a worker. The "More..." button shows its
-// spinner until every write has ended; each ends with its banner.
+// The picture is recorded on the interface thread from the comic as it is
+// at that moment (one state of it, and the canvas never moves); painting,
+// encoding and writing the file run on a worker. The "More..." button shows
+// its spinner until every write has ended; each ends with its banner.
 class LibrarySave : public QObject
 {
     Q_OBJECT
 public:
-    // `generateComic` gives the picture (null when none can be had);
+    // `generateComic` records the picture (null when none can be had);
     // `title` the comic's title, which names the file.
-    LibrarySave(std::function<QImage()> generateComic, std::function<QString()> title,
+    LibrarySave(std::function<PaintRecording()> generateComic, std::function<QString()> title,
                 ButtonWithActivityIndicator *uploadBtn, QObject *parent = nullptr);
     // Waits for the writes still running: no picture is left half written.
     ~LibrarySave() override;
@@ -32,7 +32,7 @@ signals:
 private:
     void imageDidFinishSaving(bool succeeded);
 
-    std::function<QImage()> m_generateComic;
+    std::function<PaintRecording()> m_generateComic;
     std::function<QString()> m_title;
     ButtonWithActivityIndicator *m_uploadBtn;
     int m_running = 0;

@@ -323,10 +323,10 @@ void PanelryViewController::redo()
     m_history->redo();
 }
 
-QImage PanelryViewController::generateComic()
+PaintRecording PanelryViewController::generateComic()
 {
     deselectPanel();
-    return ComicPicture::comic(m_rows->panels(), m_rows->numberOfPanels());
+    return ComicPicture::record(m_rows->panels(), m_rows->numberOfPanels());
 }
 
 template <typename Kind>

@@ -2,6 +2,7 @@
 #include "editor/EditorLayout.h"
 #include "editor/EditorUi.h"
 #include "objects/ComicObjectDelegate.h"
+#include "toolkit/PaintRecording.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -17,7 +18,6 @@ class EditingMode;
 class EditorCommands;
 class FaceStrip;
 class LibrarySave;
-class QImage;
 class LoadComicScreen;
 class ShareViewController;
 class ObjectHandles;
@@ -91,10 +91,11 @@ public:
     // End the selection (and any editing), then step back or forth.
     void undo();
     void redo();
-    // The whole comic as one picture, 640 x 240 a row: the zoomed panel is
-    // deselected first (it stays so). The canvas is not touched. Null when
-    // the comic is too tall for one picture.
-    QImage generateComic();
+    // The whole comic as one picture, 640 x 240 a row, recorded as it is
+    // now, to be painted on any thread: the zoomed panel is deselected
+    // first (it stays so). The canvas is not touched. Null when the comic is
+    // too tall for one picture.
+    PaintRecording generateComic();
 
     // What the comic objects ask of the editor.
     void deselectObject() override;

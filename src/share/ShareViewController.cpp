@@ -11,16 +11,17 @@
 #include "ui/NotificationManager.h"
 
 #include <QBuffer>
+#include <QFutureWatcher>
 #include <QGridLayout>
 #include <QIcon>
 #include <QPushButton>
-#include <QTimer>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 void notify(const QString &text, double seconds) { NotificationManager::sharedManager()->notify(text, seconds); }
 }
 
-ShareViewController::ShareViewController(std::function<QImage()> generateComic, std::function<QString()> comicTitle,
+ShareViewController::ShareViewController(std::function<PaintRecording()> generateComic, std::function<QString()> comicTitle,
                                          QWidget *parent)
     : QWidget(parent)
     , m_generateComic(std::move(generateComic))
@@ -109,9 +110,11 @@ void ShareViewController::generate()
     if (std::exchange(_isGenerating, true))
         return;
     setStatus("Generating comic...");
-    // The render runs on the interface thread, after the status is drawn.
-    QTimer::singleShot(0, this, [this] {
-        comicImage = m_generateComic();
+    // The comic as it is at the tap, painted on a worker.
+    auto *paint = new QFutureWatcher<QImage>(this);
+    connect(paint, &QFutureWatcher<QImage>::finished, this, [this, paint] {
+        comicImage = paint->result();
+        paint->deleteLater();
         _isGenerating = false;
         // Without a picture the share ends here; the next tap renders again.
         if (comicImage.isNull())
@@ -119,6 +122,7 @@ void ShareViewController::generate()
         setStatus("Comic generated");
         shareOn(_selectedService);
     });
+    paint->setFuture(QtConcurrent::run([comic = m_generateComic()] { return comic.toImage(); }));
 }
 
 void ShareViewController::uploadToImgur()

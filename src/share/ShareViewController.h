@@ -1,4 +1,6 @@
 #pragma once
+#include "toolkit/PaintRecording.h"
+
 #include <QImage>
 #include <QUrl>
 #include <QWidget>
@@ -22,9 +24,9 @@ class ShareViewController : public QWidget
 public:
     static constexpr QSize kPopoverSize{320, 275};
 
-    // `generateComic` renders the comic (an empty image when it cannot);
-    // `comicTitle` is the title field's text.
-    ShareViewController(std::function<QImage()> generateComic, std::function<QString()> comicTitle,
+    // `generateComic` records the comic as it is (null when it cannot), to
+    // be painted on a worker; `comicTitle` is the title field's text.
+    ShareViewController(std::function<PaintRecording()> generateComic, std::function<QString()> comicTitle,
                         QWidget *parent = nullptr);
     ~ShareViewController() override;
 
@@ -51,7 +53,7 @@ private:
     void uploaded(int service, const QUrl &link);
     void failed();
 
-    std::function<QImage()> m_generateComic;
+    std::function<PaintRecording()> m_generateComic;
     std::function<QString()> m_comicTitle;
     QPushButton *_buttonImgur, *_buttonReddit, *_buttonCheezburger, *_buttonFacebook, *_buttonTwitter, *_buttonMail;
     QPushButton *_buttonUploadStatus;

@@ -57,6 +57,8 @@ void open(PanelryViewController *editor, const QByteArray &what)
         a.addImage->trigger();
     else if (what == "new text")
         a.addText->trigger();
+    else if (what == "Save to Library")
+        a.saveToLibrary->trigger();
     else if (what.endsWith("camera")) {
         const QString still = qEnvironmentVariable("PANELRY_HOME") + "/still.png";
         QImage(8, 8, QImage::Format_RGB32).save(still);
@@ -169,6 +171,8 @@ private slots:
         QTest::newRow("title being typed, SIGTERM") << QByteArray("title being typed") << QByteArray("SIGTERM");
         // Ended empty, a new text is not kept: it would be invisible.
         QTest::newRow("new text, SIGTERM") << QByteArray("new text") << QByteArray("SIGTERM");
+        // A picture on its way into the album is written first.
+        QTest::newRow("Save to Library, SIGTERM") << QByteArray("Save to Library") << QByteArray("SIGTERM");
     }
     void everyEndSavesTheComicWhateverIsOpen()
     {
@@ -190,6 +194,7 @@ private slots:
         const SavedComics::StoredComic stored = *SavedComics::read(comicId);
         QCOMPARE(objectsInArchive(stored.data), 1);
         QCOMPARE(stored.title, open == "title being typed" ? "Typed" : "");
+        QCOMPARE(QDir(home.path() + "/Pictures/Panelry").entryList(QDir::Files).size(), qsizetype(open == "Save to Library"));
     }
 
     void aSecondLaunchOnTheSameHomeBringsTheFirstForward_data()

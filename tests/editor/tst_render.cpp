@@ -1,9 +1,13 @@
 // The comic as one picture: its size, every panel's edge and the frame
 // along the picture's edges read pixel by pixel, objects cut at their
-// panel's edge, and the editor's view as it was; "Save to Library" writing
-// it into the album as the user asks for it, a new file every time.
+// panel's edge, every kind painted from the recording as from the views
+// (also once the views are gone), and the editor's view as it was; "Save
+// to Library" writing it into the album as the user asks for it, a new
+// file every time.
 #include "editor/EditorFixture.h"
 
+#include "editor/ComicPicture.h"
+#include "objects/ComicObjectText.h"
 #include "support/Widgets.h"
 #include "ui/ButtonWithActivityIndicator.h"
 
@@ -42,12 +46,21 @@ private slots:
         QFETCH(int, rows);
         EditorFixture f(idiom);
         f.setRows(rows); // four: the last row is one panel
-        // A picture in the first row's left panel reaching across the
-        // divider, selected in its zoomed panel.
-        f.zoom(0);
-        QVERIFY(f.place(150, 150, QPointF(300, 120)));
+        // A drawing and a text turned and flipped in the first row's right
+        // panel, and a picture reaching across the divider into the panel
+        // painted before, selected in its zoomed panel.
+        const QTransform turnedAndFlipped = QTransform().rotate(20).scale(-1, 1);
+        const QPointF from = EditorFixture::onScreen(f.zoom(1), QPointF(40, 150));
+        f.actions().addDrawing->trigger();
+        f.drag(from, {from + QPointF(200, 40)});
+        f.actions().finishDrawing->trigger();
+        f.selected()->setTransform(turnedAndFlipped);
+        f.actions().addText->trigger();
+        f.selected<ComicObjectText>()->setText("Rage שלום\nmore rage"); // right to left, another font
+        f.selected()->setTransform(turnedAndFlipped);
+        QVERIFY(f.place(150, 150, QPointF(20, 120)));
 
-        const QImage image = f.editor->generateComic();
+        const QImage image = f.editor->generateComic().toImage();
         EditorFixture::settle(1);
         QCOMPARE(f.mode().selectedPanel(), nullptr);
         QCOMPARE(f.selected(), nullptr);
@@ -61,21 +74,30 @@ private slots:
         // The divider: the two panels' edges side by side; the picture is
         // cut there, at its own panel's edge.
         QCOMPARE(pixels(image, {317, 200}, {1, 0}, 6), (QList<QRgb>{kWhite, kWhite, kBlack, kBlack, kWhite, kWhite}));
-        QCOMPARE(pixels(image, {317, 120}, {1, 0}, 6), (QList<QRgb>{kObject, kObject, kBlack, kBlack, kWhite, kWhite}));
+        QCOMPARE(pixels(image, {317, 120}, {1, 0}, 6), (QList<QRgb>{kWhite, kWhite, kBlack, kBlack, kObject, kObject}));
         if (rows == 4) {
             // Between two rows, and the single last row without a divider.
             QCOMPARE(pixels(image, {100, 237}, {0, 1}, 6), (QList<QRgb>{kWhite, kWhite, kBlack, kBlack, kWhite, kWhite}));
             QCOMPARE(pixels(image, {318, 840}, {1, 0}, 4), QList<QRgb>(4, kWhite));
         }
+        QImage direct(image.size(), QImage::Format_RGB32);
+        direct.fill(Qt::white);
+        ComicPicture::paintComic(&direct, f.rows().panels(), rows);
+        QCOMPARE(image, direct);
         // Made again in the overview, scrolled: the same picture (no
         // selection marks in the first), and the editor shows what it showed.
         ScrollView *canvas = f.ui().scrollViewPanels;
         canvas->setContentOffset(QPointF(0, 240 * (rows - 1)));
         const QRectF frame = canvas->frame();
-        QCOMPARE(f.editor->generateComic(), image);
+        const PaintRecording again = f.editor->generateComic();
         QCOMPARE(canvas->contentOffset(), QPointF(0, 240 * (rows - 1)));
         QCOMPARE(canvas->frame(), frame);
         QCOMPARE(canvas->borderWidth(), 0.0);
+        // Painted after its rows and objects are gone for good: the comic
+        // as it was.
+        f.setRows(0);
+        f.history().stack()->clear();
+        QCOMPARE(again.toImage(), image);
     }
 
     void saveToLibraryWritesANewPictureEveryTimeOrSaysWhyNot_data()

@@ -46,13 +46,18 @@ ComicUploader::ComicUploader(QObject *parent) : QObject(parent) {}
 
 ComicUploader::~ComicUploader() { cancel(); }
 
-QByteArray ComicUploader::imgurUploadData(const QImage &comicImage, const QString &title)
+QByteArray ComicUploader::comicJpeg(const QImage &comicImage)
 {
     QByteArray jpeg;
     QBuffer buffer(&jpeg);
     buffer.open(QIODevice::WriteOnly);
     comicImage.save(&buffer, "JPEG", 100);
-    return formBody({{"key", kImgurAPIKey}, {"image", jpeg.toBase64()}, {"title", title.toUtf8()}});
+    return jpeg;
+}
+
+QByteArray ComicUploader::imgurUploadData(const QImage &comicImage, const QString &title)
+{
+    return formBody({{"key", kImgurAPIKey}, {"image", comicJpeg(comicImage).toBase64()}, {"title", title.toUtf8()}});
 }
 
 QString ComicUploader::progressText(float fraction)

@@ -35,6 +35,8 @@ public:
 
     // The Imgur form: the key, the picture as a JPEG of the best quality in
     // Base64, and the title. Runs on a worker.
+    // The comic as it is sent or mailed: a JPEG at the best quality.
+    static QByteArray comicJpeg(const QImage &comicImage);
     static QByteArray imgurUploadData(const QImage &comicImage, const QString &title);
     static QString progressText(float fraction);
 

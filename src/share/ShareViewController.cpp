@@ -10,7 +10,6 @@
 #include "ui/ModalView.h"
 #include "ui/NotificationManager.h"
 
-#include <QBuffer>
 #include <QFutureWatcher>
 #include <QGridLayout>
 #include <QIcon>
@@ -168,15 +167,18 @@ void ShareViewController::copyLink(const QUrl &link, const QString &banner)
 
 void ShareViewController::mail()
 {
-    QByteArray jpeg;
-    QBuffer buffer(&jpeg);
-    buffer.open(QIODevice::WriteOnly);
-    comicImage.save(&buffer, "JPEG", 100);
-    if (!PlatformServices::mailImage(m_comicTitle(), jpeg)) {
-        // No mail program after all: the target goes, as on a desktop without one.
-        _buttonMail->hide();
-        notify("Mail could not be opened", 2.0);
-    }
+    // The JPEG of a tall comic takes longer than a frame: it is made on a
+    // worker, and the mail program starts when it is ready.
+    auto *encode = new QFutureWatcher<QByteArray>(this);
+    connect(encode, &QFutureWatcher<QByteArray>::finished, this, [this, encode] {
+        encode->deleteLater();
+        if (!PlatformServices::mailImage(m_comicTitle(), encode->result())) {
+            // No mail program after all: the target goes, as on a desktop without one.
+            _buttonMail->hide();
+            notify("Mail could not be opened", 2.0);
+        }
+    });
+    encode->setFuture(QtConcurrent::run(&ComicUploader::comicJpeg, comicImage));
 }
 
 void ShareViewController::minimize()

@@ -35,6 +35,9 @@ Stage::Stage(View *root, QWidget *parent)
     // new box (Qt widens each by two pixels for antialiased edges).
     setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
     viewport()->setAttribute(Qt::WA_AcceptTouchEvents);
+    // The stage fills its viewport itself, around what the views cover.
+    viewport()->setAutoFillBackground(false);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     setInteractive(false);
 }
 
@@ -42,6 +45,13 @@ void Stage::resizeEvent(QResizeEvent *event)
 {
     QGraphicsView::resizeEvent(event);
     setSceneRect(QRectF(QPointF(0, 0), QSizeF(viewport()->size())));
+}
+
+void Stage::drawBackground(QPainter *painter, const QRectF &rect)
+{
+    const QBrush brush = backgroundBrush().style() == Qt::NoBrush ? viewport()->palette().brush(viewport()->backgroundRole())
+                                                                   : backgroundBrush();
+    View::fillAround(painter, rect, brush, m_root->coveredArea(m_root->sceneTransform() * painter->deviceTransform()));
 }
 
 bool Stage::event(QEvent *event)

@@ -9,6 +9,25 @@
 
 namespace {
 
+// The device pixels `rect` covers when drawn by `toDevice`, if its edges lie
+// on whole pixels (no turn, no part pixel); false otherwise.
+bool onWholePixels(const QRectF &rect, const QTransform &toDevice, QRect *whole)
+{
+    if (toDevice.type() > QTransform::TxScale)
+        return false;
+    const QRectF mapped = toDevice.mapRect(rect);
+    const QRect rounded(QPoint(qRound(mapped.left()), qRound(mapped.top())),
+                        QPoint(qRound(mapped.right()) - 1, qRound(mapped.bottom()) - 1));
+    const QRectF back(rounded);
+    constexpr double kTolerance = 1e-6;
+    if (std::abs(back.left() - mapped.left()) > kTolerance || std::abs(back.top() - mapped.top()) > kTolerance
+        || std::abs(back.right() - mapped.right()) > kTolerance
+        || std::abs(back.bottom() - mapped.bottom()) > kTolerance || rounded.isEmpty())
+        return false;
+    *whole = rounded;
+    return true;
+}
+
 // Draws a view's border above its children, as a layer border is.
 class BorderItem : public QGraphicsItem
 {
@@ -29,15 +48,61 @@ public:
         const double w = m_owner->borderWidth();
         if (w <= 0)
             return;
+        const QRectF box = boundingRect();
+        const QTransform toDevice = painter->deviceTransform();
+        QRect outside, inside;
+        if (onWholePixels(box, toDevice, &outside) && onWholePixels(box.adjusted(w, w, -w, -w), toDevice, &inside)) {
+            // On whole pixels the line is the band between the box and its
+            // inside: filled, the same pixels at a fraction of the cost.
+            if (outside.adjusted(2, 2, -2, -2).contains(inside)) {
+                View::fillAround(painter, box, m_owner->borderColor(), inside);
+                return;
+            }
+            // A line of one pixel is a hairline, whose ends are half
+            // pixels: each corner is blended twice, by the two sides that
+            // meet there. An opaque one is drawn as such: the corners as
+            // those ends, the rest filled over them.
+            if (inside == outside.adjusted(1, 1, -1, -1) && m_owner->borderColor().alpha() == 255) {
+                drawHairlineCorners(painter, outside, toDevice.inverted());
+                QRegion notSides(inside);
+                for (const QPoint &corner : {outside.topLeft(), outside.topRight(), outside.bottomLeft(), outside.bottomRight()})
+                    notSides += QRect(corner, QSize(1, 1));
+                View::fillAround(painter, box, m_owner->borderColor(), notSides);
+                return;
+            }
+        }
         QPen pen(m_owner->borderColor(), w);
         pen.setJoinStyle(Qt::MiterJoin);
         painter->setPen(pen);
         painter->setBrush(Qt::NoBrush);
-        painter->drawRect(boundingRect().adjusted(w / 2, w / 2, -w / 2, -w / 2));
+        painter->drawRect(box.adjusted(w / 2, w / 2, -w / 2, -w / 2));
     }
     void geometryWillChange() { prepareGeometryChange(); }
 
 private:
+    // The two ends that meet at each corner of `outside` (device pixels),
+    // one pixel long each: the pixel next to the corner is filled over.
+    void drawHairlineCorners(QPainter *painter, const QRect &outside, const QTransform &fromDevice) const
+    {
+        const QPointF tl = QPointF(outside.topLeft()) + QPointF(0.5, 0.5);
+        const QPointF br = QPointF(outside.bottomRight()) + QPointF(0.5, 0.5);
+        const QPointF tr(br.x(), tl.y());
+        const QPointF bl(tl.x(), br.y());
+        const QPointF dx(1, 0);
+        const QPointF dy(0, 1);
+        // In the order of the line around the box: each side from its
+        // corner to the next.
+        const QLineF ends[] = {{tl, tl + dx}, {tr - dx, tr}, {tr, tr + dy}, {br - dy, br},
+                               {br, br - dx}, {bl + dx, bl}, {bl, bl - dy}, {tl + dy, tl}};
+        QList<QLineF> mapped;
+        for (const QLineF &end : ends)
+            mapped << fromDevice.map(end);
+        QPen hairline(m_owner->borderColor(), m_owner->borderWidth());
+        hairline.setCapStyle(Qt::FlatCap);
+        painter->setPen(hairline);
+        painter->drawLines(mapped);
+    }
+
     View *m_owner;
 };
 
@@ -364,6 +429,55 @@ QList<GestureRecognizer *> View::gestureRecognizers() const
     return findChildren<GestureRecognizer *>(QString(), Qt::FindDirectChildrenOnly);
 }
 
+QRect View::opaqueRect(const QTransform &toDevice) const
+{
+    QRect whole;
+    const bool opaque = m_background.isValid() && m_background.alpha() == 255;
+    if (!opaque || !isVisible() || opacity() < 1.0 || graphicsEffect()
+        || !onWholePixels(m_presented.bounds, toDevice, &whole))
+        return QRect();
+    return whole;
+}
+
+QRegion View::coveredBySubviews(const QTransform &toDevice) const
+{
+    QRegion covered;
+    for (QGraphicsItem *child : childItems())
+        if (auto *view = qgraphicsitem_cast<View *>(child))
+            covered |= view->opaqueRect(view->itemTransform(this) * toDevice);
+    return covered;
+}
+
+QRegion View::coveredArea(const QTransform &toDevice) const
+{
+    if (!isVisible() || opacity() < 1.0 || graphicsEffect())
+        return QRegion();
+    QRegion covered = coveredBySubviews(toDevice);
+    if (m_clips) {
+        QRect whole;
+        covered = onWholePixels(m_presented.bounds, toDevice, &whole) ? covered & whole : QRegion();
+    }
+    return covered | opaqueRect(toDevice);
+}
+
+void View::fillAround(QPainter *painter, const QRectF &rect, const QBrush &brush, const QRegion &covered)
+{
+    const QTransform toDevice = painter->deviceTransform();
+    QRect whole;
+    if (!onWholePixels(rect, toDevice, &whole)) {
+        painter->fillRect(rect, brush);
+        return;
+    }
+    // Whole pixels are covered whole with or without antialiasing; without,
+    // the raster engine fills them as rows instead of tracing their edges.
+    const bool antialiased = painter->testRenderHint(QPainter::Antialiasing);
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    const QTransform fromDevice = toDevice.inverted();
+    for (const QRect &piece : QRegion(whole) - covered)
+        painter->fillRect(fromDevice.mapRect(QRectF(piece)), brush);
+    painter->setRenderHint(QPainter::Antialiasing, antialiased);
+}
+
 QRectF View::boundingRect() const { return m_presented.bounds; }
 
 QPainterPath View::shape() const
@@ -373,9 +487,12 @@ QPainterPath View::shape() const
     return path;
 }
 
-void View::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)
+void View::paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *)
 {
+    // The scene (which passes its options) draws the subviews as they show
+    // now, so what their backgrounds cover whole is not filled twice.
     if (m_background.isValid() && m_background.alpha() > 0)
-        painter->fillRect(m_presented.bounds, m_background);
+        fillAround(painter, m_presented.bounds, m_background,
+                   option ? coveredBySubviews(painter->deviceTransform()) : QRegion());
     drawContent(painter);
 }

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QGraphicsObject>
 #include <QList>
+#include <QRegion>
 #include <QTransform>
 
 class GestureRecognizer;
@@ -101,6 +102,15 @@ public:
     void removeGestureRecognizer(GestureRecognizer *recognizer);
     QList<GestureRecognizer *> gestureRecognizers() const;
 
+    // The device pixels (as `toDevice` draws this view) that this view's
+    // background or its subviews' backgrounds paint over whole: opaque,
+    // unturned, on whole pixels. What lies beneath need not be filled there.
+    QRegion coveredArea(const QTransform &toDevice) const;
+    // Fills `rect` (in the painter's space) but for the device pixels of
+    // `covered`: the same pixels as filling it all, where `covered` is then
+    // painted over whole.
+    static void fillAround(QPainter *painter, const QRectF &rect, const QBrush &brush, const QRegion &covered);
+
     QRectF boundingRect() const override;
     QPainterPath shape() const override;
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
@@ -123,6 +133,8 @@ private:
     void restack(const QList<View *> &order);
     void resizeSubviews(const QSizeF &oldSize);
     Geometry presented() const;
+    QRect opaqueRect(const QTransform &toDevice) const;
+    QRegion coveredBySubviews(const QTransform &toDevice) const;
 
     QPointF m_center;
     QRectF m_bounds;

@@ -7,6 +7,7 @@
 
 #include "toolkit/Screen.h"
 
+#include <QBackingStore>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
@@ -78,10 +79,13 @@ class TestRepaint : public QObject
         return painted.region;
     }
 
-    // What was painted piece by piece is what a fresh full paint gives.
+    // What was painted piece by piece is what a fresh full paint gives, and
+    // the fresh paint covers every pixel (it fills only what no view covers).
     void compareWithFreshPaint(const char *what)
     {
         const QImage pieces = onScreen();
+        QPainter(f->editor->backingStore()->paintDevice())
+            .fillRect(QRect(canvas()->mapTo(f->editor.get(), QPoint()), canvas()->size()), Qt::magenta);
         canvas()->repaint();
         QVERIFY2(pieces == onScreen(), what);
     }

@@ -12,10 +12,12 @@
 #include "editor/PanelryViewController.h"
 #include "editor/Placement.h"
 #include "editor/UndoHistory.h"
+#include "objects/ComicObject.h"
 #include "objects/ComicObjectImage.h"
 #include "storage/FMDatabase.h"
 #include "storage/UserDatabase.h"
 #include "toolkit/Animation.h"
+#include "toolkit/LargeAllocations.h"
 #include "toolkit/Device.h"
 #include "toolkit/ImagePicker.h"
 #include "toolkit/PngData.h"
@@ -61,6 +63,11 @@ void placePhotos(PanelryViewController &editor, const QString &folder)
     }
     editor.deselectObject();
     editor.deselectPanel();
+    // Resident memory is read once every PNG is stored; the peak includes
+    // the pictures still waiting for the writer.
+    for (View *view : panel->subviews())
+        if (auto *object = qobject_cast<ComicObject *>(view))
+            object->pictureWrite().waitForFinished();
     settle(editor);
 }
 
@@ -115,6 +122,7 @@ void loadComic(PanelryViewController &editor)
 
 int child(const QString &mode, int argc, char **argv)
 {
+    LargeAllocations::returnToSystemWhenFreed(); // as the application does
     QApplication app(argc, argv);
     Device::setIdiom(Device::Idiom::Tablet);
     UserDatabase::copyDBFile();

@@ -4,6 +4,7 @@
 #include "toolkit/Clock.h"
 #include "toolkit/Device.h"
 #include "toolkit/FirstPaintClock.h"
+#include "toolkit/LargeAllocations.h"
 #include "toolkit/Stage.h"
 #include "toolkit/WebView.h"
 #include "ui/Notification.h"
@@ -46,6 +47,7 @@ int main(int argc, char **argv)
     if (windowless && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
+    LargeAllocations::returnToSystemWhenFreed();
     WebView::prepareProcess();
     QApplication app(argc, argv);
     QApplication::setApplicationName("Panelry");

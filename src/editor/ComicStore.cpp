@@ -14,6 +14,8 @@
 #include "toolkit/UserDefaults.h"
 #include "ui/NotificationManager.h"
 
+#include <QFutureWatcher>
+
 namespace {
 void notify(const QString &text) { NotificationManager::sharedManager()->notify(text, 2.0); }
 // Longer than most banners: the user must learn that work is not kept.
@@ -29,6 +31,16 @@ QList<int> pictureIds(const QList<View *> &panels)
             if (auto *object = qobject_cast<ComicObject *>(child))
                 ids << object->databaseId();
     return ids;
+}
+
+// An object of the comic whose picture's PNG is still being written.
+const ComicObject *pictureBeingWritten(const QList<View *> &panels)
+{
+    for (View *panel : panels)
+        for (View *child : panel->subviews())
+            if (auto *object = qobject_cast<ComicObject *>(child); object && !object->pictureWrite().isFinished())
+                return object;
+    return nullptr;
 }
 }
 
@@ -96,6 +108,19 @@ void ComicStore::saveComicToDevice(SaveKind kind)
             notify("Nothing to save");
         return;
     }
+    // The archive waits for pictures being written, which would hold the
+    // interface thread for as long as a photo's PNG takes: the timer's save
+    // comes once they are written.
+    if (kind == SaveKind::Timer)
+        if (const ComicObject *writing = pictureBeingWritten(panels)) {
+            auto *written = new QFutureWatcher<void>(this);
+            connect(written, &QFutureWatcherBase::finished, this, [this, written] {
+                written->deleteLater();
+                autoSave();
+            });
+            written->setFuture(writing->pictureWrite());
+            return;
+        }
     _isSaving = true;
     m_runningKind = kind;
     emit aboutToSave();

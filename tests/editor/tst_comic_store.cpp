@@ -227,7 +227,9 @@ private slots:
         ComicStore &store = f.editor->store();
         const int id = store.comicId();
         f.zoom(0);
-        f.place(100, 100);
+        // Each picture is in its row before a timer's save (which waits
+        // for any still being written, see tst_placement).
+        f.place(100, 100)->pictureWrite().waitForFinished();
         setAutosave(false);
         store.didBecomeActive();
         f.settle(ComicStore::kAutosaveInterval + 0.5);
@@ -245,7 +247,7 @@ private slots:
         // Resigning stops the timer: a later change stays unsaved (until
         // the process ends, which saves at once).
         store.willResignActive();
-        f.place(50, 50);
+        f.place(50, 50)->pictureWrite().waitForFinished();
         f.settle(ComicStore::kAutosaveInterval * 2);
         store.waitForSave();
         QCOMPARE(storedObjects(id), 1);

@@ -69,6 +69,7 @@ private slots:
         QTest::newRow("save at once") << "save";
         QTest::newRow("copy and paste at once") << "paste";
         QTest::newRow("close at once") << "close";
+        QTest::newRow("the timer's save at once") << "timer";
     }
     void aPictureWhosePngIsNotWrittenYetIsNotLost()
     {
@@ -89,7 +90,17 @@ private slots:
             f.actions().paste->trigger();
             object = f.topObject(panel); // showing what its row holds
         }
-        if (then == "close")
+        if (then == "timer") {
+            // It leaves the PNG to the writer, not to the interface
+            // thread, and comes once the PNG is written.
+            QSignalSpy saves(&f.editor->store(), &ComicStore::aboutToSave);
+            f.editor->store().didBecomeActive();
+            f.settle(ComicStore::kAutosaveInterval + 0.5);
+            QCOMPARE(saves.count(), 0);
+            QVERIFY(f.storedPicture(object->databaseId()).isNull());
+            held.release();
+            QTRY_COMPARE(saves.count(), 1);
+        } else if (then == "close")
             emit Lifecycle::shared()->didEnterBackgroundOrWillTerminate();
         else
             f.actions().saveToDevice->trigger();

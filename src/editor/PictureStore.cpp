@@ -25,6 +25,12 @@ std::function<int()> PictureStore::newRow() const
     return [comicId = m_store.comicId()] { return PictureRows::insert(comicId, QByteArray()); };
 }
 
+void PictureStore::dropNewRow(int id) const
+{
+    if (id > 0)
+        PictureRows::remove(id);
+}
+
 bool PictureStore::adopt(ComicObject *object, ObjectOrigin origin, const QImage &picture)
 {
     const ObjectKindCoding *kind = ObjectCoding::forObject(object);

@@ -32,6 +32,8 @@ public:
     // an empty row of the open comic and returns its id (-1: none could be
     // made).
     std::function<int()> newRow() const;
+    // Deletes such a row that no object took (its picture was not placed).
+    void dropNewRow(int id) const;
 
     // Makes the object's picture a row of the open comic, and shows the
     // row's picture in a pasted object that shows none yet. A

@@ -142,9 +142,12 @@ void Placement::placePicture(const Picture &picture)
         notify("Image could not be opened");
         return;
     }
-    // A picture that arrives after panel mode was left has nowhere to go.
-    if (!m_panelMode.selectedPanel())
+    // A picture that arrives after panel mode was left has nowhere to go,
+    // nor has the row made for it.
+    if (!m_panelMode.selectedPanel()) {
+        m_pictures.dropNewRow(picture.row);
         return;
+    }
     auto *object = new ComicObjectImage(QRectF(visiblePartOfPanel().topLeft(), placedSize(QSizeF(picture.image.size()))));
     object->setImage(picture.image, picture.shown);
     object->setDatabaseId(picture.row);

@@ -29,6 +29,14 @@ bool PictureRows::update(int id, const QByteArray &png)
     return stored;
 }
 
+bool PictureRows::remove(int id)
+{
+    FMDatabase db(UserDatabase::path());
+    const bool removed = db.open() && db.executeUpdate("DELETE FROM comicData WHERE id = ?", {id});
+    db.close();
+    return removed;
+}
+
 bool PictureRows::read(const QString &databasePath, const QList<int> &ids, const std::function<void(const Row &)> &take)
 {
     FMDatabase db(databasePath);

@@ -24,6 +24,10 @@ int insert(FMDatabase &db, int comicId, const QByteArray &png);
 // statement failed.
 bool update(int id, const QByteArray &png);
 
+// Deletes row `id`. False when the database did not open or the statement
+// failed.
+bool remove(int id);
+
 struct Row {
     int comicId = -1; // -1: there is no such row
     QByteArray data;
